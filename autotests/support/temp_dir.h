@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace rova::testing {
+
+// Runs each test in a fresh temporary folder that is also the working
+// directory, since the program opens its data files by relative name.
+class InTempDir : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  QString path(const QString& name) const;
+  void writeBytes(const QString& name, const QByteArray& bytes) const;
+  QByteArray readBytes(const QString& name) const;
+  bool exists(const QString& name) const;
+
+  QTemporaryDir dir_;
+  QString previous_;
+};
+
+// Where test output meant for people (contact sheets, window pictures) goes.
+QString ArtifactDir();
+
+}  // namespace rova::testing

@@ -1,0 +1,29 @@
+# Helpers shared by every subsystem's CMakeLists.
+
+# rova_library(<target> SOURCES ... [LIBS ...])
+# A static library for one subsystem; tests link the same library as the program.
+function(rova_library target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${target} STATIC ${ARG_SOURCES})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${target} PUBLIC ${ARG_LIBS})
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+endfunction()
+
+# rova_add_gtest(<name> SOURCES ... [LIBS ...] [GUI])
+# One GoogleTest executable registered with CTest. GUI tests get a QApplication
+# (offscreen platform unless a display is asked for) and the program's fonts.
+function(rova_add_gtest name)
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock Qt6::Test rova_test_support)
+  if(ARG_GUI)
+    target_link_libraries(${name} PRIVATE rova_gui_test_main)
+  else()
+    target_link_libraries(${name} PRIVATE rova_core_test_main)
+  endif()
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ROVA_BUILD_DIR=${PROJECT_BINARY_DIR}"
+    TIMEOUT 300)
+endfunction()

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing ROVA 2004 needs on Debian, skipping what is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
+  libjpeg62-turbo-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-wine fonts-dejavu-core
+  xvfb xauth x11-utils imagemagick xdotool
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

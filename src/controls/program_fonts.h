@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+
+namespace rova {
+
+// The faces the windows are laid out for. Registered once at start-up from
+// the system's font files so that text widths match the window layouts.
+inline constexpr const char* kSansFamily = "MS Sans Serif";
+inline constexpr const char* kTahomaFamily = "Tahoma";
+inline constexpr const char* kSerifFamily = "MS Serif";  // the small marks; a serif stand-in
+
+// Registers the program's fonts with the application. Returns the files that
+// could not be loaded (empty when all is well). Safe to call more than once.
+QStringList RegisterProgramFonts();
+
+// "MS Sans Serif", 8 points on a 96-dpi screen: 11 pixels high.
+QFont SansFont(int pixelSize = 11, bool bold = false);
+QFont TahomaFont(int pixelSize, bool bold);
+QFont SerifMarkFont(int pixelSize = 8);
+
+}  // namespace rova
