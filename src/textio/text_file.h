@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace rova {
+
+// Every data file is opened by its relative name in the working directory;
+// the name goes to the system as UTF-8. All failures throw ProgramError.
+
+// The longest file name the file system takes, in bytes.
+constexpr int kFileNameMaxBytes = 255;
+// What a rewrite adds to a file's name for its new copy (".name.~XXXXXX").
+constexpr int kRewriteNameOverhead = 9;
+
+// The whole file; a missing file is "File not found".
+QByteArray ReadFileBytes(const QString& fileName);
+
+// Lines as a person's editor may leave them: CR LF, LF or CR ends a line, and
+// a last line without a line break still counts. No line holds CR or LF.
+QList<QByteArray> SplitLines(const QByteArray& bytes);
+QList<QByteArray> ReadLines(const QString& fileName);
+
+// The bytes of a file that holds these lines, each ended by CR LF.
+QByteArray JoinLines(const QList<QByteArray>& lines);
+
+// A whole-file rewrite in two steps, so that several files can be prepared
+// before any of them changes: the constructor writes and syncs a new copy in
+// the same folder, Commit() puts it in place of the old file with one rename.
+// A rewrite that is never committed removes its copy and leaves the old file
+// as it was. A file without write permission bits is refused with "File
+// access denied", as a read-only file is, even for a user who could write it.
+class PendingRewrite {
+ public:
+  PendingRewrite(const QString& fileName, const QByteArray& bytes);
+  ~PendingRewrite();
+  PendingRewrite(PendingRewrite&& other) noexcept;
+  PendingRewrite& operator=(PendingRewrite&&) = delete;
+  PendingRewrite(const PendingRewrite&) = delete;
+  PendingRewrite& operator=(const PendingRewrite&) = delete;
+
+  void Commit();
+  const QString& fileName() const { return fileName_; }
+
+ private:
+  QString fileName_;
+  QByteArray copyPath_;
+  bool committed_ = false;
+};
+
+// Rewrites one file whole: new copy, flush, sync, rename.
+void RewriteFile(const QString& fileName, const QByteArray& bytes);
+
+// An exclusive advisory lock on an existing file, held while the object
+// lives, so that two copies of the program cannot interleave a read and a
+// rewrite of the same file. Rewrites replace the file, so the lock follows the
+// name: after waiting it checks that it holds the file now under that name.
+class FileLock {
+ public:
+  explicit FileLock(const QString& fileName);
+  ~FileLock();
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+
+  // The locked file's whole content.
+  QByteArray ReadAll();
+
+ private:
+  QString fileName_;
+  int fd_ = -1;
+};
+
+}  // namespace rova
