@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QMutex>
+#include <QThread>
+#include <QWaitCondition>
+#include <chrono>
+#include <functional>
+
+namespace rova {
+
+// Paces the fade of one button: waits one interval, then runs the button's
+// tick on the GUI thread and waits for it to return. Created paused.
+//
+// Release() never waits on the GUI thread: once a release has begun the
+// worker abandons any interval or hand-off it is in, and a tick that is still
+// queued does nothing.
+class TLbButtonThread : public QThread {
+  Q_OBJECT
+
+ public:
+  using TickHandler = std::function<void(TLbButtonThread* sender)>;
+
+  static constexpr std::chrono::milliseconds kInterval{30};
+
+  // How the interval between ticks is measured: by the clock, or by ticks
+  // granted one at a time (for tests that count steps).
+  enum class Pacing { Clock, Counted };
+
+  // Must be created on the GUI thread; the tick runs there.
+  explicit TLbButtonThread(TickHandler onTick, QObject* parent = nullptr);
+  ~TLbButtonThread() override;
+
+  // GUI thread only.
+  void Resume();
+  void Pause();
+  bool Paused() const;
+  // Stops the worker and waits for it to end. Safe to call more than once.
+  void Release();
+  bool Releasing() const;
+
+  // The pacing new workers start with; tests switch it to Counted.
+  static void SetDefaultPacing(Pacing pacing);
+  static Pacing DefaultPacing();
+  // With Counted pacing: lets `count` more intervals end.
+  void GrantTicks(int count);
+  // Ticks that have run on the GUI thread so far.
+  int TicksRun() const;
+
+ protected:
+  void run() override;
+
+ private:
+  bool WaitInterval();  // false when released meanwhile; called with mutex_ held
+  void RunTick();
+
+  TickHandler onTick_;
+  mutable QMutex mutex_;
+  QWaitCondition wake_;
+  const Pacing pacing_;
+  bool paused_ = true;
+  bool stop_ = false;
+  bool tickDone_ = false;
+  int granted_ = 0;
+  int ticksRun_ = 0;
+};
+
+}  // namespace rova
