@@ -1,0 +1,148 @@
+#include "app/program_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+
+namespace rova {
+
+namespace {
+
+QPointer<ProgramWindow> mainWindow;
+bool programEnding = false;
+
+}  // namespace
+
+ProgramWindow::ProgramWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {}
+
+ProgramWindow::~ProgramWindow() = default;
+
+void ProgramWindow::SetMainWindow(ProgramWindow* window) { mainWindow = window; }
+
+ProgramWindow* ProgramWindow::MainWindow() { return mainWindow.data(); }
+
+void ProgramWindow::EndProgram() {
+  if (programEnding) return;
+  programEnding = true;
+  // Leaves every nested loop at once, innermost first, and the main loop.
+  QCoreApplication::exit(0);
+}
+
+bool ProgramWindow::IsProgramEnding() { return programEnding; }
+
+void ProgramWindow::MinimizeApplication() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (qobject_cast<ProgramWindow*>(widget) && widget->isVisible()) widget->showMinimized();
+  }
+}
+
+bool ProgramWindow::IsOnScreen() const {
+  return open_ && !activationPending_ && width_ > 0 && height_ > 0;
+}
+
+void ProgramWindow::ShowModal() {
+  if (open_ || programEnding) return;
+  open_ = true;
+  closeMarked_ = false;
+  setWindowModality(Qt::ApplicationModal);
+  UpdateScreenPresence();
+  FormActivate();
+  emit Opened();
+  if (!closeMarked_ && !programEnding) {
+    QEventLoop loop;
+    loop_ = &loop;
+    loop.exec();
+    loop_ = nullptr;
+  }
+  open_ = false;
+  closeMarked_ = false;
+  UpdateScreenPresence();
+  emit Closed();
+}
+
+void ProgramWindow::Close() {
+  if (IsMainWindow()) {
+    if (programEnding) return;
+    FormClose();
+    EndProgram();
+    return;
+  }
+  if (!open_ || closeMarked_) return;
+  closeMarked_ = true;
+  FormClose();
+  // A lower window's loop only returns once the loops above it have.
+  if (loop_) loop_->exit();
+}
+
+void ProgramWindow::ShowAsMainWindow() {
+  if (open_) return;
+  programEnding = false;
+  open_ = true;
+  activationPending_ = true;
+  setWindowModality(Qt::NonModal);
+  QTimer::singleShot(0, this, &ProgramWindow::ActivateMainWindow);
+}
+
+void ProgramWindow::ActivateMainWindow() {
+  if (!activationPending_) return;
+  FormActivate();
+  activationPending_ = false;
+  if (programEnding) return;
+  UpdateScreenPresence();
+  emit Opened();
+}
+
+void ProgramWindow::SetWidth(int width) {
+  if (width == width_) return;
+  width_ = width;
+  ApplySize();
+  FormResize();
+}
+
+void ProgramWindow::SetHeight(int height) {
+  if (height == height_) return;
+  height_ = height;
+  ApplySize();
+  FormResize();
+}
+
+void ProgramWindow::SetClientSize(int width, int height) {
+  width_ = width;
+  height_ = height;
+  ApplySize();
+}
+
+void ProgramWindow::ApplySize() {
+  if (width_ > 0 && height_ > 0) setFixedSize(width_, height_);
+  UpdateScreenPresence();
+}
+
+void ProgramWindow::UpdateScreenPresence() {
+  if (!IsOnScreen()) {
+    if (isVisible()) hide();
+    return;
+  }
+  if (!placed_) {
+    // Centred on the screen the first time it is seen; later it keeps its
+    // place, so a window that grows, grows downwards.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      const QRect area = screen->availableGeometry();
+      move(area.x() + (area.width() - width_) / 2, area.y() + (area.height() - height_) / 2);
+    }
+    placed_ = true;
+  }
+  if (!isVisible()) {
+    show();
+    activateWindow();
+  }
+}
+
+void ProgramWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  Close();
+}
+
+}  // namespace rova

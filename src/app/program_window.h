@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QWidget>
+
+class QEventLoop;
+
+namespace rova {
+
+// Base of every window of the program. It holds the one modal mechanism the
+// navigation relies on: a window is opened modally from the window beneath
+// it and runs a nested loop of its own, so the stack of open windows is the
+// pupil's path; closing a window only marks it, and it leaves the screen when
+// control returns to its own loop. Windows are created once and only hidden.
+//
+// Sizes are the window's logical sizes and may be 0: a window with a zero
+// width or height stays open but off the screen (that is how the splash and
+// the main window get out of sight during start-up).
+class ProgramWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ProgramWindow(QWidget* parent = nullptr);
+  ~ProgramWindow() override;
+
+  // Shows the window and runs a nested loop until the window is closed; the
+  // windows beneath take no input meanwhile. FormActivate runs once per call.
+  // Does nothing if the window is already open or the program is ending.
+  void ShowModal();
+
+  // Marks an open window to close. It disappears when control comes back to
+  // its own nested loop: at once for the top window, only after every window
+  // above it has gone for a lower one. Closing a window that is not open does
+  // nothing. Closing the main window ends the program.
+  void Close();
+
+  // Opens the main window without a loop of its own. Its FormActivate runs
+  // once the message loop is running, before the window is first put on the
+  // screen, so a window that shrinks itself there is never seen.
+  void ShowAsMainWindow();
+
+  // The window whose Close ends the program (the first one created).
+  static void SetMainWindow(ProgramWindow* window);
+  static ProgramWindow* MainWindow();
+  bool IsMainWindow() const { return MainWindow() == this; }
+
+  // Ends the program: every nested loop returns, every window still open is
+  // left as it is until the process ends.
+  static void EndProgram();
+  static bool IsProgramEnding();
+
+  // Minimises every window of the program.
+  static void MinimizeApplication();
+
+  bool IsOpen() const { return open_; }
+  bool IsCloseMarked() const { return closeMarked_; }
+  // Open and of a size that can be seen.
+  bool IsOnScreen() const;
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  int ClientHeight() const { return height_; }  // borderless: client = window
+  void SetWidth(int width);
+  void SetHeight(int height);
+  void SetClientHeight(int height) { SetHeight(height); }
+  // The client size the window is built with; runs no FormResize.
+  void SetClientSize(int width, int height);
+
+ signals:
+  // After FormActivate, while the window runs its loop (or, for the main
+  // window, when it has been activated).
+  void Opened();
+  // After the window has left the screen.
+  void Closed();
+
+ protected:
+  // Runs when the window is shown modally, never when it becomes active
+  // again because a window above it has closed.
+  virtual void FormActivate() {}
+  // Runs when Close is called on an open window (and on the main window).
+  virtual void FormClose() {}
+  // Runs when SetWidth or SetHeight changes the size.
+  virtual void FormResize() {}
+
+  // A close request from the desktop (such as Alt+F4) takes the program's way.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void ApplySize();
+  void UpdateScreenPresence();
+  void ActivateMainWindow();
+
+  int width_ = 0;
+  int height_ = 0;
+  bool open_ = false;
+  bool closeMarked_ = false;
+  bool activationPending_ = false;
+  bool placed_ = false;
+  QEventLoop* loop_ = nullptr;
+};
+
+}  // namespace rova
