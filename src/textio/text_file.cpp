@@ -171,6 +171,57 @@ void PendingRewrite::Commit() {
   committed_ = true;
 }
 
+FileTransaction::~FileTransaction() = default;
+
+void FileTransaction::Stage(const QString& fileName, const QByteArray& bytes) {
+  staged_.emplace_back(fileName, bytes);
+}
+
+void FileTransaction::Commit() {
+  std::vector<Replaced> replaced;
+  replaced.reserve(staged_.size());
+  try {
+    for (PendingRewrite& rewrite : staged_) {
+      Replaced entry{rewrite.fileName(), {}, false};
+      const QByteArray target = NativeName(entry.fileName);
+      struct stat old {};
+      entry.existed = stat(target.constData(), &old) == 0;
+      if (entry.existed) {
+        // A second name keeps the old file alive until the whole set is in place.
+        QByteArray backup = CopyPathFor(entry.fileName) + "~";
+        if (link(target.constData(), backup.constData()) == 0) entry.backupPath = backup;
+      }
+      replaced.push_back(entry);
+      rewrite.Commit();
+    }
+  } catch (...) {
+    RollBack(replaced);
+    staged_.clear();
+    throw;
+  }
+  for (const Replaced& entry : replaced) {
+    if (!entry.backupPath.isEmpty()) unlink(entry.backupPath.constData());
+  }
+  staged_.clear();
+}
+
+void FileTransaction::RollBack(const std::vector<Replaced>& replaced) {
+  // The last entry is the one that failed and was not put in place.
+  for (auto it = replaced.rbegin(); it != replaced.rend(); ++it) {
+    const bool failedOne = it == replaced.rbegin();
+    const QByteArray target = NativeName(it->fileName);
+    if (!it->backupPath.isEmpty()) {
+      if (failedOne) {
+        unlink(it->backupPath.constData());
+      } else {
+        rename(it->backupPath.constData(), target.constData());
+      }
+    } else if (!it->existed && !failedOne) {
+      unlink(target.constData());
+    }
+  }
+}
+
 void RewriteFile(const QString& fileName, const QByteArray& bytes) {
   PendingRewrite rewrite(fileName, bytes);
   rewrite.Commit();

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <vector>
 
 namespace rova {
 
@@ -47,6 +48,33 @@ class PendingRewrite {
   QString fileName_;
   QByteArray copyPath_;
   bool committed_ = false;
+};
+
+// Several whole-file rewrites that take effect together or not at all. Stage()
+// writes and syncs each new copy, so a full disk or a read-only file fails
+// there with nothing changed; Commit() then puts the files in place in the
+// order staged, and if one cannot be put in place it brings back those it
+// had already replaced (and removes those that did not exist) before it
+// throws.
+class FileTransaction {
+ public:
+  FileTransaction() = default;
+  ~FileTransaction();
+  FileTransaction(const FileTransaction&) = delete;
+  FileTransaction& operator=(const FileTransaction&) = delete;
+
+  void Stage(const QString& fileName, const QByteArray& bytes);
+  void Commit();
+
+ private:
+  struct Replaced {
+    QString fileName;
+    QByteArray backupPath;  // a second name of the old file; empty when there was none
+    bool existed = false;
+  };
+  void RollBack(const std::vector<Replaced>& replaced);
+
+  std::vector<PendingRewrite> staged_;
 };
 
 // Rewrites one file whole: new copy, flush, sync, rename.

@@ -1,0 +1,119 @@
+#include "accounts/user_store.h"
+
+#include <QList>
+
+#include "tests/result_store.h"
+#include "tests/task_catalogue.h"
+#include "textio/baltic_codec.h"
+#include "textio/text_file.h"
+
+namespace rova {
+
+namespace {
+
+// The longest name the program derives from a user name ("_checkbox.dat").
+constexpr int kLongestUserFileSuffix = 13;
+
+bool HoldsLineBreak(const QString& text) {
+  return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+}
+
+bool IsFilled(const RegistrationData& data) {
+  for (const QString* field : {&data.userName, &data.password, &data.firstName, &data.surname,
+                               &data.schoolClass, &data.email}) {
+    if (field->isEmpty()) return false;
+  }
+  return true;
+}
+
+bool CanBeStored(const RegistrationData& data) {
+  if (!IsUsableUserName(data.userName)) return false;
+  for (const QString* field :
+       {&data.password, &data.firstName, &data.surname, &data.schoolClass, &data.email}) {
+    if (HoldsLineBreak(*field)) return false;
+  }
+  return true;
+}
+
+// The new user's own files, in the order they are created: the profile, the
+// result files (task 1 of every topic, then task 2, ...), the settings file.
+void StageUserFiles(FileTransaction& transaction, const RegistrationData& data) {
+  transaction.Stage(ProfileFileName(data.userName),
+                    JoinLines({ToBaltic(data.firstName), ToBaltic(data.surname),
+                               ToBaltic(data.schoolClass)}));
+  for (int task = 1; task <= kTasksPerTopic; ++task) {
+    for (int topic = 1; topic <= kTopicCount; ++topic) {
+      const TaskId id{topic, task};
+      transaction.Stage(ResultFileName(data.userName, id), InitialResultFileBytes(id));
+    }
+  }
+  transaction.Stage(SettingsFileName(data.userName), JoinLines({QByteArrayLiteral("1")}));
+}
+
+}  // namespace
+
+QString ProfileFileName(const QString& userName) {
+  return QStringLiteral("user_") + userName + QStringLiteral(".dat");
+}
+
+QString SettingsFileName(const QString& userName) {
+  return userName + QStringLiteral("_checkbox.dat");
+}
+
+bool IsUsableUserName(const QString& userName) {
+  if (userName.isEmpty() || userName == QLatin1String(".") || userName == QLatin1String("..")) {
+    return false;
+  }
+  for (const QChar c : userName) {
+    if (c == QLatin1Char('/') || c == QLatin1Char('\\')) return false;
+    if (c.category() == QChar::Other_Control) return false;
+  }
+  if (!FitsBaltic(userName)) return false;
+  return userName.toUtf8().size() + kLongestUserFileSuffix + kRewriteNameOverhead <=
+         kFileNameMaxBytes;
+}
+
+RegistrationOutcome RegisterUser(const RegistrationData& data) {
+  // Held to the end, so that two copies of the program cannot both prepend.
+  FileLock userFileLock(kUserFileName);
+  const QByteArray userFile = userFileLock.ReadAll();
+  const QList<QByteArray> users = SplitLines(userFile);
+  const QByteArray name = ToBaltic(data.userName);
+
+  const int duplicates = static_cast<int>(users.count(name));
+  if (duplicates > 0) return {RegistrationResult::Duplicate, duplicates};
+  if (!IsFilled(data)) return {RegistrationResult::Incomplete};
+  if (!CanBeStored(data)) return {RegistrationResult::Refused};
+
+  QList<QByteArray> passwords = ReadLines(kPasswordFileName);
+
+  QList<QByteArray> newUsers = users;
+  newUsers.prepend(name);
+  passwords.prepend(ToBaltic(data.password));
+
+  // user.dat and password.dat go first and together: line i of one always
+  // belongs to line i of the other.
+  FileTransaction transaction;
+  transaction.Stage(kUserFileName, JoinLines(newUsers));
+  transaction.Stage(kPasswordFileName, JoinLines(passwords));
+  transaction.Stage(kSessionFileName, JoinLines({name}));
+  StageUserFiles(transaction, data);
+  transaction.Commit();
+  return {RegistrationResult::Registered};
+}
+
+LoginResult LogIn(const QString& userName, const QString& password) {
+  WriteSessionUser(userName);
+
+  FileLock userFileLock(kUserFileName);
+  const QList<QByteArray> users = SplitLines(userFileLock.ReadAll());
+  const QList<QByteArray> passwords = ReadLines(kPasswordFileName);
+
+  const qsizetype line = users.lastIndexOf(ToBaltic(userName));
+  if (line < 0) return LoginResult::UnknownUser;
+  // A missing password line reads as empty.
+  const QByteArray stored = passwords.value(line);
+  return stored == ToBaltic(password) ? LoginResult::Accepted : LoginResult::WrongPassword;
+}
+
+}  // namespace rova

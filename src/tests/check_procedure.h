@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLocale>
+
+#include "tests/answer_check.h"
+#include "tests/result_store.h"
+#include "tests/task_catalogue.h"
+
+namespace rova {
+
+// One press of "Tikrinti atsakymą": reads the session user, reads the task's
+// counts, judges the entry, writes the counts back with the check added, and
+// gives the verdict for the window to show. The result file stays locked from
+// the read to the rewrite, so two copies of the program checking at once both
+// count. A failure before the rewrite (session, counts, a bad fraction)
+// changes no count. Throws ProgramError.
+Verdict CheckAnswer(const TaskRow& row, const TaskEntry& entry, const QLocale& locale = QLocale());
+
+// The counts after one more check; a count at the largest value stays there.
+ResultCounts AddCheck(ResultCounts counts, Verdict verdict);
+
+}  // namespace rova

@@ -1,0 +1,34 @@
+#include "tests/result_store.h"
+
+#include "textio/count_reader.h"
+#include "textio/text_file.h"
+
+namespace rova {
+
+QString ResultFileName(const QString& userName, TaskId id) {
+  return userName + CatalogueRow(id).resultFileSuffix;
+}
+
+ResultCounts ParseCounts(const QByteArray& bytes) {
+  CountReader reader(bytes);
+  ResultCounts counts;
+  counts.correct = reader.Next();
+  counts.checked = reader.Next();
+  return counts;
+}
+
+QByteArray CountsFileBytes(ResultCounts counts) {
+  return JoinLines({QByteArray::number(counts.correct), QByteArray::number(counts.checked)});
+}
+
+QByteArray InitialResultFileBytes(TaskId id) {
+  return id.task == 1 ? QByteArrayLiteral("0\r\n0\r\n") : QByteArrayLiteral("0\r\n");
+}
+
+ResultCounts ReadCounts(const QString& fileName) { return ParseCounts(ReadFileBytes(fileName)); }
+
+void WriteCounts(const QString& fileName, ResultCounts counts) {
+  RewriteFile(fileName, CountsFileBytes(counts));
+}
+
+}  // namespace rova

@@ -1,0 +1,227 @@
+#include "tests/task_catalogue.h"
+
+#include <stdexcept>
+
+namespace rova {
+
+namespace {
+
+constexpr int kStandardMaxLength = 6;
+
+struct AnswerSpec {
+  TaskId id;
+  CheckKind kind;
+  const char* expected1 = nullptr;
+  const char* expected2 = nullptr;
+  long double fraction = 0.0L;
+  const char* radio = nullptr;
+  int maxLength1 = 0;
+  int maxLength2 = 0;
+};
+
+constexpr AnswerSpec Text(int topic, int task, const char* expected,
+                          int maxLength = kStandardMaxLength) {
+  return {{topic, task}, CheckKind::SingleText, expected, nullptr, 0.0L, nullptr, maxLength, 0};
+}
+
+constexpr AnswerSpec Pair(int topic, int task, const char* first, const char* second,
+                          int maxLength1 = kStandardMaxLength, int maxLength2 = kStandardMaxLength) {
+  return {{topic, task}, CheckKind::TextPair, first, second, 0.0L, nullptr, maxLength1, maxLength2};
+}
+
+constexpr AnswerSpec Frac(int topic, int task, long double value, int numeratorMax,
+                          int denominatorMax) {
+  return {{topic, task}, CheckKind::Fraction, nullptr, nullptr, value, nullptr, numeratorMax,
+          denominatorMax};
+}
+
+constexpr AnswerSpec Pick(int topic, int task, const char* radio) {
+  return {{topic, task}, CheckKind::Choice, nullptr, nullptr, 0.0L, radio, 0, 0};
+}
+
+// The right answer of every task, topic by topic.
+constexpr AnswerSpec kAnswers[] = {
+    Frac(1, 1, 0.25L, 1, 2), Text(1, 2, "30"), Text(1, 3, "108"), Text(1, 4, "18"),
+    Text(1, 5, "12"),
+    Pair(2, 1, "5", "20"), Text(2, 2, "16777216", 8), Text(2, 3, "8"), Text(2, 4, "11200"),
+    Text(2, 5, "15"),
+    Pair(3, 1, "3", "4", 1, 2), Text(3, 2, "29"), Pair(3, 3, "3", "8", 2, 1), Text(3, 4, "105"),
+    Text(3, 5, "2,9", 3),
+    Frac(4, 1, 0.36L, 2, 3), Text(4, 2, "1545"), Text(4, 3, "256"), Text(4, 4, "172,8"),
+    Text(4, 5, "88200"),
+    Text(5, 1, "0,44"), Text(5, 2, "0,01"), Text(5, 3, "22"), Text(5, 4, "46"), Text(5, 5, "6"),
+    Text(6, 1, "2x"), Pair(6, 2, "2a", "3", 2, 1), Text(6, 3, "2"), Text(6, 4, "9"),
+    Text(6, 5, "2"),
+    Text(7, 1, "-4"), Text(7, 2, "3"), Text(7, 3, "2"), Text(7, 4, "5"), Text(7, 5, "108"),
+    Text(8, 1, "4950"), Text(8, 2, "192"), Text(8, 3, "1994"), Text(8, 4, "903"),
+    Text(8, 5, "-3"),
+    Pick(9, 1, "AMRadioButton2"), Pick(9, 2, "AMRadioButton1"), Pick(9, 3, "AMRadioButton4"),
+    Pick(9, 4, "AMRadioButton3"), Text(9, 5, "4"),
+    Text(10, 1, "2", 3), Pick(10, 2, "AMRadioButton2"), Pick(10, 3, "AMRadioButton2"),
+    Pick(10, 4, "AMRadioButton1"), Pick(10, 5, "AMRadioButton1"),
+    Pair(11, 1, "3", "-1"), Pair(11, 2, "1", "2"), Pair(11, 3, "5", "-2"), Pair(11, 4, "2", "18"),
+    Text(11, 5, "16"),
+    Text(12, 1, "-2"), Pick(12, 2, "AMRadioButton1"), Pick(12, 3, "AMRadioButton3"),
+    Pick(12, 4, "AMRadioButton2"), Pick(12, 5, "AMRadioButton3"),
+    Text(13, 1, "40"), Text(13, 2, "112"), Pick(13, 3, "AMRadioButton1"), Text(13, 4, "76"),
+    Text(13, 5, "75"),
+    Text(14, 1, "50"), Text(14, 2, "20"), Text(14, 3, "116"), Text(14, 4, "2,8"),
+    Text(14, 5, "20"),
+    Text(15, 1, "24"), Text(15, 2, "32"), Text(15, 3, "1"), Text(15, 4, "400"),
+    Text(15, 5, "50"),
+    Text(16, 1, "302"), Text(16, 2, "60"), Text(16, 3, "60"), Text(16, 4, "10"),
+    Text(16, 5, "40"),
+    Text(17, 1, "2"), Text(17, 2, "19"), Pick(17, 3, "AMRadioButton2"),
+    Pick(17, 4, "AMRadioButton1"), Pick(17, 5, "AMRadioButton2"),
+    Text(18, 1, "3"), Text(18, 2, "40"), Text(18, 3, "120"), Pick(18, 4, "AMRadioButton2"),
+    Frac(18, 5, 0.5L, 1, 2),
+};
+static_assert(std::size(kAnswers) == kTaskCount);
+
+struct FigureSpec {
+  TaskId id;
+  const char* pictureName;
+  int left, top, width, height;
+};
+
+// The statement pictures, at their place in the statement group.
+constexpr FigureSpec kFigures[] = {
+    {{1, 1}, "fig_1_1", 108, 80, 109, 107},
+    {{2, 4}, "fig_2_4", 80, 120, 137, 81},
+    {{4, 1}, "fig_4_1", 88, 72, 141, 141},
+    {{9, 1}, "fig_9_1", 96, 80, 108, 123},
+    {{9, 2}, "fig_9_2", 88, 80, 108, 106},
+    {{9, 3}, "fig_9_3a", 54, 48, 74, 64},
+    {{9, 3}, "fig_9_3b", 168, 48, 73, 64},
+    {{9, 3}, "fig_9_3c", 56, 144, 73, 64},
+    {{9, 3}, "fig_9_3d", 168, 146, 73, 64},
+    {{9, 4}, "fig_9_4", 72, 80, 153, 93},
+    {{10, 1}, "fig_10_1", 120, 72, 81, 111},
+    {{10, 4}, "fig_10_4", 96, 72, 143, 169},
+    {{10, 5}, "fig_10_5", 88, 72, 113, 145},
+    {{13, 1}, "fig_13_1", 112, 104, 90, 67},
+    {{13, 2}, "fig_13_2", 120, 80, 76, 140},
+    {{13, 3}, "fig_13_3", 88, 80, 145, 105},
+    {{13, 4}, "fig_13_4", 88, 104, 145, 74},
+    {{13, 5}, "fig_13_5", 88, 96, 151, 89},
+    {{14, 1}, "fig_14_1", 80, 104, 143, 63},
+    {{14, 2}, "fig_14_2", 112, 104, 111, 79},
+    {{14, 3}, "fig_14_3", 120, 120, 67, 34},
+    {{14, 4}, "fig_14_4", 112, 104, 92, 65},
+    {{14, 5}, "fig_14_5", 96, 120, 126, 65},
+    {{15, 1}, "fig_15_1", 88, 112, 142, 49},
+    {{15, 3}, "fig_15_3", 120, 120, 75, 49},
+    {{15, 4}, "fig_15_4", 8, 136, 299, 87},
+    {{15, 5}, "fig_15_5", 96, 120, 127, 56},
+    {{16, 1}, "fig_16_1", 96, 112, 128, 68},
+    {{16, 2}, "fig_16_2", 96, 104, 137, 82},
+    {{16, 3}, "fig_16_3", 120, 88, 86, 90},
+    {{16, 4}, "fig_16_4", 96, 88, 141, 93},
+    {{16, 5}, "fig_16_5", 104, 80, 121, 113},
+    {{17, 1}, "fig_17_1", 136, 96, 47, 77},
+    {{17, 2}, "fig_17_2", 96, 80, 125, 113},
+    {{17, 3}, "fig_17_3", 56, 80, 192, 136},
+    {{17, 4}, "fig_17_4", 104, 112, 108, 70},
+    {{17, 5}, "fig_17_5", 120, 96, 85, 101},
+    {{18, 1}, "fig_18_1", 96, 88, 133, 84},
+    {{18, 4}, "fig_18_4", 104, 112, 101, 66},
+    {{18, 5}, "fig_18_5", 72, 112, 181, 71},
+};
+
+struct TopicSpec {
+  const char* title;
+  int trailingBlanks;
+};
+
+constexpr TopicSpec kTopics[] = {
+    {"Skaičiai. Skaičių dalumas", 97},
+    {"Veiksmai su skaičiais", 103},
+    {"Laipsnis. Šaknis", 110},
+    {"Procentai", 119},
+    {"Skaičių apvalinimas. Paklaidos", 89},
+    {"Algebriniai reiškiniai", 104},
+    {"Lygtys", 124},
+    {"Sekos. Progresijos", 107},
+    {"Funkcija", 121},
+    {"Funkcijų grafikai", 109},
+    {"Lygčių sistemos", 111},
+    {"Nelygybės. Nelygybių sistemos", 90},
+    {"Tiesės. Kampai", 111},
+    {"Trikampiai", 118},
+    {"Keturkampiai", 115},
+    {"Apskritimas. Skritulys", 103},
+    {"Lygumas", 121},
+    {"Panašumas", 117},
+};
+static_assert(std::size(kTopics) == kTopicCount);
+
+// Topic 1's windows leave TForm6 and TForm7 to the two verdict windows.
+QString WindowClassFor(TaskId id) {
+  int number = 5 * id.topic + id.task + 1;
+  if (id.topic == 1) number = id.task == 1 ? 5 : id.task + 6;
+  return QStringLiteral("TForm%1").arg(number);
+}
+
+TaskRow BuildRow(const AnswerSpec& spec) {
+  TaskRow row;
+  row.id = spec.id;
+  row.windowClass = WindowClassFor(spec.id);
+  row.resultFileSuffix = QStringLiteral("_%1-%2.dat").arg(spec.id.topic).arg(spec.id.task);
+  row.kind = spec.kind;
+  if (spec.expected1) row.expected.append(QString::fromUtf8(spec.expected1));
+  if (spec.expected2) row.expected.append(QString::fromUtf8(spec.expected2));
+  row.fractionValue = spec.fraction;
+  if (spec.radio) row.rightRadio = QString::fromLatin1(spec.radio);
+  if (spec.maxLength1 > 0) row.fieldMaxLength.append(spec.maxLength1);
+  if (spec.maxLength2 > 0) row.fieldMaxLength.append(spec.maxLength2);
+  for (const FigureSpec& figure : kFigures) {
+    if (figure.id != spec.id) continue;
+    row.figures.append({QString::fromLatin1(figure.pictureName), figure.left, figure.top,
+                        figure.width, figure.height});
+  }
+  return row;
+}
+
+std::vector<TaskRow> BuildCatalogue() {
+  std::vector<TaskRow> rows;
+  rows.reserve(kTaskCount);
+  for (const AnswerSpec& spec : kAnswers) rows.push_back(BuildRow(spec));
+  return rows;
+}
+
+}  // namespace
+
+const std::vector<TaskRow>& TaskCatalogue() {
+  static const std::vector<TaskRow> rows = BuildCatalogue();
+  return rows;
+}
+
+const TaskRow& CatalogueRow(TaskId id) {
+  if (id.topic < 1 || id.topic > kTopicCount || id.task < 1 || id.task > kTasksPerTopic) {
+    throw std::out_of_range("no such task");
+  }
+  return TaskCatalogue()[(id.topic - 1) * kTasksPerTopic + (id.task - 1)];
+}
+
+const std::vector<TopicInfo>& Topics() {
+  static const std::vector<TopicInfo> topics = [] {
+    std::vector<TopicInfo> list;
+    for (int i = 0; i < kTopicCount; ++i) {
+      list.push_back({i + 1, QString::fromUtf8(kTopics[i].title), kTopics[i].trailingBlanks});
+    }
+    return list;
+  }();
+  return topics;
+}
+
+QString TopicMenuText(int topic) {
+  return QStringLiteral("%1. %2").arg(topic).arg(Topics().at(topic - 1).title);
+}
+
+QString TaskWindowTitle(int topic) {
+  const TopicInfo& info = Topics().at(topic - 1);
+  return QStringLiteral("ROVA 2004 - Testai - ") + info.title +
+         QString(info.trailingBlanks, QLatin1Char(' '));
+}
+
+}  // namespace rova

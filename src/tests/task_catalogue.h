@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <compare>
+#include <vector>
+
+namespace rova {
+
+constexpr int kTopicCount = 18;
+constexpr int kTasksPerTopic = 5;
+constexpr int kTaskCount = kTopicCount * kTasksPerTopic;
+
+// A task by its place in the course: topic 1 to 18, task 1 to 5.
+struct TaskId {
+  int topic = 0;
+  int task = 0;
+  auto operator<=>(const TaskId&) const = default;
+};
+
+// How a task's entry is judged.
+enum class CheckKind { SingleText, TextPair, Fraction, Choice };
+
+// A picture of a task's statement, placed within the statement group.
+struct StatementFigure {
+  QString pictureName;  // "fig_1_1"; the four of task 9-3 are "fig_9_3a" to "fig_9_3d"
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const StatementFigure&) const = default;
+};
+
+// One row of the catalogue: what the check and the result files need of a
+// task. The task window's statement lines and answer-area layout are kept in
+// a table of their own keyed by TaskId, so that this one stays the data the
+// check rests on.
+struct TaskRow {
+  TaskId id;
+  QString windowClass;       // "TForm5", "TForm8".."TForm11", then "TForm" + (5t + k + 1)
+  QString resultFileSuffix;  // "_1-1.dat"
+  CheckKind kind = CheckKind::SingleText;
+  // SingleText: expected[0]; TextPair: expected[0] and expected[1]. A whole
+  // number is kept as its decimal text, which is what the check compares.
+  QList<QString> expected;
+  long double fractionValue = 0.0L;  // Fraction: numerator / denominator
+  QString rightRadio;                // Choice: "AMRadioButton2"
+  // Maximum length of each answer field, in the order of the fields (the
+  // numerator first for Fraction); empty for Choice.
+  QList<int> fieldMaxLength;
+  QList<StatementFigure> figures;
+};
+
+// A topic of the course as its menu button and its task windows show it.
+struct TopicInfo {
+  int topic = 0;
+  QString title;           // "Skaičiai. Skaičių dalumas"
+  int trailingBlanks = 0;  // blanks after the title in the task windows' title bar
+};
+
+// The 90 rows, topic by topic, task by task.
+const std::vector<TaskRow>& TaskCatalogue();
+// The row of one task; the task must exist.
+const TaskRow& CatalogueRow(TaskId id);
+// The 18 topics in order.
+const std::vector<TopicInfo>& Topics();
+// "1. Skaičiai. Skaičių dalumas"
+QString TopicMenuText(int topic);
+// "ROVA 2004 - Testai - " + title + the topic's trailing blanks
+QString TaskWindowTitle(int topic);
+
+}  // namespace rova
