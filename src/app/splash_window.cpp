@@ -1,0 +1,57 @@
+#include "app/splash_window.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QTimer>
+#include <stdexcept>
+
+#include "accounts/ui/login_window.h"
+#include "app/window_frame.h"
+#include "app/window_registry.h"
+#include "controls/art_panel.h"
+#include "pictures/picture_library.h"
+
+namespace rova {
+
+namespace {
+
+constexpr int kWidth = 402;
+constexpr int kHeight = 302;
+
+}  // namespace
+
+TForm1::TForm1() {
+  setWindowTitle(QStringLiteral("ROVA 2004"));
+  SetClientSize(kWidth, kHeight);
+  Panel1 = new TArtPanel(this);
+  Panel1->setGeometry(0, 0, kWidth, kHeight);
+  Panel1->SetColor(kFrameColor);
+  Panel1->SetColorHighlight(kPanelColor);
+  Panel1->SetColorShadow(kPanelColor);
+
+  Image1 = new QLabel(Panel1);
+  Image1->setGeometry(1, 1, kWidth - 2, kHeight - 2);
+  try {
+    Image1->setPixmap(QPixmap::fromImage(LoadPicture(QStringLiteral("splash"))));
+  } catch (const std::runtime_error&) {
+    // A damaged picture leaves the splash plain; the program still starts.
+  }
+
+  Label1 = AddLabel(Panel1, 146, 91, QStringLiteral("ROVA 2004"), TahomaFont(29, true));
+  Label2 = AddLabel(Panel1, 149, 121, QStringLiteral("Matematikos kurso kartojimas"), TahomaFont(11, true));
+
+  Timer1 = new QTimer(this);
+  Timer1->setSingleShot(true);
+  Timer1->setInterval(kTimer1Interval);
+  connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+  Timer1->start();
+}
+
+void TForm1::Timer1Timer() {
+  SetHeight(0);
+  SetWidth(0);
+  Timer1->stop();
+  Form120->ShowModal();
+}
+
+}  // namespace rova

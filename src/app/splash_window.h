@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/program_window.h"
+
+class QLabel;
+class QTimer;
+
+namespace rova {
+
+class TArtPanel;
+
+// TForm1: the splash, shown while the program starts, until Timer1 opens the login window.
+class TForm1 : public ProgramWindow {
+  Q_OBJECT
+
+ public:
+  TForm1();
+
+  static constexpr int kTimer1Interval = 8000;  // ms, counted from the splash's creation
+
+  TArtPanel* Panel1;
+  QLabel* Image1;
+  QLabel* Label1;
+  QLabel* Label2;
+  QTimer* Timer1;
+
+  // Fires once: hides the splash and opens the login window on top of it.
+  void Timer1Timer();
+};
+
+}  // namespace rova

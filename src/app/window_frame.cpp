@@ -1,0 +1,137 @@
+#include "app/window_frame.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QProxyStyle>
+
+#include "app/program_window.h"
+#include "controls/art_panel.h"
+#include "controls/colored_group_box.h"
+#include "controls/lb_button.h"
+#include "controls/lb_speed_button.h"
+
+namespace rova {
+
+namespace {
+
+constexpr int kEditInset = 4;
+constexpr int kEditHeight = 15;
+constexpr int kBodyTop = 26;
+
+// Password edits show a bullet whatever the platform's style would draw.
+class BulletPasswordStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_LineEdit_PasswordCharacter) return 0x2022;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+QStyle* PasswordStyle() {
+  static QStyle* style = [] {
+    auto* s = new BulletPasswordStyle;
+    s->setParent(qApp);
+    return s;
+  }();
+  return style;
+}
+
+}  // namespace
+
+void SetWindowColor(QWidget* window, TColor color) {
+  QPalette palette = window->palette();
+  palette.setColor(QPalette::Window, Resolve(color));
+  window->setPalette(palette);
+  window->setAutoFillBackground(true);
+}
+
+TArtPanel* AddPanel(QWidget* parent, const QRect& rect, TColor color) {
+  auto* panel = new TArtPanel(parent);
+  panel->setGeometry(rect);
+  panel->SetColor(color);
+  panel->SetColorHighlight(kClBlack);
+  panel->SetColorShadow(kClBlack);
+  return panel;
+}
+
+TitleBar AddTitleBar(QWidget* window, int clientWidth, const QString& title) {
+  TArtPanel* panel = AddPanel(window, QRect(2, 2, clientWidth - 5, kTitleBarHeight), kFrameColor);
+  panel->setFont(SansFont(11, true));
+  panel->SetFontColor(kClBlack);
+  panel->SetAlignmentHorz(TAlignment::taLeftJustify);
+  panel->SetCaption(title);
+  auto* close = new TLbButton(panel);
+  close->setGeometry(panel->width() - kCloseButtonSize - 2, 2, kCloseButtonSize, kCloseButtonSize);
+  close->SetCaption(QStringLiteral("X"));
+  close->SetHotTrackColor(kHotTrackColor);
+  close->SetSlowDecease(true);
+  return {panel, close};
+}
+
+MainSizeFrame BuildMainSizeFrame(ProgramWindow* window, const QString& title) {
+  window->SetClientSize(kMainWindowWidth, kMainWindowHeight);
+  SetWindowColor(window, kPanelColor);
+  const TitleBar bar = AddTitleBar(window, kMainWindowWidth, title);
+  TArtPanel* body =
+      AddPanel(window, QRect(2, kBodyTop, kMainWindowWidth - 5, kMainWindowHeight - kBodyTop - 3), kPanelColor);
+  return {bar.panel, bar.closeButton, body};
+}
+
+TArtPanel* BuildSmallWindowFrame(ProgramWindow* window, int width, int height) {
+  window->SetClientSize(width, height);
+  SetWindowColor(window, kFrameColor);
+  return AddPanel(window, QRect(2, 2, width - 4, height - 4), kPanelColor);
+}
+
+QLabel* AddLabel(QWidget* parent, int x, int y, const QString& text, const QFont& font) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(font);
+  label->setTextFormat(Qt::PlainText);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(palette);
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+TLbSpeedButton* AddSpeedButton(QWidget* parent, const QRect& rect, const QString& caption) {
+  auto* button = new TLbSpeedButton(parent);
+  button->setGeometry(rect);
+  button->SetAlignment(TAlignment::taCenter);
+  button->SetCaption(caption);
+  button->SetHotTrackColor(kHotTrackColor);
+  button->SetSlowDecease(true);
+  return button;
+}
+
+TColoredGroupBox* AddGroupBox(QWidget* parent, const QRect& rect, const QString& caption) {
+  auto* box = new TColoredGroupBox(parent);
+  box->setGeometry(rect);
+  box->setFont(SansFont());
+  box->SetCaption(caption);
+  return box;
+}
+
+QLineEdit* AddEdit(QWidget* parent, const QRect& panelRect, bool password) {
+  TArtPanel* panel = AddPanel(parent, panelRect, kClWhite);
+  auto* edit = new QLineEdit(panel);
+  edit->setGeometry(kEditInset, kEditInset, panelRect.width() - 2 * kEditInset + 2, kEditHeight);
+  edit->setFrame(false);
+  edit->setFont(SansFont());
+  edit->setTextMargins(0, 0, 0, 0);
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::Base, Qt::white);
+  palette.setColor(QPalette::Text, Qt::black);
+  edit->setPalette(palette);
+  if (password) {
+    edit->setStyle(PasswordStyle());
+    edit->setEchoMode(QLineEdit::Password);
+  }
+  return edit;
+}
+
+}  // namespace rova

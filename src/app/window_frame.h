@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include "controls/lb_color.h"
+#include "controls/program_fonts.h"
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace rova {
+
+class ProgramWindow;
+class TArtPanel;
+class TColoredGroupBox;
+class TLbButton;
+class TLbSpeedButton;
+
+// The program's colours and sizes, shared by every window.
+inline constexpr TColor kFrameColor = FromRgb(132, 146, 181);   // title bars, small windows' frames
+inline constexpr TColor kPanelColor = FromRgb(232, 228, 229);   // bodies and panels
+inline constexpr TColor kHotTrackColor = FromRgb(199, 199, 202);
+inline constexpr int kMainWindowWidth = 694;
+inline constexpr int kMainWindowHeight = 412;
+inline constexpr int kTitleBarHeight = 21;
+inline constexpr int kCloseButtonSize = 17;
+
+// The title bar of a window of the given client width: a panel at (2, 2)
+// with the bold title at its left and the close button "X" at its right.
+struct TitleBar {
+  TArtPanel* panel;
+  TLbButton* closeButton;
+};
+
+// A main-size window's frame: 694 x 412, title bar, body panel at (2, 26).
+struct MainSizeFrame {
+  TArtPanel* titleBar;
+  TLbButton* closeButton;
+  TArtPanel* body;
+};
+
+// Fills the window's client area (what shows between its panels).
+void SetWindowColor(QWidget* window, TColor color);
+
+// A bevelled panel with black edges.
+TArtPanel* AddPanel(QWidget* parent, const QRect& rect, TColor color);
+
+TitleBar AddTitleBar(QWidget* window, int clientWidth, const QString& title);
+
+// Sizes the window to 694 x 412 and builds its title bar and body.
+MainSizeFrame BuildMainSizeFrame(ProgramWindow* window, const QString& title);
+
+// Sizes a small window and returns its one panel, at (2, 2) inside a 2-pixel
+// frame of kFrameColor.
+TArtPanel* BuildSmallWindowFrame(ProgramWindow* window, int width, int height);
+
+// A black label of the program's 11-pixel face, sized to its text.
+QLabel* AddLabel(QWidget* parent, int x, int y, const QString& text, const QFont& font = SansFont());
+
+// A command button that hot-tracks and fades like every other.
+TLbSpeedButton* AddSpeedButton(QWidget* parent, const QRect& rect, const QString& caption);
+
+TColoredGroupBox* AddGroupBox(QWidget* parent, const QRect& rect, const QString& caption);
+
+// A borderless single-line edit at (4, 4) inside a white bevelled panel at
+// `panelRect`. A password edit shows every character as "•".
+QLineEdit* AddEdit(QWidget* parent, const QRect& panelRect, bool password = false);
+
+}  // namespace rova
