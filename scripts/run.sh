@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts ROVA 2004 in its data folder
+# (${XDG_DATA_HOME:-~/.local/share}/rova2004), where a fresh installation
+# gets an empty user.dat and password.dat.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+checkout="$(pwd)"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  cat >&2 <<'MSG'
+run.sh: no display to show ROVA 2004 on (neither DISPLAY nor WAYLAND_DISPLAY is set).
+ROVA 2004 is a desktop program: start it from a graphical session, or give it a
+virtual screen, for example:
+    Xvfb :99 -screen 0 1024x768x24 &
+    DISPLAY=:99 bash scripts/run.sh
+MSG
+  exit 2
+fi
+
+bash scripts/build.sh
+
+data="${XDG_DATA_HOME:-${HOME:?HOME is not set}/.local/share}/rova2004"
+mkdir -p "$data"
+for file in user.dat password.dat; do
+  [ -e "$data/$file" ] || : >"$data/$file"
+done
+
+cd "$data"
+exec "$checkout/build/default/src/app/rova2004"
