@@ -131,8 +131,11 @@ class TLbButtonBase : public QWidget {
 
  private:
   void FadeTick(TLbButtonThread* sender);
+
+ protected:
+  // Stops and frees the fade worker; a subclass calls it first thing in its
+  // destructor so that no tick reaches a half-destroyed button.
   void ReleaseFadeWorker();
-  TColor ParentFaceColor() const;
 
   TAlignment alignment_ = TAlignment::taLeftJustify;
   QString caption_;
@@ -155,6 +158,8 @@ class TLbButtonBase : public QWidget {
   bool wordWrap_ = false;
   QPointer<QMenu> popupMenu_;
 
+
+ private:
   bool hot_ = false;
   int fadeStep_ = 0;
   std::unique_ptr<TLbButtonThread> fadeWorker_;

@@ -1,0 +1,87 @@
+#include "controls/control_accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+#include "controls/am_cb_rb.h"
+#include "controls/lb_button.h"
+#include "controls/lb_speed_button.h"
+
+namespace rova {
+namespace {
+
+QString PlainCaption(QString caption) {
+  // "&&" stands for one ampersand; a single "&" only marks the accelerator.
+  caption.replace(QLatin1String("&&"), QString(QChar(0xFFFF)));
+  caption.remove(QLatin1Char('&'));
+  caption.replace(QChar(0xFFFF), QLatin1Char('&'));
+  return caption.trimmed();
+}
+
+class ControlAccessible : public QAccessibleWidget {
+ public:
+  ControlAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) {
+      const QString name = widget()->accessibleName();
+      if (!name.isEmpty()) return name;
+      return PlainCaption(widget()->property("Caption").toString());
+    }
+    return QAccessibleWidget::text(t);
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    if (const auto* speed = qobject_cast<const TLbSpeedButton*>(widget())) {
+      if (speed->GroupIndex() != 0) s.checkable = true;
+      s.checked = speed->GroupIndex() != 0 && speed->Down();
+      s.pressed = speed->Down();
+    } else if (const auto* button = qobject_cast<const TLbButton*>(widget())) {
+      s.pressed = button->Pressed();
+      s.defaultButton = button->Default();
+    } else if (const auto* box = qobject_cast<const TAMCheckBox*>(widget())) {
+      s.checkable = true;
+      s.checked = box->State() == TCheckBoxState::cbChecked;
+      s.checkStateMixed = box->State() == TCheckBoxState::cbGrayed;
+    } else if (const auto* radio = qobject_cast<const TAMRadioButton*>(widget())) {
+      s.checkable = true;
+      s.checked = radio->Checked();
+    }
+    return s;
+  }
+
+  QStringList actionNames() const override {
+    if (role() == QAccessible::PushButton) return {pressAction()};
+    return {toggleAction()};
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+  void doAction(const QString& name) override {
+    if (!widget()->isEnabled()) return;
+    if (name != pressAction() && name != toggleAction()) return;
+    if (auto* speed = qobject_cast<TLbSpeedButton*>(widget()))
+      speed->Click();
+    else if (auto* button = qobject_cast<TLbButton*>(widget()))
+      button->Click();
+    else if (auto* choice = qobject_cast<TAMCbRbBase*>(widget()))
+      choice->Click();
+  }
+};
+
+QAccessibleInterface* ControlFactory(const QString&, QObject* object) {
+  auto* widget = qobject_cast<QWidget*>(object);
+  if (widget == nullptr) return nullptr;
+  if (qobject_cast<TLbButtonBase*>(widget)) return new ControlAccessible(widget, QAccessible::PushButton);
+  if (qobject_cast<TAMRadioButton*>(widget)) return new ControlAccessible(widget, QAccessible::RadioButton);
+  if (qobject_cast<TAMCheckBox*>(widget)) return new ControlAccessible(widget, QAccessible::CheckBox);
+  return nullptr;
+}
+
+}  // namespace
+
+void InstallControlAccessibility() {
+  static const bool installed = (QAccessible::installFactory(ControlFactory), true);
+  Q_UNUSED(installed);
+}
+
+}  // namespace rova

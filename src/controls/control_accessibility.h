@@ -1,0 +1,9 @@
+#pragma once
+
+namespace rova {
+
+// Lets screen readers know the custom controls: role, caption and checked
+// state. Installed once; every control's constructor asks for it.
+void InstallControlAccessibility();
+
+}  // namespace rova

@@ -1,0 +1,109 @@
+#include "controls/lb_button_thread.h"
+
+#include <QDeadlineTimer>
+#include <QMetaObject>
+#include <atomic>
+
+namespace rova {
+namespace {
+
+std::atomic<TLbButtonThread::Pacing> g_defaultPacing{TLbButtonThread::Pacing::Clock};
+
+}  // namespace
+
+TLbButtonThread::TLbButtonThread(TickHandler onTick, QObject* parent)
+    : QThread(parent), onTick_(std::move(onTick)), pacing_(g_defaultPacing.load()) {
+  // Paused from the start: the thread runs, but waits for the first resume.
+  start();
+}
+
+TLbButtonThread::~TLbButtonThread() { Release(); }
+
+void TLbButtonThread::SetDefaultPacing(Pacing pacing) { g_defaultPacing = pacing; }
+
+TLbButtonThread::Pacing TLbButtonThread::DefaultPacing() { return g_defaultPacing.load(); }
+
+void TLbButtonThread::Resume() {
+  QMutexLocker lock(&mutex_);
+  if (!paused_) return;
+  paused_ = false;
+  wake_.wakeAll();
+}
+
+void TLbButtonThread::Pause() {
+  QMutexLocker lock(&mutex_);
+  paused_ = true;
+}
+
+bool TLbButtonThread::Paused() const {
+  QMutexLocker lock(&mutex_);
+  return paused_;
+}
+
+bool TLbButtonThread::Releasing() const {
+  QMutexLocker lock(&mutex_);
+  return stop_;
+}
+
+void TLbButtonThread::GrantTicks(int count) {
+  QMutexLocker lock(&mutex_);
+  granted_ += count;
+  wake_.wakeAll();
+}
+
+int TLbButtonThread::TicksRun() const {
+  QMutexLocker lock(&mutex_);
+  return ticksRun_;
+}
+
+void TLbButtonThread::Release() {
+  {
+    QMutexLocker lock(&mutex_);
+    stop_ = true;
+    wake_.wakeAll();
+  }
+  // The worker never waits for the GUI thread once stop_ is set, so this
+  // wait ends without the GUI thread serving anything.
+  wait();
+}
+
+bool TLbButtonThread::WaitInterval() {
+  if (pacing_ == Pacing::Clock) {
+    QDeadlineTimer deadline(kInterval);
+    while (!stop_ && !deadline.hasExpired()) wake_.wait(&mutex_, deadline);
+  } else {
+    while (!stop_ && granted_ == 0) wake_.wait(&mutex_);
+    if (!stop_) --granted_;
+  }
+  return !stop_;
+}
+
+void TLbButtonThread::run() {
+  QMutexLocker lock(&mutex_);
+  for (;;) {
+    while (paused_ && !stop_) wake_.wait(&mutex_);
+    if (!WaitInterval()) return;
+    if (paused_) continue;
+    tickDone_ = false;
+    lock.unlock();
+    // The hand-off: the tick runs on the GUI thread while this one waits.
+    QMetaObject::invokeMethod(this, [this] { RunTick(); }, Qt::QueuedConnection);
+    lock.relock();
+    while (!tickDone_ && !stop_) wake_.wait(&mutex_);
+    if (stop_) return;
+  }
+}
+
+void TLbButtonThread::RunTick() {
+  {
+    QMutexLocker lock(&mutex_);
+    if (stop_) return;
+  }
+  if (onTick_) onTick_(this);
+  QMutexLocker lock(&mutex_);
+  ++ticksRun_;
+  tickDone_ = true;
+  wake_.wakeAll();
+}
+
+}  // namespace rova
