@@ -112,7 +112,16 @@ TEST_F(UserStore, incompleteOrRefusedRegistrationWritesNothing) {
   EXPECT_EQ(readBytes("user.dat"), QByteArray("  \r\n"));
   EXPECT_TRUE(IsUsableUserName(QStringLiteral("jonas ")));
   EXPECT_TRUE(IsUsableUserName(QStringLiteral("Žygimantas")));
-  EXPECT_TRUE(IsUsableUserName(QString(230, QLatin1Char('a'))));
+}
+
+TEST_F(UserStore, longestUsableNameRegistersAndOneByteMoreIsRefused) {
+  const QString longest(255 - 13 - 10, QLatin1Char('a'));  // room for "_checkbox.dat" and its copy
+  EXPECT_EQ(RegisterUser(Pupil(longest + QLatin1Char('a'))).result, RegistrationResult::Refused);
+  EXPECT_EQ(RegisterUser(Pupil(longest)).result, RegistrationResult::Registered);
+  EXPECT_EQ(readBytes(longest + "_checkbox.dat"), QByteArray("1\r\n"));
+  EXPECT_EQ(RegisterUser(Pupil(QString(116, QChar(0x17D)))).result, RegistrationResult::Registered)
+      << "Ž is two bytes of a file name";
+  EXPECT_EQ(RegisterUser(Pupil(QString(117, QChar(0x17D)))).result, RegistrationResult::Refused);
 }
 
 TEST_F(UserStore, missingStoreFilesFailWithFileNotFound) {

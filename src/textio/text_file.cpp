@@ -62,10 +62,12 @@ void WriteAll(int fd, const QByteArray& bytes) {
   }
 }
 
+// Drawn from the system each time: two copies of the program must not draw
+// the same names.
 QByteArray CopyPathFor(const QString& fileName) {
   static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
   QByteArray tail(6, '0');
-  for (char& c : tail) c = kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)];
+  for (char& c : tail) c = kLetters[QRandomGenerator::system()->bounded(int(sizeof kLetters) - 1)];
   return "." + NativeName(fileName) + ".~" + tail;
 }
 

@@ -12,8 +12,9 @@ namespace rova {
 
 // The longest file name the file system takes, in bytes.
 constexpr int kFileNameMaxBytes = 255;
-// What a rewrite adds to a file's name for its new copy (".name.~XXXXXX").
-constexpr int kRewriteNameOverhead = 9;
+// What a rewrite adds to a file's name for its new copy (".name.~XXXXXX")
+// and for the second name a set of rewrites keeps of the old file (one more "~").
+constexpr int kRewriteNameOverhead = 10;
 
 // The whole file; a missing file is "File not found".
 QByteArray ReadFileBytes(const QString& fileName);
