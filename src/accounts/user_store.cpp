@@ -70,7 +70,7 @@ bool IsUsableUserName(const QString& userName) {
   }
   if (!FitsBaltic(userName)) return false;
   return userName.toUtf8().size() + kLongestUserFileSuffix + kRewriteNameOverhead <=
-         kFileNameMaxBytes;
+         MaxFileNameBytes();
 }
 
 RegistrationOutcome RegisterUser(const RegistrationData& data) {

@@ -73,6 +73,12 @@ QByteArray CopyPathFor(const QString& fileName) {
 
 }  // namespace
 
+int MaxFileNameBytes() {
+  constexpr long kUsualLimit = 255;
+  const long limit = pathconf(".", _PC_NAME_MAX);
+  return static_cast<int>(limit > 0 ? limit : kUsualLimit);
+}
+
 QByteArray ReadFileBytes(const QString& fileName) {
   const int fd = OpenForReading(fileName);
   try {
@@ -122,7 +128,7 @@ PendingRewrite::PendingRewrite(const QString& fileName, const QByteArray& bytes)
     : fileName_(fileName) {
   CheckFault(fileName, FaultOp::Create);
   const QByteArray target = NativeName(fileName);
-  mode_t mode = 0666;
+  mode_t mode = 0;
   bool keepMode = false;
   struct stat old {};
   if (stat(target.constData(), &old) == 0) {

@@ -10,8 +10,9 @@ namespace rova {
 // Every data file is opened by its relative name in the working directory;
 // the name goes to the system as UTF-8. All failures throw ProgramError.
 
-// The longest file name the file system takes, in bytes.
-constexpr int kFileNameMaxBytes = 255;
+// The longest file name, in bytes, that the file system of the working
+// directory takes.
+int MaxFileNameBytes();
 // What a rewrite adds to a file's name for its new copy (".name.~XXXXXX")
 // and for the second name a set of rewrites keeps of the old file (one more "~").
 constexpr int kRewriteNameOverhead = 10;
