@@ -8,7 +8,7 @@ namespace {
 
 constexpr int kStandardMaxLength = 6;
 
-struct AnswerSpec {
+struct AnswerData {
   TaskId id;
   CheckKind kind;
   const char* expected1 = nullptr;
@@ -19,28 +19,28 @@ struct AnswerSpec {
   int maxLength2 = 0;
 };
 
-constexpr AnswerSpec Text(int topic, int task, const char* expected,
+constexpr AnswerData Text(int topic, int task, const char* expected,
                           int maxLength = kStandardMaxLength) {
   return {{topic, task}, CheckKind::SingleText, expected, nullptr, 0.0L, nullptr, maxLength, 0};
 }
 
-constexpr AnswerSpec Pair(int topic, int task, const char* first, const char* second,
+constexpr AnswerData Pair(int topic, int task, const char* first, const char* second,
                           int maxLength1 = kStandardMaxLength, int maxLength2 = kStandardMaxLength) {
   return {{topic, task}, CheckKind::TextPair, first, second, 0.0L, nullptr, maxLength1, maxLength2};
 }
 
-constexpr AnswerSpec Frac(int topic, int task, long double value, int numeratorMax,
+constexpr AnswerData Frac(int topic, int task, long double value, int numeratorMax,
                           int denominatorMax) {
   return {{topic, task}, CheckKind::Fraction, nullptr, nullptr, value, nullptr, numeratorMax,
           denominatorMax};
 }
 
-constexpr AnswerSpec Pick(int topic, int task, const char* radio) {
+constexpr AnswerData Pick(int topic, int task, const char* radio) {
   return {{topic, task}, CheckKind::Choice, nullptr, nullptr, 0.0L, radio, 0, 0};
 }
 
 // The right answer of every task, topic by topic.
-constexpr AnswerSpec kAnswers[] = {
+constexpr AnswerData kAnswers[] = {
     Frac(1, 1, 0.25L, 1, 2), Text(1, 2, "30"), Text(1, 3, "108"), Text(1, 4, "18"),
     Text(1, 5, "12"),
     Pair(2, 1, "5", "20"), Text(2, 2, "16777216", 8), Text(2, 3, "8"), Text(2, 4, "11200"),
@@ -78,14 +78,14 @@ constexpr AnswerSpec kAnswers[] = {
 };
 static_assert(std::size(kAnswers) == kTaskCount);
 
-struct FigureSpec {
+struct FigurePlace {
   TaskId id;
   const char* pictureName;
   int left, top, width, height;
 };
 
 // The statement pictures, at their place in the statement group.
-constexpr FigureSpec kFigures[] = {
+constexpr FigurePlace kFigures[] = {
     {{1, 1}, "fig_1_1", 108, 80, 109, 107},
     {{2, 4}, "fig_2_4", 80, 120, 137, 81},
     {{4, 1}, "fig_4_1", 88, 72, 141, 141},
@@ -128,12 +128,12 @@ constexpr FigureSpec kFigures[] = {
     {{18, 5}, "fig_18_5", 72, 112, 181, 71},
 };
 
-struct TopicSpec {
+struct TopicData {
   const char* title;
   int trailingBlanks;
 };
 
-constexpr TopicSpec kTopics[] = {
+constexpr TopicData kTopics[] = {
     {"Skaičiai. Skaičių dalumas", 97},
     {"Veiksmai su skaičiais", 103},
     {"Laipsnis. Šaknis", 110},
@@ -162,20 +162,20 @@ QString WindowClassFor(TaskId id) {
   return QStringLiteral("TForm%1").arg(number);
 }
 
-TaskRow BuildRow(const AnswerSpec& spec) {
+TaskRow BuildRow(const AnswerData& answer) {
   TaskRow row;
-  row.id = spec.id;
-  row.windowClass = WindowClassFor(spec.id);
-  row.resultFileSuffix = QStringLiteral("_%1-%2.dat").arg(spec.id.topic).arg(spec.id.task);
-  row.kind = spec.kind;
-  if (spec.expected1) row.expected.append(QString::fromUtf8(spec.expected1));
-  if (spec.expected2) row.expected.append(QString::fromUtf8(spec.expected2));
-  row.fractionValue = spec.fraction;
-  if (spec.radio) row.rightRadio = QString::fromLatin1(spec.radio);
-  if (spec.maxLength1 > 0) row.fieldMaxLength.append(spec.maxLength1);
-  if (spec.maxLength2 > 0) row.fieldMaxLength.append(spec.maxLength2);
-  for (const FigureSpec& figure : kFigures) {
-    if (figure.id != spec.id) continue;
+  row.id = answer.id;
+  row.windowClass = WindowClassFor(answer.id);
+  row.resultFileSuffix = QStringLiteral("_%1-%2.dat").arg(answer.id.topic).arg(answer.id.task);
+  row.kind = answer.kind;
+  if (answer.expected1) row.expected.append(QString::fromUtf8(answer.expected1));
+  if (answer.expected2) row.expected.append(QString::fromUtf8(answer.expected2));
+  row.fractionValue = answer.fraction;
+  if (answer.radio) row.rightRadio = QString::fromLatin1(answer.radio);
+  if (answer.maxLength1 > 0) row.fieldMaxLength.append(answer.maxLength1);
+  if (answer.maxLength2 > 0) row.fieldMaxLength.append(answer.maxLength2);
+  for (const FigurePlace& figure : kFigures) {
+    if (figure.id != answer.id) continue;
     row.figures.append({QString::fromLatin1(figure.pictureName), figure.left, figure.top,
                         figure.width, figure.height});
   }
@@ -185,7 +185,7 @@ TaskRow BuildRow(const AnswerSpec& spec) {
 std::vector<TaskRow> BuildCatalogue() {
   std::vector<TaskRow> rows;
   rows.reserve(kTaskCount);
-  for (const AnswerSpec& spec : kAnswers) rows.push_back(BuildRow(spec));
+  for (const AnswerData& answer : kAnswers) rows.push_back(BuildRow(answer));
   return rows;
 }
 
