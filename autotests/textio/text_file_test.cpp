@@ -97,9 +97,19 @@ TEST_F(Rewrite, faultsMatchOnlyTheirFileUnlessWildcard) {
   EXPECT_FALSE(exists("g.dat"));
 }
 
-TEST_F(Rewrite, missingFileIsFileNotFound) {
+TEST_F(Rewrite, missingFileIsFileNotFoundButMissingFolderIsInvalidFilename) {
   EXPECT_EQ(MessageOf([] { ReadFileBytes("none.dat"); }), "File not found");
   EXPECT_EQ(MessageOf([] { FileLock lock("none.dat"); }), "File not found");
+  EXPECT_EQ(MessageOf([] { ReadFileBytes("nowhere/x.dat"); }), "Invalid filename");
+  EXPECT_EQ(MessageOf([] { RewriteFile("nowhere/x.dat", "1\r\n"); }), "Invalid filename");
+}
+
+TEST_F(Rewrite, keepsNewCopyInTheFileOwnFolder) {
+  ASSERT_TRUE(QDir::current().mkdir("sub"));
+  writeBytes("sub/f.dat", "1\r\n");
+  RewriteFile("sub/f.dat", "2\r\n");
+  EXPECT_EQ(readBytes("sub/f.dat"), QByteArray("2\r\n"));
+  EXPECT_EQ(QDir("sub").entryList(QDir::Files | QDir::Hidden), QStringList{"f.dat"});
 }
 
 TEST_F(Rewrite, transactionPutsBackEverythingWhenOneFileFails) {

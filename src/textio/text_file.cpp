@@ -19,6 +19,21 @@ QByteArray NativeName(const QString& fileName) { return fileName.toUtf8(); }
 
 [[noreturn]] void Fail(int errorCode) { throw ProgramError::FromErrno(errorCode); }
 
+// A missing folder in the name makes the name itself unusable, which the
+// pupils' message box tells apart from a missing file.
+[[noreturn]] void FailOn(const QString& fileName, int errorCode) {
+  if (errorCode == ENOENT) {
+    const QByteArray native = NativeName(fileName);
+    const qsizetype slash = native.lastIndexOf('/');
+    struct stat folder {};
+    if (slash >= 0 && (stat(native.left(slash > 0 ? slash : 1).constData(), &folder) != 0 ||
+                       !S_ISDIR(folder.st_mode))) {
+      Fail(ENOTDIR);
+    }
+  }
+  Fail(errorCode);
+}
+
 void CheckFault(const QString& fileName, FaultOp op) {
   if (const int injected = InjectedFault(fileName, op)) Fail(injected);
 }
@@ -44,7 +59,7 @@ QByteArray ReadDescriptor(int fd, const QString& fileName) {
 int OpenForReading(const QString& fileName) {
   CheckFault(fileName, FaultOp::Open);
   const int fd = open(NativeName(fileName).constData(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) Fail(errno);
+  if (fd < 0) FailOn(fileName, errno);
   return fd;
 }
 
@@ -68,7 +83,9 @@ QByteArray CopyPathFor(const QString& fileName) {
   static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
   QByteArray tail(6, '0');
   for (char& c : tail) c = kLetters[QRandomGenerator::system()->bounded(int(sizeof kLetters) - 1)];
-  return "." + NativeName(fileName) + ".~" + tail;
+  const QByteArray native = NativeName(fileName);
+  const qsizetype base = native.lastIndexOf('/') + 1;
+  return native.left(base) + "." + native.mid(base) + ".~" + tail;
 }
 
 }  // namespace
@@ -144,7 +161,7 @@ PendingRewrite::PendingRewrite(const QString& fileName, const QByteArray& bytes)
   for (int attempt = 0; fd < 0; ++attempt) {
     copyPath_ = CopyPathFor(fileName);
     fd = open(copyPath_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && (errno != EEXIST || attempt > 100)) Fail(errno);
+    if (fd < 0 && (errno != EEXIST || attempt > 100)) FailOn(fileName, errno);
   }
   try {
     if (keepMode && fchmod(fd, mode) != 0) Fail(errno);
