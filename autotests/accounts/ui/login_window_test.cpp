@@ -1,0 +1,298 @@
+#include "accounts/ui/login_window.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <cerrno>
+#include <gtest/gtest.h>
+
+#include "accounts/ui/account_dialogs.h"
+#include "accounts/user_store.h"
+#include "app/error_box.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "app/window_registry.h"
+#include "app/window_driver.h"
+#include "app/window_frame.h"
+#include "controls/lb_button.h"
+#include "controls/lb_speed_button.h"
+#include "temp_dir.h"
+#include "textio/fault_injection.h"
+
+namespace rova {
+namespace {
+
+using testing::Click;
+using testing::Later;
+
+class LoginWindowTest : public rova::testing::InTempDir {
+ protected:
+  void SetUp() override {
+    InTempDir::SetUp();
+    writeBytes("user.dat", {});
+    writeBytes("password.dat", {});
+    CreateWindows();
+    // Every dialog is answered with "Gerai", as a pupil would.
+    for (AccountMessageDialog* dialog : Dialogs()) {
+      log.Watch(dialog, [this](ProgramWindow* window) {
+        heightsAtDialogs.push_back(Form120->ClientHeight());
+        Click(static_cast<AccountMessageDialog*>(window)->LbSpeedButton2);
+      });
+    }
+  }
+  void TearDown() override {
+    DestroyRegisteredWindows();
+    InTempDir::TearDown();
+  }
+
+  static std::vector<AccountMessageDialog*> Dialogs() {
+    return {Form121, Form122, Form123, Form124, Form125, RefusedNameDialog};
+  }
+
+  // Opens the login window, runs `script` inside it, and returns when the
+  // window has gone (the script or the window itself closes it).
+  void RunLogin(std::function<void()> script) {
+    Later([this, script] {
+      script();
+      Form120->Close();
+    });
+    Form120->ShowModal();
+  }
+
+  static void Type(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    rova::testing::TypeText(edit, text);
+  }
+
+  void FillRegistration(const RegistrationData& data) {
+    Click(Form120->LbSpeedButton4);
+    Type(Form120->Edit3, data.userName);
+    Type(Form120->Edit4, data.password);
+    Type(Form120->Edit5, data.firstName);
+    Type(Form120->Edit6, data.surname);
+    Type(Form120->Edit7, data.schoolClass);
+    Type(Form120->Edit8, data.email);
+  }
+
+  rova::testing::OpenLog log;
+  std::vector<int> heightsAtDialogs;
+};
+
+const RegistrationData kJonas{"jonas", "slaptas", "Jonas", "Jonaitis", "10a", "jonas@mokykla.lt"};
+
+TEST_F(LoginWindowTest, NewPupilRegistersAndLogsIn) {
+  bool accepted = false;
+  RunLogin([&] {
+    EXPECT_EQ(Form120->ClientHeight(), TForm120::kLoginHeight);
+    FillRegistration(kJonas);
+    EXPECT_EQ(Form120->ClientHeight(), TForm120::kRegistrationHeight);
+    Click(Form120->LbSpeedButton3);
+    // Registration does not log in and empties nothing.
+    EXPECT_TRUE(Form120->IsOpen());
+    EXPECT_EQ(Form120->Edit3->text(), "jonas");
+    EXPECT_EQ(Form120->Edit8->text(), "jonas@mokykla.lt");
+
+    Type(Form120->Edit1, "jonas");
+    Type(Form120->Edit2, "slaptas");
+    Click(Form120->LbSpeedButton1);
+    accepted = Form120->IsCloseMarked();
+  });
+  EXPECT_EQ(log.opened, std::vector<QString>{"Form123"});
+  EXPECT_EQ(heightsAtDialogs, std::vector<int>{TForm120::kLoginHeight}) << "shrunk before the success dialog";
+  EXPECT_TRUE(accepted);
+  EXPECT_EQ(readBytes("user.dat"), QByteArray("jonas\r\n"));
+  EXPECT_EQ(readBytes("password.dat"), QByteArray("slaptas\r\n"));
+  EXPECT_EQ(readBytes("temp.dat"), QByteArray("jonas\r\n"));
+  EXPECT_EQ(Form2->Width(), kMainWindowWidth);
+  EXPECT_EQ(Form2->Height(), kMainWindowHeight);
+  EXPECT_FALSE(Form120->isVisible());
+}
+
+struct FailedLoginCase {
+  const char* name;
+  QString user;
+  QString password;
+  QString dialog;
+};
+
+class FailedLoginTest : public LoginWindowTest, public ::testing::WithParamInterface<FailedLoginCase> {};
+
+TEST_P(FailedLoginTest, OneDialogPerAttemptAndFieldsKept) {
+  writeBytes("user.dat", "jonas\r\nona\r\n");
+  writeBytes("password.dat", "slaptas\r\nona1\r\n");
+  const FailedLoginCase& c = GetParam();
+  RunLogin([&] {
+    Type(Form120->Edit1, c.user);
+    Type(Form120->Edit2, c.password);
+    Click(Form120->LbSpeedButton1);
+    Click(Form120->LbSpeedButton1);
+    EXPECT_EQ(Form120->Edit1->text(), c.user);
+    EXPECT_EQ(Form120->Edit2->text(), c.password);
+    EXPECT_FALSE(Form120->IsCloseMarked());
+  });
+  EXPECT_EQ(log.opened, (std::vector<QString>{c.dialog, c.dialog}));
+  EXPECT_EQ(readBytes("temp.dat"), (c.user + "\r\n").toUtf8()) << "each attempt names the typed user";
+  EXPECT_EQ(Form2->Width(), kMainWindowWidth) << "a failed login leaves the main window alone";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Logins, FailedLoginTest,
+    ::testing::Values(FailedLoginCase{"unknown", "petras", "x", "Form121"},
+                      FailedLoginCase{"bothEmpty", "", "", "Form121"},
+                      FailedLoginCase{"otherCase", "Jonas", "slaptas", "Form121"},
+                      FailedLoginCase{"wrongPassword", "jonas", "ona1", "Form122"},
+                      FailedLoginCase{"emptyPassword", "ona", "", "Form122"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LoginWindowTest, DuplicateNameShowsOneNoticePerLineAndNothingElse) {
+  writeBytes("user.dat", "jonas\r\nona\r\njonas\r\n");
+  writeBytes("password.dat", "a\r\nb\r\nc\r\n");
+  RunLogin([&] {
+    Click(Form120->LbSpeedButton4);
+    Type(Form120->Edit3, "jonas");  // the other fields stay empty
+    Click(Form120->LbSpeedButton3);
+  });
+  EXPECT_EQ(log.opened, (std::vector<QString>{"Form125", "Form125"}));
+  EXPECT_EQ(heightsAtDialogs, (std::vector<int>{TForm120::kRegistrationHeight, TForm120::kRegistrationHeight}));
+  EXPECT_EQ(readBytes("user.dat"), QByteArray("jonas\r\nona\r\njonas\r\n"));
+}
+
+TEST_F(LoginWindowTest, EmptyFieldAsksToFillEverythingOnce) {
+  RegistrationData noEmail = kJonas;
+  noEmail.email.clear();
+  RunLogin([&] {
+    FillRegistration(noEmail);
+    Click(Form120->LbSpeedButton3);
+  });
+  EXPECT_EQ(log.opened, std::vector<QString>{"Form124"});
+  EXPECT_EQ(Form120->ClientHeight(), TForm120::kRegistrationHeight);
+  EXPECT_EQ(readBytes("user.dat"), QByteArray());
+}
+
+TEST_F(LoginWindowTest, UnusableNameIsRefusedWithItsOwnNotice) {
+  RegistrationData slash = kJonas;
+  slash.userName = "../jonas";
+  RunLogin([&] {
+    FillRegistration(slash);
+    Click(Form120->LbSpeedButton3);
+  });
+  EXPECT_EQ(log.opened, std::vector<QString>{"RefusedNameDialog"});
+  EXPECT_EQ(Form120->ClientHeight(), TForm120::kRegistrationHeight);
+  EXPECT_EQ(readBytes("user.dat"), QByteArray());
+  EXPECT_FALSE(exists("temp.dat"));
+}
+
+TEST_F(LoginWindowTest, EnterInAFieldPressesItsGroupsButton) {
+  writeBytes("user.dat", "jonas\r\n");
+  writeBytes("password.dat", "slaptas\r\n");
+  RunLogin([&] {
+    Type(Form120->Edit2, "blogas");
+    QTest::keyClick(Form120->Edit2, Qt::Key_Return);
+    EXPECT_EQ(log.opened, std::vector<QString>{"Form121"});
+
+    Click(Form120->LbSpeedButton4);
+    Type(Form120->Edit6, "Onaitė");
+    QTest::keyClick(Form120->Edit6, Qt::Key_Enter);
+    EXPECT_EQ(log.opened, (std::vector<QString>{"Form121", "Form124"}));
+
+    Type(Form120->Edit1, "jonas");
+    Form120->Edit2->clear();
+    Type(Form120->Edit2, "slaptas");
+    QTest::keyClick(Form120->Edit1, Qt::Key_Return);
+    EXPECT_TRUE(Form120->IsCloseMarked());
+  });
+}
+
+TEST_F(LoginWindowTest, EachClearButtonEmptiesOnlyItsOwnGroup) {
+  RunLogin([&] {
+    Type(Form120->Edit1, "jonas");
+    Type(Form120->Edit2, "slaptas");
+    FillRegistration(kJonas);
+    Click(Form120->LbSpeedButton2);
+    EXPECT_TRUE(Form120->Edit1->text().isEmpty());
+    EXPECT_TRUE(Form120->Edit2->text().isEmpty());
+    EXPECT_EQ(Form120->Edit3->text(), "jonas");
+    Type(Form120->Edit1, "ona");
+    Click(Form120->LbSpeedButton5);
+    for (QLineEdit* edit : {Form120->Edit3, Form120->Edit4, Form120->Edit5, Form120->Edit6, Form120->Edit7,
+                            Form120->Edit8}) {
+      EXPECT_TRUE(edit->text().isEmpty()) << edit->objectName().toStdString();
+    }
+    EXPECT_EQ(Form120->Edit1->text(), "ona");
+  });
+  EXPECT_TRUE(log.opened.empty());
+}
+
+TEST_F(LoginWindowTest, PasswordFieldsShowBulletsButPassTheTypedText) {
+  RunLogin([&] {
+    FillRegistration(kJonas);
+    Type(Form120->Edit2, "ąčę");
+    EXPECT_EQ(Form120->Edit2->displayText(), QString(3, QChar(0x2022)));
+    EXPECT_EQ(Form120->Edit4->displayText(), QString(7, QChar(0x2022)));
+    EXPECT_EQ(Form120->Edit3->displayText(), "jonas");
+    Click(Form120->LbSpeedButton3);
+  });
+  EXPECT_EQ(readBytes("password.dat"), QByteArray("slaptas\r\n"));
+}
+
+TEST_F(LoginWindowTest, FileErrorShowsBoxAndKeepsWindowAsItWas) {
+  std::vector<QString> errors;
+  ScopedErrorBoxPresenter presenter([&](QWidget* window, const QString& text) {
+    EXPECT_EQ(window, Form120);
+    errors.push_back(text);
+  });
+  RunLogin([&] {
+    FillRegistration(kJonas);
+    {
+      ScopedFault readOnly("user.dat", FaultOp::Create, EACCES);
+      Click(Form120->LbSpeedButton3);
+    }
+    EXPECT_EQ(errors.size(), 1u);
+    EXPECT_EQ(Form120->ClientHeight(), TForm120::kRegistrationHeight);
+    EXPECT_TRUE(Form120->IsOpen());
+    EXPECT_FALSE(Form120->IsCloseMarked());
+    // Still usable: the same registration now goes through.
+    Click(Form120->LbSpeedButton3);
+  });
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_TRUE(errors[0].endsWith('.'));
+  EXPECT_EQ(log.opened, std::vector<QString>{"Form123"});
+  EXPECT_EQ(readBytes("user.dat"), QByteArray("jonas\r\n"));
+}
+
+TEST_F(LoginWindowTest, MissingUserFileShowsTheProgramsStopBox) {
+  QFile::remove(path("user.dat"));
+  struct Seen {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+  } seen;
+  int boxes = 0;
+  RunLogin([&] {
+    Type(Form120->Edit1, "jonas");
+    // Answers the box once it is up, from inside its own loop.
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      watcher.stop();
+      ++boxes;
+      seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+      Click(box->button(QMessageBox::Ok));
+    });
+    watcher.start(0);
+    Click(Form120->LbSpeedButton1);
+    EXPECT_EQ(QApplication::activeModalWidget(), Form120) << "the login window is usable again";
+  });
+  EXPECT_EQ(boxes, 1);
+  EXPECT_EQ(seen.title, "ROVA 2004");
+  EXPECT_EQ(seen.icon, QMessageBox::Critical);
+  EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+  EXPECT_EQ(seen.text, "File not found.");
+  EXPECT_TRUE(log.opened.empty());
+  EXPECT_EQ(readBytes("temp.dat"), QByteArray("jonas\r\n")) << "the attempt was recorded before the failure";
+}
+
+}  // namespace
+}  // namespace rova

@@ -1,0 +1,195 @@
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "accounts/ui/login_window.h"
+#include "app/exit_confirmation_window.h"
+#include "app/main_window.h"
+#include "app/splash_window.h"
+#include "app/window_driver.h"
+#include "app/window_frame.h"
+#include "app/window_registry.h"
+#include "controls/lb_button.h"
+#include "controls/lb_speed_button.h"
+#include "temp_dir.h"
+
+namespace rova {
+namespace {
+
+using testing::Click;
+using testing::Later;
+
+// Counts every time a window is put on the screen.
+class ShowCounter : public QObject {
+ public:
+  explicit ShowCounter(QWidget* watched) { watched->installEventFilter(this); }
+  int shows = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Show) ++shows;
+    return false;
+  }
+};
+
+class StartupTest : public rova::testing::InTempDir {
+ protected:
+  void SetUp() override {
+    InTempDir::SetUp();
+    writeBytes("user.dat", "jonas\r\n");
+    writeBytes("password.dat", "slaptas\r\n");
+    CreateWindows();
+  }
+  void TearDown() override {
+    DestroyRegisteredWindows();
+    InTempDir::TearDown();
+  }
+
+  // Runs the program's message loop from the main window's start.
+  int RunProgramLoop() {
+    StartMainWindow();
+    return QCoreApplication::exec();
+  }
+
+  void Record(const QString& step) { steps.push_back(step); }
+  std::vector<QString> steps;
+};
+
+TEST_F(StartupTest, WindowsAreCreatedOnceInStartUpOrder) {
+  std::vector<QString> names;
+  for (ProgramWindow* window : RegisteredWindows()) names.push_back(window->objectName());
+  EXPECT_EQ(names, (std::vector<QString>{"Form2", "Form1", "Form4", "Form120", "Form121", "Form122", "Form123",
+                                         "Form124", "Form125", "RefusedNameDialog"}));
+  EXPECT_EQ(ProgramWindow::MainWindow(), Form2) << "the first window made is the main window";
+  for (ProgramWindow* window : RegisteredWindows()) {
+    EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint) << window->objectName().toStdString();
+  }
+  // The splash's timer counts from the splash's creation.
+  EXPECT_TRUE(Form1->Timer1->isActive());
+  EXPECT_TRUE(Form1->Timer1->isSingleShot());
+  EXPECT_EQ(Form1->Timer1->interval(), TForm1::kTimer1Interval);
+  EXPECT_EQ(TForm1::kTimer1Interval, 8000);
+}
+
+TEST_F(StartupTest, SplashThenLoginThenMainWindowAfterAcceptedLogin) {
+  ShowCounter mainShows(Form2);
+  int splashOpenings = 0;
+  QObject::connect(Form1, &ProgramWindow::Opened, [&] {
+    ++splashOpenings;
+    Record("splash");
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_EQ(Form2->Width(), 0);
+    EXPECT_EQ(Form2->Height(), 0);
+    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_EQ(Form1->size(), QSize(402, 302));
+    // The timer's own firing, without the 8 seconds.
+    Form1->Timer1->start(0);
+  });
+  QObject::connect(Form120, &ProgramWindow::Opened, [&] {
+    Record("login");
+    EXPECT_FALSE(Form1->Timer1->isActive()) << "the timer fires once";
+    EXPECT_TRUE(Form1->IsOpen());
+    EXPECT_FALSE(Form1->isVisible()) << "the splash shrinks out of sight under the login";
+    EXPECT_EQ(Form120->size(), QSize(524, TForm120::kLoginHeight));
+    EXPECT_EQ(QApplication::activeModalWidget(), Form120);
+    Later([] {
+      rova::testing::TypeText(Form120->Edit1, "jonas");
+      rova::testing::TypeText(Form120->Edit2, "slaptas");
+      Click(Form120->LbSpeedButton1);
+      // Accepted: both windows are marked and still there until their loops return.
+      EXPECT_TRUE(Form120->IsCloseMarked());
+      EXPECT_TRUE(Form1->IsCloseMarked());
+      EXPECT_TRUE(Form120->isVisible());
+      EXPECT_FALSE(Form2->isVisible());
+    });
+  });
+  QObject::connect(Form2, &ProgramWindow::Opened, [&] {
+    Record("main");
+    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_EQ(Form2->size(), QSize(kMainWindowWidth, kMainWindowHeight));
+    EXPECT_FALSE(Form1->IsOpen());
+    EXPECT_FALSE(Form120->IsOpen());
+    EXPECT_FALSE(Form1->isVisible());
+    EXPECT_FALSE(Form120->isVisible());
+    Later([&] {
+      // Returning from a window opened over the main window reopens nothing.
+      QObject::connect(Form4, &ProgramWindow::Opened, [] { Later([] { Click(Form4->LbSpeedButton1); }); });
+      Form4->ShowModal();
+      EXPECT_TRUE(Form2->isVisible());
+      EXPECT_EQ(Form2->size(), QSize(kMainWindowWidth, kMainWindowHeight));
+      Click(Form2->LbButton1);
+    });
+  });
+  EXPECT_EQ(RunProgramLoop(), 0);
+  EXPECT_EQ(steps, (std::vector<QString>{"splash", "login", "main"}));
+  EXPECT_EQ(splashOpenings, 1);
+  EXPECT_EQ(mainShows.shows, 1) << "the main window appears once, at its working size";
+}
+
+TEST_F(StartupTest, LoginCloseButtonEndsProgramWithoutMainWindowEverSeen) {
+  ShowCounter mainShows(Form2);
+  QObject::connect(Form1, &ProgramWindow::Opened, [] { Later([] { Form1->Timer1Timer(); }); });
+  QObject::connect(Form120, &ProgramWindow::Opened, [] { Later([] { Click(Form120->LbButton1); }); });
+  EXPECT_EQ(RunProgramLoop(), 0);
+  EXPECT_EQ(mainShows.shows, 0);
+  EXPECT_TRUE(ProgramWindow::IsProgramEnding());
+  EXPECT_FALSE(Form120->isVisible());
+  EXPECT_FALSE(Form1->isVisible());
+  EXPECT_TRUE(readBytes("temp.dat").isEmpty()) << "nothing is written at exit";
+}
+
+// Reaches the main window through the splash and an accepted login, then runs `inMain`.
+class InMainWindowTest : public StartupTest {
+ protected:
+  void ReachMainWindow(std::function<void()> inMain) {
+    QObject::connect(Form1, &ProgramWindow::Opened, [] { Later([] { Form1->Timer1Timer(); }); });
+    QObject::connect(Form120, &ProgramWindow::Opened, [] {
+      Later([] {
+        Form120->Edit1->setText("jonas");
+        Form120->Edit2->setText("slaptas");
+        Click(Form120->LbSpeedButton1);
+      });
+    });
+    QObject::connect(Form2, &ProgramWindow::Opened, [inMain] { Later(inMain); });
+  }
+};
+
+TEST_F(InMainWindowTest, ExitConfirmationGoesBackOrEndsProgram) {
+  int confirmations = 0;
+  QObject::connect(Form4, &ProgramWindow::Opened, [&] {
+    ++confirmations;
+    // First time back to the main window, second time out of the program.
+    TLbSpeedButton* choice = confirmations == 1 ? Form4->LbSpeedButton1 : Form4->LbSpeedButton2;
+    Later([choice] { Click(choice); });
+  });
+  bool mainKeptAfterGoingBack = false;
+  ReachMainWindow([&] {
+    Form4->ShowModal();
+    mainKeptAfterGoingBack = Form2->isVisible() && !ProgramWindow::IsProgramEnding();
+    Form4->ShowModal();
+    Record("after the second confirmation");
+  });
+  EXPECT_EQ(RunProgramLoop(), 0);
+  EXPECT_TRUE(mainKeptAfterGoingBack);
+  EXPECT_EQ(confirmations, 2);
+  EXPECT_TRUE(ProgramWindow::IsProgramEnding());
+  EXPECT_EQ(steps, std::vector<QString>{"after the second confirmation"});
+}
+
+TEST_F(InMainWindowTest, MinimiseButtonKeepsTheProgramRunning) {
+  ReachMainWindow([&] {
+    Click(Form2->LbButton2);
+    EXPECT_FALSE(ProgramWindow::IsProgramEnding());
+    Record(Form2->IsOpen() ? "open" : "closed");
+    Click(Form2->LbButton1);
+  });
+  EXPECT_EQ(RunProgramLoop(), 0);
+  EXPECT_EQ(steps, std::vector<QString>{"open"});
+}
+
+}  // namespace
+}  // namespace rova

@@ -1,0 +1,121 @@
+// Draws every window of the shell and the login into PNGs for people to look
+// at, and checks the pixels that make the program's frames.
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+#include "accounts/ui/account_dialogs.h"
+#include "accounts/ui/login_window.h"
+#include "app/exit_confirmation_window.h"
+#include "app/main_window.h"
+#include "app/splash_window.h"
+#include "app/startup.h"
+#include "app/window_frame.h"
+#include "app/window_registry.h"
+#include "controls/art_panel.h"
+#include "controls/lb_button.h"
+#include "temp_dir.h"
+
+namespace rova {
+namespace {
+
+QRgb Rgb(TColor color) { return qRgb(color.Red(), color.Green(), color.Blue()); }
+
+class WindowPicturesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { CreateWindows(); }
+  void TearDown() override { DestroyRegisteredWindows(); }
+
+  // Controls paint only while they are on the screen.
+  static QImage Grab(QWidget* window, const QString& file) {
+    window->show();
+    QImage image = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    window->hide();
+    image.save(QDir(rova::testing::ArtifactDir()).filePath(file));
+    return image;
+  }
+};
+
+TEST_F(WindowPicturesTest, SmallWindowsHaveTwoPixelFrameRoundBlackEdgedPanel) {
+  const std::vector<std::tuple<ProgramWindow*, QString, QSize>> windows{
+      {Form4, "form4_exit_confirmation.png", {275, 107}}, {Form121, "form121_unknown_user.png", {275, 107}},
+      {Form122, "form122_wrong_password.png", {275, 107}}, {Form123, "form123_registered.png", {275, 91}},
+      {Form124, "form124_empty_field.png", {275, 91}},     {Form125, "form125_user_exists.png", {275, 91}},
+      {RefusedNameDialog, "refused_name.png", {275, 107}},
+  };
+  for (const auto& [window, file, size] : windows) {
+    SCOPED_TRACE(file.toStdString());
+    const QImage image = Grab(window, file);
+    ASSERT_EQ(image.size(), size);
+    const int right = size.width() - 1, bottom = size.height() - 1;
+    for (const QPoint frame : {QPoint(0, 0), QPoint(1, 1), QPoint(right, bottom), QPoint(right - 1, 5)}) {
+      EXPECT_EQ(image.pixel(frame), Rgb(kFrameColor)) << frame.x() << "," << frame.y();
+    }
+    for (const QPoint edge : {QPoint(2, 2), QPoint(right - 2, bottom - 2), QPoint(2, bottom - 2)}) {
+      EXPECT_EQ(image.pixel(edge), qRgb(0, 0, 0)) << edge.x() << "," << edge.y();
+    }
+    EXPECT_EQ(image.pixel(4, 4), Rgb(kPanelColor));
+  }
+}
+
+TEST_F(WindowPicturesTest, DialogTextsStayInsideTheirPanel) {
+  for (AccountMessageDialog* dialog : {static_cast<AccountMessageDialog*>(Form121), static_cast<AccountMessageDialog*>(Form122),
+                                       static_cast<AccountMessageDialog*>(Form123), static_cast<AccountMessageDialog*>(Form124),
+                                       static_cast<AccountMessageDialog*>(Form125),
+                                       static_cast<AccountMessageDialog*>(RefusedNameDialog)}) {
+    for (QLabel* label : dialog->Labels) {
+      EXPECT_LE(label->geometry().right(), dialog->ArtPanel1->width() - 2) << label->text().toStdString();
+    }
+  }
+  EXPECT_LE(Form4->Label1->geometry().right(), Form4->ArtPanel1->width() - 2);
+}
+
+TEST_F(WindowPicturesTest, MainWindowHasTitleBarAndBody) {
+  const QImage image = Grab(Form2, "form2_main_window.png");
+  ASSERT_EQ(image.size(), QSize(kMainWindowWidth, kMainWindowHeight));
+  EXPECT_EQ(image.pixel(0, 0), Rgb(kPanelColor));
+  EXPECT_EQ(image.pixel(2, 2), qRgb(0, 0, 0));        // title bar edge
+  EXPECT_EQ(image.pixel(690, 22), qRgb(0, 0, 0));     // its far corner: 689 x 21
+  EXPECT_EQ(image.pixel(300, 12), Rgb(kFrameColor));  // title bar face
+  EXPECT_EQ(image.pixel(2, 26), qRgb(0, 0, 0));       // body edge
+  EXPECT_EQ(image.pixel(690, 408), qRgb(0, 0, 0));    // its far corner: 689 x 383
+  EXPECT_EQ(image.pixel(100, 300), Rgb(kPanelColor));
+  EXPECT_EQ(Form2->LbButton1->geometry(), QRect(670, 2, 17, 17));
+  EXPECT_EQ(Form2->LbButton2->geometry(), QRect(651, 2, 17, 17));
+  EXPECT_EQ(Form2->Label1->text().split('\n').size(), 9);
+  EXPECT_EQ(Form2->Label2->text().split('\n').size(), 2);
+  EXPECT_LE(Form2->Label2->geometry().right(), Form2->ArtPanel2->width() - 2);
+}
+
+TEST_F(WindowPicturesTest, LoginWindowAtBothHeights) {
+  const QImage login = Grab(Form120, "form120_login.png");
+  ASSERT_EQ(login.size(), QSize(524, TForm120::kLoginHeight));
+  EXPECT_EQ(login.pixel(2, 26), qRgb(0, 0, 0));
+  EXPECT_EQ(login.pixel(520, 180), qRgb(0, 0, 0));  // upper panel: 519 x 155
+  EXPECT_EQ(login.pixel(300, 12), Rgb(kFrameColor));
+
+  Form120->SetClientHeight(TForm120::kRegistrationHeight);
+  Form120->Edit3->setText("jonas");
+  Form120->Edit4->setText("slaptas");
+  const QImage registration = Grab(Form120, "form120_registration.png");
+  ASSERT_EQ(registration.size(), QSize(524, TForm120::kRegistrationHeight));
+  EXPECT_EQ(registration.pixel(2, 186), qRgb(0, 0, 0));
+  EXPECT_EQ(registration.pixel(520, 344), qRgb(0, 0, 0));  // lower panel: 519 x 159
+  EXPECT_EQ(Form120->LbButton1->mapTo(Form120, QPoint(0, 0)), QPoint(502, 4));
+}
+
+TEST_F(WindowPicturesTest, SplashShowsPictureAndTitleOverIt) {
+  const QImage image = Grab(Form1, "form1_splash.png");
+  ASSERT_EQ(image.size(), QSize(402, 302));
+  EXPECT_EQ(image.pixel(0, 0), Rgb(kPanelColor));  // the panel's light edges
+  EXPECT_EQ(image.pixel(401, 301), Rgb(kPanelColor));
+  ASSERT_NE(Form1->Image1->pixmap().size(), QSize()) << "the splash picture is there";
+  EXPECT_EQ(Form1->Image1->pixmap().size(), QSize(400, 300));
+  EXPECT_EQ(Form1->Label1->pos(), QPoint(146, 91));
+  EXPECT_EQ(Form1->Label2->pos(), QPoint(149, 121));
+}
+
+}  // namespace
+}  // namespace rova
