@@ -1,0 +1,153 @@
+// Start-up costs: from process start to the splash on the screen, with the
+// peak memory of the process, and the creation of the windows on their own.
+//
+//   build/default/benchmarks/app/startup_benchmark
+//
+// Each iteration of BM_ProcessStartToSplash starts this program again as a
+// child that runs the real start-up and reports when the splash picture has
+// been painted. The child uses the display it is given (DISPLAY, or
+// QT_QPA_PLATFORM), and the offscreen platform when there is none.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "app/main_window.h"
+#include "app/splash_window.h"
+#include "app/startup.h"
+#include "app/window_registry.h"
+#include "controls/program_fonts.h"
+
+namespace {
+
+constexpr const char* kProbeArgument = "--splash-probe";
+
+std::int64_t MonotonicNanoseconds() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+void UseOffscreenWithoutDisplay() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+}
+
+// Reports the moment the splash picture is first painted, then ends the program.
+class SplashWatch : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !reported_) {
+      reported_ = true;
+      // After this paint the frame goes to the screen; report from the next turn.
+      QTimer::singleShot(0, [] {
+        std::printf("%lld\n", static_cast<long long>(MonotonicNanoseconds()));
+        std::fflush(stdout);
+        rova::Form2->Close();
+      });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  bool reported_ = false;
+};
+
+int RunProbe(int argc, char** argv) {
+  UseOffscreenWithoutDisplay();
+  QApplication app(argc, argv);
+  rova::RegisterProgramFonts();
+  QApplication::setQuitOnLastWindowClosed(false);
+  rova::CreateWindows();
+  SplashWatch watch;
+  rova::Form1->Image1->installEventFilter(&watch);
+  rova::StartMainWindow();
+  const int code = QApplication::exec();
+  rova::DestroyRegisteredWindows();
+  return code;
+}
+
+std::string SelfPath() {
+  char buffer[4096];
+  const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  if (n <= 0) return {};
+  return std::string(buffer, static_cast<std::size_t>(n));
+}
+
+void BM_ProcessStartToSplash(benchmark::State& state) {
+  const std::string self = SelfPath();
+  double peakKiB = 0;
+  for (auto _ : state) {
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) {
+      state.SkipWithError("pipe failed");
+      return;
+    }
+    const std::int64_t started = MonotonicNanoseconds();
+    const pid_t child = fork();
+    if (child == 0) {
+      dup2(pipeFds[1], STDOUT_FILENO);
+      close(pipeFds[0]);
+      close(pipeFds[1]);
+      execl(self.c_str(), self.c_str(), kProbeArgument, static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    close(pipeFds[1]);
+    char line[64] = {};
+    std::size_t used = 0;
+    ssize_t n = 0;
+    while (used + 1 < sizeof line && (n = read(pipeFds[0], line + used, sizeof line - 1 - used)) > 0) {
+      used += static_cast<std::size_t>(n);
+      if (std::memchr(line, '\n', used)) break;
+    }
+    close(pipeFds[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    if (used == 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+      state.SkipWithError("the program did not show its splash");
+      return;
+    }
+    const std::int64_t splashShown = std::strtoll(line, nullptr, 10);
+    state.SetIterationTime(static_cast<double>(splashShown - started) / 1e9);
+    peakKiB = std::max(peakKiB, static_cast<double>(usage.ru_maxrss));
+  }
+  state.counters["peak_KiB"] = peakKiB;
+}
+BENCHMARK(BM_ProcessStartToSplash)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The windows alone, without the process and the platform around them.
+void BM_CreateWindows(benchmark::State& state) {
+  for (auto _ : state) {
+    rova::CreateWindows();
+    state.PauseTiming();
+    rova::DestroyRegisteredWindows();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_CreateWindows)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], kProbeArgument) == 0) return RunProbe(argc, argv);
+  UseOffscreenWithoutDisplay();
+  QApplication app(argc, argv);
+  rova::RegisterProgramFonts();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
