@@ -40,6 +40,11 @@ bool TLbButtonThread::Paused() const {
   return paused_;
 }
 
+TLbButtonThread::State TLbButtonThread::CurrentState() const {
+  QMutexLocker lock(&mutex_);
+  return state_;
+}
+
 bool TLbButtonThread::Releasing() const {
   QMutexLocker lock(&mutex_);
   return stop_;
@@ -81,17 +86,23 @@ bool TLbButtonThread::WaitInterval() {
 void TLbButtonThread::run() {
   QMutexLocker lock(&mutex_);
   for (;;) {
-    while (paused_ && !stop_) wake_.wait(&mutex_);
-    if (!WaitInterval()) return;
+    while (paused_ && !stop_) {
+      state_ = State::Paused;
+      wake_.wait(&mutex_);
+    }
+    state_ = State::Interval;
+    if (!WaitInterval()) break;
     if (paused_) continue;
     tickDone_ = false;
+    state_ = State::HandOff;
     lock.unlock();
     // The hand-off: the tick runs on the GUI thread while this one waits.
     QMetaObject::invokeMethod(this, [this] { RunTick(); }, Qt::QueuedConnection);
     lock.relock();
     while (!tickDone_ && !stop_) wake_.wait(&mutex_);
-    if (stop_) return;
+    if (stop_) break;
   }
+  state_ = State::Ended;
 }
 
 void TLbButtonThread::RunTick() {

@@ -30,6 +30,11 @@ class TLbButtonThread : public QThread {
   explicit TLbButtonThread(TickHandler onTick, QObject* parent = nullptr);
   ~TLbButtonThread() override;
 
+  // Where the worker is: waiting for a resume, waiting out an interval,
+  // waiting for the GUI thread to run its tick, or ended.
+  enum class State { Paused, Interval, HandOff, Ended };
+  State CurrentState() const;
+
   // GUI thread only.
   void Resume();
   void Pause();
@@ -57,6 +62,7 @@ class TLbButtonThread : public QThread {
   mutable QMutex mutex_;
   QWaitCondition wake_;
   const Pacing pacing_;
+  State state_ = State::Paused;
   bool paused_ = true;
   bool stop_ = false;
   bool tickDone_ = false;
