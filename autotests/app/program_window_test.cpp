@@ -1,5 +1,7 @@
 #include "app/program_window.h"
 
+#include <QTest>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QTimer>
@@ -7,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
+
+#include "controls/lb_button.h"
 
 namespace rova {
 namespace {
@@ -223,6 +227,27 @@ TEST_F(ProgramWindowTest, DesktopCloseRequestMarksLikeClose) {
   EXPECT_TRUE(aStayedWhileB);
   EXPECT_FALSE(a.isVisible());
   EXPECT_FALSE(b.isVisible());
+}
+
+TEST_F(ProgramWindowTest, ButtonWithModalResultClosesItsWindow) {
+  PlainWindow a("a");
+  auto* plain = new TLbButton(&a);
+  plain->setGeometry(0, 0, 50, 20);
+  auto* ok = new TLbButton(&a);
+  ok->setGeometry(60, 0, 50, 20);
+  ok->SetModalResult(1);
+  bool stayedAfterPlainClick = false;
+  a.onActivate = [&] {
+    Later([&] {
+      QTest::mouseClick(plain, Qt::LeftButton, {}, plain->rect().center());
+      stayedAfterPlainClick = !a.IsCloseMarked();
+      QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
+    });
+  };
+  a.ShowModal();
+  EXPECT_TRUE(stayedAfterPlainClick);
+  EXPECT_EQ(a.ModalResult(), 1);
+  EXPECT_EQ(a.closes, 1);
 }
 
 // The main window and a stack of five windows opened one above the other,

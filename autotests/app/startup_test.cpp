@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -140,6 +141,28 @@ TEST_F(StartupTest, LoginCloseButtonEndsProgramWithoutMainWindowEverSeen) {
   EXPECT_FALSE(Form120->isVisible());
   EXPECT_FALSE(Form1->isVisible());
   EXPECT_TRUE(readBytes("temp.dat").isEmpty()) << "nothing is written at exit";
+}
+
+TEST_F(StartupTest, DesktopCloseIsIgnoredOnSplashAndEndsProgramFromLogin) {
+  ShowCounter mainShows(Form2);
+  QObject::connect(Form1, &ProgramWindow::Opened, [&] {
+    Later([&] {
+      QCloseEvent onSplash;
+      QApplication::sendEvent(Form1, &onSplash);
+      Record(Form1->IsCloseMarked() ? "splash closed" : "splash stays");
+      Form1->Timer1Timer();
+    });
+  });
+  QObject::connect(Form120, &ProgramWindow::Opened, [] {
+    Later([] {
+      QCloseEvent onLogin;
+      QApplication::sendEvent(Form120, &onLogin);
+    });
+  });
+  EXPECT_EQ(RunProgramLoop(), 0);
+  EXPECT_EQ(steps, std::vector<QString>{"splash stays"});
+  EXPECT_TRUE(ProgramWindow::IsProgramEnding());
+  EXPECT_EQ(mainShows.shows, 0);
 }
 
 // Reaches the main window through the splash and an accepted login, then runs `inMain`.

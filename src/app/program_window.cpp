@@ -47,6 +47,7 @@ void ProgramWindow::ShowModal() {
   if (open_ || programEnding) return;
   open_ = true;
   closeMarked_ = false;
+  modalResult_ = 0;
   setWindowModality(Qt::ApplicationModal);
   UpdateScreenPresence();
   FormActivate();
@@ -140,9 +141,14 @@ void ProgramWindow::UpdateScreenPresence() {
   }
 }
 
+void ProgramWindow::SetModalResult(int result) {
+  modalResult_ = result;
+  if (result != 0) Close();
+}
+
 void ProgramWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
-  Close();
+  CloseRequested();
 }
 
 }  // namespace rova

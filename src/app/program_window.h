@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "controls/modal_result_target.h"
+
 class QEventLoop;
 
 namespace rova {
@@ -15,7 +17,7 @@ namespace rova {
 // Sizes are the window's logical sizes and may be 0: a window with a zero
 // width or height stays open but off the screen (that is how the splash and
 // the main window get out of sight during start-up).
-class ProgramWindow : public QWidget {
+class ProgramWindow : public QWidget, public ModalResultTarget {
   Q_OBJECT
 
  public:
@@ -65,6 +67,10 @@ class ProgramWindow : public QWidget {
   // The client size the window is built with; runs no FormResize.
   void SetClientSize(int width, int height);
 
+  // A button's modal result: any non-zero value closes the window.
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result) override;
+
  signals:
   // After FormActivate, while the window runs its loop (or, for the main
   // window, when it has been activated).
@@ -81,7 +87,9 @@ class ProgramWindow : public QWidget {
   // Runs when SetWidth or SetHeight changes the size.
   virtual void FormResize() {}
 
-  // A close request from the desktop (such as Alt+F4) takes the program's way.
+  // A close request from the desktop (such as Alt+F4); closes the window
+  // unless a window overrides it.
+  virtual void CloseRequested() { Close(); }
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -95,6 +103,7 @@ class ProgramWindow : public QWidget {
   bool closeMarked_ = false;
   bool activationPending_ = false;
   bool placed_ = false;
+  int modalResult_ = 0;
   QEventLoop* loop_ = nullptr;
 };
 

@@ -26,6 +26,10 @@ class TForm1 : public ProgramWindow {
 
   // Fires once: hides the splash and opens the login window on top of it.
   void Timer1Timer();
+
+ protected:
+  // The splash has no way to be closed of its own; only the login ends it.
+  void CloseRequested() override {}
 };
 
 }  // namespace rova

@@ -49,6 +49,11 @@ class TForm120 : public ProgramWindow {
   void LbSpeedButton3Click();
   void LbSpeedButton4Click();
   void LbSpeedButton5Click();
+
+ protected:
+  // Closing the login from the desktop ends the program as its "X" does;
+  // otherwise the program would stay running with no window to be seen.
+  void CloseRequested() override { LbButton1Click(); }
 };
 
 }  // namespace rova
