@@ -56,5 +56,23 @@ TEST(ContactSheet, ShowsEveryPictureWithItsNameAndSize) {
                   .save(dir + QStringLiteral("/pictures_contact_sheet_3x.png")));
 }
 
+// The splash as the window shows it: the picture at (1, 1) in a blue-edged
+// panel with the two title labels drawn over it.
+TEST(ContactSheet, ShowsTheSplashUnderItsTitles) {
+  QImage window(402, 302, QImage::Format_RGB32);
+  window.fill(QColor(132, 146, 181));
+  QPainter p(&window);
+  p.drawImage(1, 1, LoadPicture(QStringLiteral("splash")));
+  p.setPen(Qt::black);
+  const QFont title = TahomaFont(29, true);
+  p.setFont(title);
+  p.drawText(146, 91 + QFontMetrics(title).ascent(), QStringLiteral("ROVA 2004"));
+  const QFont subtitle = TahomaFont(11, true);
+  p.setFont(subtitle);
+  p.drawText(149, 121 + QFontMetrics(subtitle).ascent(), QStringLiteral("Matematikos kurso kartojimas"));
+  p.end();
+  ASSERT_TRUE(window.save(testing::ArtifactDir() + QStringLiteral("/pictures_splash_with_titles.png")));
+}
+
 }  // namespace
 }  // namespace rova

@@ -27,7 +27,7 @@ QImage LoadPicture(const QString& name) {
   QImage image = DecodeJpeg(file.readAll(), name);
   if (const PictureInfo* info = FindPicture(name.toUtf8().constData())) {
     if (image.width() != info->width || image.height() != info->height) {
-      throw PictureError(name, QStringLiteral("is %1 x %2 pixels instead of %3 x %4")
+      throw PictureError(name, QStringLiteral("decoded at %1 x %2 pixels instead of %3 x %4")
                                    .arg(image.width())
                                    .arg(image.height())
                                    .arg(info->width)

@@ -73,7 +73,9 @@ std::vector<QPointF> SectorPoints(QPointF centre, double radius, double startDeg
 
 Canvas::Canvas(QPainter& painter)
     : p_(painter), sans_(SansFont(11)), mark_(SerifMarkFont(8)) {
-  p_.setRenderHint(QPainter::Antialiasing, true);
+  // Lines stay aliased: solid black pixels survive JPEG and read at a
+  // glance, where smoothed one-pixel lines turn grey.
+  p_.setRenderHint(QPainter::Antialiasing, false);
   p_.setRenderHint(QPainter::TextAntialiasing, false);
   p_.translate(0.5, 0.5);
   p_.setPen(InkPen());
@@ -103,6 +105,7 @@ void Canvas::Shade(const std::vector<QPointF>& points) {
   p_.save();
   p_.setPen(Qt::NoPen);
   p_.setBrush(QColor(kShade));
+  p_.setRenderHint(QPainter::Antialiasing, true);
   p_.drawPolygon(points.data(), static_cast<int>(points.size()));
   p_.restore();
 }
@@ -112,6 +115,7 @@ void Canvas::Circle(QPointF centre, double radius) { p_.drawEllipse(centre, radi
 void Canvas::Dot(QPointF centre, double radius) {
   p_.save();
   p_.setBrush(QColor(kInk));
+  p_.setRenderHint(QPainter::Antialiasing, true);
   p_.drawEllipse(centre, radius, radius);
   p_.restore();
 }

@@ -20,7 +20,7 @@ void DrawFigure_10_1(Canvas& c) {
   c.AxisMark({o.x(), p.y()}, false);
   c.Label(QStringLiteral("1"), {p.x(), o.y() + 4}, Anchor::Top);
   c.Label(QStringLiteral("2"), {o.x() - 4, p.y()}, Anchor::Right);
-  c.Label(QStringLiteral("0"), {o.x() - 3, o.y() + 4}, Anchor::TopRight);
+  c.Label(QStringLiteral("0"), {o.x() + 3, o.y() + 4}, Anchor::TopLeft);
 }
 
 // y = x^2 through (-3; 9), (-1; 1), (1; 1) and (3; 9).
@@ -50,12 +50,12 @@ void DrawFigure_10_4(Canvas& c) {
 // y = -2(x + 2)^2 + 2: vertex (-2; 2), through (0; -6).
 void DrawFigure_10_5(Canvas& c) {
   const QPointF o(82, 42);
-  constexpr double ux = 18;
+  constexpr double ux = 19;
   constexpr double uy = 14;
   c.Axes(o, 3, 110, 3, 141);
   auto f = [](double x) { return -2 * (x + 2) * (x + 2) + 2; };
   QPolygonF curve;
-  for (double x = -4.1; x <= 0.101; x += 0.025) curve << QPointF(o.x() + x * ux, o.y() - f(x) * uy);
+  for (double x = -3.95; x <= 0.101; x += 0.025) curve << QPointF(o.x() + x * ux, o.y() - f(x) * uy);
   c.painter().drawPolyline(curve);
   const QPointF vertex(o.x() - 2 * ux, o.y() - 2 * uy);
   c.Dot(vertex, 1.5);
@@ -63,14 +63,15 @@ void DrawFigure_10_5(Canvas& c) {
   c.DashedLine(vertex, {vertex.x(), o.y()});
   c.DashedLine(vertex, {o.x(), vertex.y()});
   for (int x : {-3, -2, -1, 1}) c.AxisMark({o.x() + x * ux, o.y()}, true);
-  c.Label(QStringLiteral("-3"), {o.x() - 3 * ux - 2, o.y() + 3}, Anchor::TopRight);
-  c.Label(QStringLiteral("-2"), {o.x() - 2 * ux, o.y() + 4}, Anchor::Top);
-  c.Label(QStringLiteral("-1"), {o.x() - ux + 2, o.y() + 3}, Anchor::TopLeft);
-  c.Label(QStringLiteral("1"), {o.x() + ux, o.y() + 4}, Anchor::Top);
+  // The curve crosses the axis at -3 and -1: each number on the free side.
+  c.Label(QStringLiteral("-3"), {o.x() - 3 * ux + 2, o.y() + 3}, Anchor::TopLeft);
+  c.Label(QStringLiteral("-2"), {o.x() - 2 * ux - 2, o.y() - 3}, Anchor::BottomRight);
+  c.Label(QStringLiteral("-1"), {o.x() - ux - 2, o.y() + 3}, Anchor::TopRight);
+  c.Label(QStringLiteral("1"), {o.x() + ux, o.y() - 4}, Anchor::Bottom);
   for (int y : {1, 2, -6}) c.AxisMark({o.x(), o.y() - y * uy}, false);
   c.Label(QStringLiteral("1"), {o.x() + 4, o.y() - uy}, Anchor::Left);
   c.Label(QStringLiteral("2"), {o.x() + 4, o.y() - 2 * uy}, Anchor::Left);
-  c.Label(QStringLiteral("-6"), {o.x() + 5, o.y() + 6 * uy}, Anchor::Left);
+  c.Label(QStringLiteral("-6"), {o.x() - 4, o.y() + 6 * uy}, Anchor::Right);
   c.Label(QStringLiteral("0"), {o.x() + 3, o.y() + 4}, Anchor::TopLeft);
 }
 
@@ -98,9 +99,9 @@ void DrawFigure_13_2(Canvas& c) {
   const QPointF top(wallX, floorY - rise);
   c.Line(foot, top);
   c.Line(foot + QPointF(3, 0), top + QPointF(1.2, -3));
-  c.Arc(foot, 14, 112, 68);
-  c.Degrees(68, Along(foot, 148, 26));
-  c.Arc(foot, 10, 0, 112);
+  c.Arc(foot, 15, 112, 68);
+  c.Degrees(68, Along(foot, 148, 27));
+  c.Arc(foot, 8, 0, 112);
   c.Label(QStringLiteral("x"), Along(foot, 50, 18));
 }
 
@@ -117,7 +118,7 @@ void DrawFigure_13_3(Canvas& c) {
   const QPointF pa = Along(pb, 72, (yb - ya) / SinDeg(72));
   c.Line(Along(pb, 252, 26), Along(pa, 72, 26));
   c.Arc(pa, 10, 0, 72);
-  c.Degrees(72, Along(pa, 36, 22));
+  c.Degrees(72, Along(pa, 30, 24));
   c.Arc(pb, 10, 72, 108);
   c.Degrees(108, Along(pb, 128, 24));
 }
@@ -125,8 +126,8 @@ void DrawFigure_13_3(Canvas& c) {
 // Parallel a and b and a transversal: 104 above b on the right, y above a
 // on the left.
 void DrawFigure_13_4(Canvas& c) {
-  constexpr double ya = 18;
-  constexpr double yb = 56;
+  constexpr double ya = 21;
+  constexpr double yb = 57;
   c.Line({4, ya}, {128, ya});
   c.Line({4, yb}, {128, yb});
   c.Label(QStringLiteral("a"), {132, ya}, Anchor::Left);
@@ -207,8 +208,8 @@ void DrawFigure_14_3(Canvas& c) {
   c.Ticks(r, apex);
   c.Arc(l, 8, -32, 32);
   c.Degrees(32, {l.x() - 3, l.y() - 3}, Anchor::BottomLeft);
-  c.Arc(apex, 5, 32, 116);
-  c.Label(QStringLiteral("x"), {apex.x(), apex.y() - 8}, Anchor::Bottom);
+  c.Arc(apex, 6, 32, 116);
+  c.Label(QStringLiteral("x"), {apex.x(), apex.y() - 9}, Anchor::Bottom);
 }
 
 // Sides 2 cm and 3 cm round a 64-degree angle; the third side is x.

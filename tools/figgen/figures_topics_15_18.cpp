@@ -72,14 +72,14 @@ void DrawFigure_15_4(Canvas& c) {
 
 // Parallelogram ABCD with the triangle A-P-D shaded, P on BC.
 void DrawFigure_15_5(Canvas& c) {
-  const QPointF a(9, 44), b(31, 13), cc(117, 13), d(95, 44), p(70, 13);
+  const QPointF a(9, 42), b(31, 14), cc(117, 14), d(95, 42), p(70, 14);
   c.Shade({a, p, d});
   c.Polygon({a, b, cc, d});
   c.Polyline({a, p, d});
-  c.Label(QStringLiteral("A"), {a.x(), a.y() + 4}, Anchor::Top);
-  c.Label(QStringLiteral("B"), {b.x(), b.y() - 4}, Anchor::Bottom);
-  c.Label(QStringLiteral("C"), {cc.x(), cc.y() - 4}, Anchor::Bottom);
-  c.Label(QStringLiteral("D"), {d.x(), d.y() + 4}, Anchor::Top);
+  c.Label(QStringLiteral("A"), {a.x(), a.y() + 3}, Anchor::Top);
+  c.Label(QStringLiteral("B"), {b.x(), b.y() - 3}, Anchor::Bottom);
+  c.Label(QStringLiteral("C"), {cc.x(), cc.y() - 3}, Anchor::Bottom);
+  c.Label(QStringLiteral("D"), {d.x(), d.y() + 3}, Anchor::Top);
 }
 
 // A track of two straight parts and two half circles of radius 63 m.
@@ -94,7 +94,7 @@ void DrawFigure_16_1(Canvas& c) {
   c.DashedLine({right.x(), right.y() - r}, {right.x(), right.y() + r});
   c.Dot(right, 1.5);
   c.Line(right, {right.x() + r, right.y()});
-  c.Label(QStringLiteral("63 m"), {right.x() + r / 2, right.y() - 3}, Anchor::Bottom);
+  c.Label(QStringLiteral("63 m"), {right.x() + r / 2 + 1, right.y() - 4}, Anchor::Bottom);
   c.Label(QStringLiteral("?"), {(left.x() + right.x()) / 2, left.y() - r + 4}, Anchor::Top);
 }
 
@@ -139,42 +139,42 @@ void DrawFigure_16_4(Canvas& c) {
   c.Polygon({a, top, b});
   c.Dot(o, 1.5);
   c.Label(QStringLiteral("O"), {o.x(), o.y() + 4}, Anchor::Top);
-  c.Label(QStringLiteral("6 cm"), {28, 18}, Anchor::Right);
-  c.Label(QStringLiteral("8 cm"), {111, 18}, Anchor::Left);
-  c.Line({29, 18}, Lerp(a, top, 0.5));
-  c.Line({110, 18}, Lerp(top, b, 0.5));
+  // Each length just outside the arc, beside the lower half of its side.
+  c.Label(QStringLiteral("6 cm"), Along(o, 150, r + 3), Anchor::Right);
+  c.Label(QStringLiteral("8 cm"), Along(o, 30, r + 3), Anchor::Left);
 }
 
-// Tangents from K touch the circle at L and M; 80 at K, x = angle OML.
+// Tangents from K below the circle touch it at L and M; 80 at K, x = angle
+// OML. K sits low so that the 80 fits between the circle and K.
 void DrawFigure_16_5(Canvas& c) {
-  const QPointF o(44, 56);
-  constexpr double r = 40;
-  const QPointF k(o.x() + r / SinDeg(40), o.y());
-  const QPointF l = Along(o, 50, r), m = Along(o, -50, r);
+  const QPointF o(60, 42);
+  constexpr double r = 36;
+  const QPointF k(o.x(), o.y() + r / SinDeg(40));
+  const QPointF l = Along(o, -40, r), m = Along(o, -140, r);
   c.Circle(o, r);
   c.Polyline({l, k, m});
   c.Polyline({l, o, m});
   c.Line(l, m);
   c.Dot(o, 1.5);
-  c.Label(QStringLiteral("O"), {o.x() - 4, o.y()}, Anchor::Right);
-  c.Label(QStringLiteral("K"), {k.x() + 4, k.y()}, Anchor::Left);
-  c.Label(QStringLiteral("L"), {l.x() + 2, l.y() - 4}, Anchor::BottomLeft);
-  c.Label(QStringLiteral("M"), {m.x() + 2, m.y() + 4}, Anchor::TopLeft);
-  c.Arc(k, 10, 140, 80);
-  c.Degrees(80, Along(k, 180, 24));
-  c.Arc(m, 10, 90, 40);
-  c.Label(QStringLiteral("x"), Along(m, 110, 18));
+  c.Label(QStringLiteral("O"), {o.x(), o.y() - 4}, Anchor::Bottom);
+  c.Label(QStringLiteral("K"), {k.x(), k.y() + 3}, Anchor::Top);
+  c.Label(QStringLiteral("L"), {l.x() + 4, l.y()}, Anchor::Left);
+  c.Label(QStringLiteral("M"), {m.x() - 4, m.y()}, Anchor::Right);
+  c.Arc(k, 5, 50, 80);
+  c.Degrees(80, {k.x(), k.y() - 14});
+  c.Arc(m, 10, 0, 40);
+  c.Label(QStringLiteral("x"), Along(m, 20, 18));
 }
 
 // Three right triangles down one upright line; the upper two congruent (legs
 // marked alike), the lowest with a longer unmarked leg.
 void DrawFigure_17_1(Canvas& c) {
-  constexpr double x0 = 8;
-  constexpr double legs[] = {14, 14, 32};
-  c.Line({x0, 3}, {x0, 74});
+  constexpr double x0 = 6;
+  constexpr double legs[] = {18, 18, 36};
+  c.Line({x0, 3}, {x0, 75});
   for (int i = 0; i < 3; ++i) {
-    const double top = 3 + 20 * i;
-    const double foot = top + 20;
+    const double top = 3 + 22 * i;
+    const double foot = top + 22;
     c.Line({x0, foot}, {x0 + legs[i], foot});
     c.Line({x0, top}, {x0 + legs[i], foot});
     c.Ticks({x0, top}, {x0, foot}, 1);
@@ -266,7 +266,7 @@ void DrawFigure_17_5(Canvas& c) {
 
 // Triangle ABC cut by ED parallel to AB a third of the way down from C.
 void DrawFigure_18_1(Canvas& c) {
-  const QPointF a(22, 66), b(112, 66), cc(52, 10);
+  const QPointF a(22, 66), b(112, 66), cc(52, 14);
   const QPointF e = Lerp(a, cc, 2.0 / 3), d = Lerp(b, cc, 2.0 / 3);
   c.Polygon({a, b, cc});
   c.Line(e, d);

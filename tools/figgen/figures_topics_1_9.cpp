@@ -56,15 +56,15 @@ void DrawFigure_9_1(Canvas& c) {
   c.AxisMark({o.x() + u, o.y()}, true);
   c.AxisMark({o.x(), o.y() - u}, false);
   c.Label(kOne, {o.x() + u, o.y() + 4}, Anchor::Top);
-  c.Label(kOne, {o.x() - 4, o.y() - u - 3}, Anchor::BottomRight);
+  c.Label(kOne, {o.x() - 4, o.y() - u + 2}, Anchor::TopRight);
   c.Label(QStringLiteral("0"), {o.x() - 3, o.y() + 4}, Anchor::TopRight);
   c.Label(QStringLiteral("y = f(x)"), {o.x() + 38, o.y() - 22}, Anchor::Bottom);
 }
 
 // y = g(x) on [-2; 4]: negative left of the origin, above 1 at its right end.
 void DrawFigure_9_2(Canvas& c) {
-  const QPointF o(42, 56);
-  constexpr double u = 14;
+  const QPointF o(40, 56);
+  constexpr double u = 13;
   c.Axes(o, 4, 104, 4, 102);
   auto g = [](double x) { return 1.5 * std::tanh(x / 1.5); };
   QPolygonF curve;
@@ -77,23 +77,23 @@ void DrawFigure_9_2(Canvas& c) {
   }
   c.AxisMark({o.x(), o.y() - u}, false);
   c.DashedLine({o.x(), o.y() - u}, {o.x() + 4 * u, o.y() - u});
-  c.Label(kOne, {o.x() + u + 1, o.y() + 4}, Anchor::TopLeft);
+  c.Label(kOne, {o.x() + u, o.y() + 4}, Anchor::Top);
   c.Label(QStringLiteral("4"), {o.x() + 4 * u, o.y() + 4}, Anchor::Top);
   c.Label(kOne, {o.x() - 4, o.y() - u}, Anchor::Right);
-  c.Label(QStringLiteral("0"), {o.x() - 3, o.y() + 4}, Anchor::TopRight);
+  c.Label(QStringLiteral("0"), {o.x() - 2, o.y() + 7}, Anchor::TopRight);
   c.Label(QStringLiteral("y = g(x)"), {o.x() + 3 * u, o.y() - 2 * u - 3}, Anchor::Bottom);
 }
 
 // The four small graphs of task 9-3 share their axes and letter.
 void SmallAxes(Canvas& c, const QString& letter) {
   c.Axes({36, 40}, 4, 70, 3, 62);
-  c.Label(QStringLiteral("0"), {33, 43}, Anchor::TopRight);
-  c.BoldLabel(letter, {4, 3}, Anchor::TopLeft);
+  c.Label(QStringLiteral("0"), {39, 43}, Anchor::TopLeft);
+  c.BoldLabel(letter, {31, 3}, Anchor::TopRight);
 }
 
 void DrawFigure_9_3a(Canvas& c) {
   SmallAxes(c, QStringLiteral("A"));
-  c.Polyline({{8, 8}, {36, 30}, {64, 8}});
+  c.Polyline({{6, 16}, {36, 32}, {66, 16}});
 }
 
 void DrawFigure_9_3b(Canvas& c) {
