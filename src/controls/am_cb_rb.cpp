@@ -11,6 +11,7 @@
 
 #include "controls/control_accessibility.h"
 #include "controls/control_bitmaps.h"
+#include "controls/lb_buttons.h"
 #include "controls/program_fonts.h"
 
 namespace rova {
@@ -161,10 +162,7 @@ QImage TAMCbRbBase::Render() const {
     canvas.setFont(font());
     canvas.setPen(Resolve(fontColor_, pal));
     canvas.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, caption_);
-    QPen dotted(Resolve(kClWindowText, pal));
-    dotted.setStyle(Qt::DotLine);
-    canvas.setPen(dotted);
-    canvas.drawRect(rect().adjusted(0, 0, -1, -1));
+    DrawDottedFrame(canvas, rect(), Resolve(kClWindowText, pal));
     return image;
   }
 

@@ -178,17 +178,7 @@ void TLbButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(0, 0, image);
   if (focused && isEnabled() && Style() != TLbButtonStyle::bsShape) {
-    // A dotted focus frame, every other pixel, from (4,4) to (W-4,H-4).
-    const QRect frame(QPoint(4, 4), QPoint(width() - 5, height() - 5));
-    const QColor dot = Resolve(kClWindowText, palette());
-    for (int x = frame.left(); x <= frame.right(); x += 2) {
-      painter.fillRect(x, frame.top(), 1, 1, dot);
-      if ((x - frame.left() + frame.height() - 1) % 2 == 0) painter.fillRect(x, frame.bottom(), 1, 1, dot);
-    }
-    for (int y = frame.top(); y <= frame.bottom(); y += 2) {
-      painter.fillRect(frame.left(), y, 1, 1, dot);
-      if ((y - frame.top() + frame.width() - 1) % 2 == 0) painter.fillRect(frame.right(), y, 1, 1, dot);
-    }
+    DrawDottedFrame(painter, QRect(QPoint(4, 4), QPoint(width() - 5, height() - 5)), Resolve(kClWindowText, palette()));
   }
 }
 

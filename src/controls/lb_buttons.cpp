@@ -135,6 +135,20 @@ std::optional<TLbColorPreset> ApplyColorStyle(TLbColorStyle preset) {
   return std::nullopt;
 }
 
+void DrawDottedFrame(QPainter& canvas, const QRect& rect, const QColor& colour) {
+  if (rect.width() <= 0 || rect.height() <= 0) return;
+  // Walk round the frame once, dotting every other pixel.
+  int n = 0;
+  const auto dot = [&](int x, int y) {
+    if (n++ % 2 == 0) canvas.fillRect(x, y, 1, 1, colour);
+  };
+  for (int x = rect.left(); x < rect.right(); ++x) dot(x, rect.top());
+  for (int y = rect.top(); y < rect.bottom(); ++y) dot(rect.right(), y);
+  for (int x = rect.right(); x > rect.left(); --x) dot(x, rect.bottom());
+  for (int y = rect.bottom(); y > rect.top(); --y) dot(rect.left(), y);
+  if (rect.width() == 1 || rect.height() == 1) canvas.fillRect(rect.left(), rect.top(), 1, 1, colour);
+}
+
 QChar AcceleratorOf(const QString& caption) {
   for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
     if (caption[i] != QLatin1Char('&')) continue;

@@ -94,6 +94,10 @@ struct TLbColorPreset {
 // The colours of a preset; lcsCustom has none.
 std::optional<TLbColorPreset> ApplyColorStyle(TLbColorStyle preset);
 
+// A frame of every other pixel round `rect` (both ends inside), starting
+// with a dot in the top-left corner: the focus frame and the placeholder.
+void DrawDottedFrame(QPainter& canvas, const QRect& rect, const QColor& colour);
+
 // The caption with "&" markers resolved: the accelerator letter (lower case),
 // or a null QChar when there is none. "&&" is a literal ampersand.
 QChar AcceleratorOf(const QString& caption);
