@@ -20,7 +20,11 @@ ProgramWindow::ProgramWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt:
 
 ProgramWindow::~ProgramWindow() = default;
 
-void ProgramWindow::SetMainWindow(ProgramWindow* window) { mainWindow = window; }
+void ProgramWindow::SetMainWindow(ProgramWindow* window) {
+  // A new main window starts a new run of the program.
+  mainWindow = window;
+  programEnding = false;
+}
 
 ProgramWindow* ProgramWindow::MainWindow() { return mainWindow.data(); }
 

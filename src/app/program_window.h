@@ -40,7 +40,8 @@ class ProgramWindow : public QWidget, public ModalResultTarget {
   // screen, so a window that shrinks itself there is never seen.
   void ShowAsMainWindow();
 
-  // The window whose Close ends the program (the first one created).
+  // The window whose Close ends the program (the first one created); setting
+  // it clears the end of an earlier run.
   static void SetMainWindow(ProgramWindow* window);
   static ProgramWindow* MainWindow();
   bool IsMainWindow() const { return MainWindow() == this; }
