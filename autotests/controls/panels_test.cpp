@@ -107,6 +107,21 @@ TEST(ArtPanel, longCaptionIsClippedToOneLineNotWrapped) {
   for (int y = 0; y < 40; ++y) EXPECT_EQ(At(image, 59, y), 0u);
 }
 
+TEST(ArtPanel, boldTitleIsDrawnBoldInTheFaceWithoutABoldStrike) {
+  const auto inkPixels = [](bool bold) {
+    auto p = Panel(QSize(200, 21));
+    p->setFont(SansFont(11, bold));
+    p->SetCaption(QStringLiteral("ROVA 2004 - Testai"));
+    p->SetAlignmentHorz(TAlignment::taLeftJustify);
+    const QImage image = Grab(*p);
+    int count = 0;
+    for (int y = 1; y < 20; ++y)
+      for (int x = 1; x < 199; ++x) count += At(image, x, y) != kBodyRgb;
+    return count;
+  };
+  EXPECT_GT(inkPixels(true), inkPixels(false) * 3 / 2);
+}
+
 TEST(ArtPanel, cornerImagesSitInsideTheFrameWithTheirKeyColourLeftOut) {
   auto p = Panel(QSize(40, 30));
   QImage corner(4, 3, QImage::Format_RGB32);

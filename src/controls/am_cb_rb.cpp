@@ -11,6 +11,7 @@
 
 #include "controls/control_accessibility.h"
 #include "controls/control_bitmaps.h"
+#include "controls/control_text.h"
 #include "controls/lb_buttons.h"
 #include "controls/program_fonts.h"
 
@@ -198,7 +199,7 @@ QImage TAMCbRbBase::Render() const {
   if (!text.contains(QLatin1Char(' ')) && metrics.horizontalAdvance(text) > area.width())
     text = metrics.elidedText(text, Qt::ElideRight, area.width());
   canvas.setClipRect(area);
-  canvas.drawText(QRectF(area), text, option);
+  DrawCaption(canvas, QRectF(area), text, option);
   return image;
 }
 

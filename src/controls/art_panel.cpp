@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/control_text.h"
 #include "controls/program_fonts.h"
 
 namespace rova {
@@ -140,7 +141,7 @@ void TArtPanel::paintEvent(QPaintEvent*) {
       canvas.setFont(font());
       canvas.setPen(Resolve(fontColor_, pal));
       canvas.setClipRect(r);
-      canvas.drawText(r,
+      DrawCaption(canvas, r,
                       Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextShowMnemonic | HorizontalFlag(alignmentHorz_) |
                           VerticalFlag(alignmentVert_),
                       caption_);

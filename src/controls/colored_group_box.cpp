@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "controls/control_text.h"
 #include "controls/program_fonts.h"
 
 namespace rova {
@@ -65,7 +66,7 @@ void TColoredGroupBox::paintEvent(QPaintEvent*) {
       const QRect box(4, 0, text.width(), metrics.height());
       canvas.fillRect(box, background);
       canvas.setPen(Resolve(fontColor_, pal));
-      canvas.drawText(box, flags | Qt::AlignLeft | Qt::AlignTop, caption_);
+      DrawCaption(canvas, box, flags | Qt::AlignLeft | Qt::AlignTop, caption_);
     }
   }
   QPainter painter(this);

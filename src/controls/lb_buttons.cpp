@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include "controls/control_bitmaps.h"
+#include "controls/control_text.h"
 
 namespace rova {
 namespace {
@@ -297,7 +298,7 @@ void PaintButtonFace(QPainter& canvas, const TLbButtonFace& f, const QPalette& p
   if (f.style == Style::bsShape) {
     if (!glyphCell.isNull()) DrawTransparent(canvas, (W - gw) / 2, (H - gh) / 2, glyphCell);
     canvas.setPen(captionColour);
-    canvas.drawText(QRect(QPoint(off, (H - th) / 2 + off), QPoint(W - 1, H - 1)),
+    DrawCaption(canvas, QRect(QPoint(off, (H - th) / 2 + off), QPoint(W - 1, H - 1)),
                     Qt::TextWordWrap | Qt::TextShowMnemonic | Qt::AlignTop | Qt::AlignHCenter, caption);
   } else {
     int textLeft = off + 4;
@@ -343,7 +344,7 @@ void PaintButtonFace(QPainter& canvas, const TLbButtonFace& f, const QPalette& p
       }
     }
     canvas.setPen(f.enabled ? captionColour : grey);
-    if (!caption.isEmpty()) canvas.drawText(QRect(textLeft, textTop, available, th), formatFlags, caption);
+    if (!caption.isEmpty()) DrawCaption(canvas, QRect(textLeft, textTop, available, th), formatFlags, caption);
     if (!glyphCell.isNull()) DrawTransparent(canvas, glyphLeft, glyphTop, glyphCell);
   }
 

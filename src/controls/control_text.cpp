@@ -1,0 +1,70 @@
+#include "controls/control_text.h"
+
+#include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QTextOption>
+
+namespace rova {
+namespace {
+
+QImage Sample(QFont font, bool bold) {
+  font.setBold(bold);
+  QImage image(32, 32, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  p.setFont(font);
+  p.setPen(Qt::black);
+  p.drawText(QRect(0, 0, 32, 32), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Hm"));
+  return image;
+}
+
+}  // namespace
+
+bool NeedsOverstrike(const QFont& font) {
+  if (!font.bold()) return false;
+  // Asked once per face and size: does bold change a single pixel?
+  static QHash<QString, bool> known;
+  const QString key = font.family() + QLatin1Char('/') + QString::number(font.pixelSize()) + QLatin1Char('/') +
+                      QString::number(font.pointSizeF());
+  auto it = known.find(key);
+  if (it == known.end()) it = known.insert(key, Sample(font, true) == Sample(font, false));
+  return *it;
+}
+
+namespace {
+
+// Each letter one pixel wider, so that the doubled strokes keep apart.
+class Overstrike {
+ public:
+  explicit Overstrike(QPainter& canvas) : canvas_(canvas), font_(canvas.font()), on_(NeedsOverstrike(font_)) {
+    if (!on_) return;
+    QFont spaced = font_;
+    spaced.setLetterSpacing(QFont::AbsoluteSpacing, font_.letterSpacing() + 1);
+    canvas_.setFont(spaced);
+  }
+  ~Overstrike() { canvas_.setFont(font_); }
+  bool on() const { return on_; }
+
+ private:
+  QPainter& canvas_;
+  QFont font_;
+  bool on_;
+};
+
+}  // namespace
+
+void DrawCaption(QPainter& canvas, const QRect& rect, int flags, const QString& text) {
+  const Overstrike bold(canvas);
+  canvas.drawText(rect, flags, text);
+  if (bold.on()) canvas.drawText(rect.translated(1, 0), flags, text);
+}
+
+void DrawCaption(QPainter& canvas, const QRectF& rect, const QString& text, const QTextOption& option) {
+  const Overstrike bold(canvas);
+  canvas.drawText(rect, text, option);
+  if (bold.on()) canvas.drawText(rect.translated(1, 0), text, option);
+}
+
+}  // namespace rova

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QFont;
+class QPainter;
+class QTextOption;
+
+namespace rova {
+
+// Whether `font` asks for bold but its face draws the same strokes either
+// way (the bitmap sans face has no bold strike).
+bool NeedsOverstrike(const QFont& font);
+
+// Draws text with the painter's font and pen; bold in a face without a bold
+// strike is made by drawing the text again one pixel to the right.
+void DrawCaption(QPainter& canvas, const QRect& rect, int flags, const QString& text);
+void DrawCaption(QPainter& canvas, const QRectF& rect, const QString& text, const QTextOption& option);
+
+}  // namespace rova
