@@ -77,8 +77,8 @@ const std::vector<PictureInfo>& AllPictures() {
        "circle with centre O; tangents from K touching at L and M, 80 degrees at K; chord LM; "
        "x = angle OML"},
       {"fig_17_1", 47, 77,
-       "three triangles stacked on one vertical line like a fir tree; equal-part and right-angle "
-       "marks"},
+       "fir tree of three equal triangles stacked on one vertical line that halves them; "
+       "equal-part and right-angle marks"},
       {"fig_17_2", 125, 113,
        "triangle ABC with AB = 2x; triangle A1B1C1 with x + 6, 3x - 1 and 4x - 5 (A1C1)"},
       {"fig_17_3", 192, 136,

@@ -166,20 +166,23 @@ void DrawFigure_16_5(Canvas& c) {
   c.Label(QStringLiteral("x"), Along(m, 20, 18));
 }
 
-// Three right triangles down one upright line; the upper two congruent (legs
-// marked alike), the lowest with a longer unmarked leg.
+// A fir tree: three equal isosceles tiers on one upright line that halves
+// each of them. The marks show all six halves equal (equal legs, right
+// angles), so the pupil sees two shapes: the tiers and their halves.
 void DrawFigure_17_1(Canvas& c) {
-  constexpr double x0 = 6;
-  constexpr double legs[] = {18, 18, 36};
-  c.Line({x0, 3}, {x0, 75});
+  constexpr double axis = 23;
+  constexpr double half = 18;
+  constexpr double height = 22;
+  c.Line({axis, 3}, {axis, 75});
   for (int i = 0; i < 3; ++i) {
-    const double top = 3 + 22 * i;
-    const double foot = top + 22;
-    c.Line({x0, foot}, {x0 + legs[i], foot});
-    c.Line({x0, top}, {x0 + legs[i], foot});
-    c.Ticks({x0, top}, {x0, foot}, 1);
-    if (i < 2) c.Ticks({x0, foot}, {x0 + legs[i], foot}, 2);
-    c.RightAngle({x0, foot}, 0, 90, 4);
+    const QPointF apex(axis, 3 + height * i);
+    const QPointF foot(axis, apex.y() + height);
+    const QPointF left(axis - half, foot.y()), right(axis + half, foot.y());
+    c.Polygon({apex, left, right});
+    c.Ticks(left, foot, 1);
+    c.Ticks(foot, right, 1);
+    c.Ticks(apex, foot, 2);
+    c.RightAngle(foot, 0, 90, 4);
   }
 }
 
