@@ -202,7 +202,9 @@ void TLbButton::mouseReleaseEvent(QMouseEvent* event) {
 void TLbButton::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
 void TLbButton::keyPressEvent(QKeyEvent* event) {
-  if ((IsEnter(event->key()) || event->key() == Qt::Key_Space) && event->modifiers() == Qt::NoModifier) {
+  // The keypad's Enter carries the keypad modifier; it presses all the same.
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  if ((IsEnter(event->key()) || event->key() == Qt::Key_Space) && modifiers == Qt::NoModifier) {
     if (isEnabled() && !event->isAutoRepeat()) {
       pressed_ = true;
       repaint();
