@@ -90,11 +90,11 @@ void DrawFigure_16_1(Canvas& c) {
   c.Line({left.x(), left.y() + r}, {right.x(), right.y() + r});
   c.Arc(left, r, 90, 180);
   c.Arc(right, r, -90, 180);
-  c.DashedLine({left.x(), left.y() - r}, {left.x(), left.y() + r});
-  c.DashedLine({right.x(), right.y() - r}, {right.x(), right.y() + r});
+  // Where the straight part meets the curves.
+  for (const QPointF& end : {left, right}) c.Line({end.x(), end.y() - r - 3}, {end.x(), end.y() - r + 3});
   c.Dot(right, 1.5);
   c.Line(right, {right.x() + r, right.y()});
-  c.Label(QStringLiteral("63 m"), {right.x() + r / 2 + 1, right.y() - 4}, Anchor::Bottom);
+  c.Label(QStringLiteral("63 m"), {right.x() + r / 2 - 3, right.y() - 4}, Anchor::Bottom);
   c.Label(QStringLiteral("?"), {(left.x() + right.x()) / 2, left.y() - r + 4}, Anchor::Top);
 }
 
@@ -140,8 +140,8 @@ void DrawFigure_16_4(Canvas& c) {
   c.Dot(o, 1.5);
   c.Label(QStringLiteral("O"), {o.x(), o.y() + 4}, Anchor::Top);
   // Each length just outside the arc, beside the lower half of its side.
-  c.Label(QStringLiteral("6 cm"), Along(o, 150, r + 3), Anchor::Right);
-  c.Label(QStringLiteral("8 cm"), Along(o, 30, r + 3), Anchor::Left);
+  c.Label(QStringLiteral("6 cm"), Along(o, 150, r + 5), Anchor::Right);
+  c.Label(QStringLiteral("8 cm"), Along(o, 30, r + 5), Anchor::Left);
 }
 
 // Tangents from K below the circle touch it at L and M; 80 at K, x = angle
