@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
 
@@ -28,29 +27,6 @@ class BulletPasswordStyle : public QProxyStyle {
                 QStyleHintReturn* returnData) const override {
     if (hint == SH_LineEdit_PasswordCharacter) return 0x2022;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
-  }
-};
-
-// The title's face has no bold strike of its own, so bold is drawn the way
-// the system draws bold bitmap text: each letter twice, one pixel apart, and
-// one pixel wider.
-class BoldTitle : public QLabel {
- public:
-  BoldTitle(const QString& text, QWidget* parent) : QLabel(text, parent) {}
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.setFont(font());
-    painter.setPen(Qt::black);
-    const QFontMetrics metrics(font());
-    const int baseline = (height() - metrics.height()) / 2 + metrics.ascent();
-    int x = 0;
-    for (const QChar ch : text()) {
-      painter.drawText(x, baseline, QString(ch));
-      painter.drawText(x + 1, baseline, QString(ch));
-      x += metrics.horizontalAdvance(ch) + 1;
-    }
   }
 };
 
@@ -83,15 +59,16 @@ TArtPanel* AddPanel(QWidget* parent, const QRect& rect, TColor color) {
 
 TitleBar AddTitleBar(QWidget* window, int clientWidth, const QString& title) {
   TArtPanel* panel = AddPanel(window, QRect(2, 2, clientWidth - 5, kTitleBarHeight), kFrameColor);
-  auto* caption = new BoldTitle(title, panel);
-  caption->setFont(SansFont(11, true));
-  caption->setGeometry(1, 1, panel->width() - 2, kTitleBarHeight - 2);
+  panel->setFont(SansFont(11, true));
+  panel->SetFontColor(kClBlack);
+  panel->SetAlignmentHorz(TAlignment::taLeftJustify);
+  panel->SetCaption(title);
   auto* close = new TLbButton(panel);
   close->setGeometry(panel->width() - kCloseButtonSize - 2, 2, kCloseButtonSize, kCloseButtonSize);
   close->SetCaption(QStringLiteral("X"));
   close->SetHotTrackColor(kHotTrackColor);
   close->SetSlowDecease(true);
-  return {panel, caption, close};
+  return {panel, close};
 }
 
 MainSizeFrame BuildMainSizeFrame(ProgramWindow* window, const QString& title) {
@@ -100,7 +77,7 @@ MainSizeFrame BuildMainSizeFrame(ProgramWindow* window, const QString& title) {
   const TitleBar bar = AddTitleBar(window, kMainWindowWidth, title);
   TArtPanel* body =
       AddPanel(window, QRect(2, kBodyTop, kMainWindowWidth - 5, kMainWindowHeight - kBodyTop - 3), kPanelColor);
-  return {bar.panel, bar.title, bar.closeButton, body};
+  return {bar.panel, bar.closeButton, body};
 }
 
 TArtPanel* BuildSmallWindowFrame(ProgramWindow* window, int width, int height) {

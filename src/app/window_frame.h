@@ -32,14 +32,12 @@ inline constexpr int kCloseButtonSize = 17;
 // with the bold title at its left and the close button "X" at its right.
 struct TitleBar {
   TArtPanel* panel;
-  QLabel* title;
   TLbButton* closeButton;
 };
 
 // A main-size window's frame: 694 x 412, title bar, body panel at (2, 26).
 struct MainSizeFrame {
   TArtPanel* titleBar;
-  QLabel* title;
   TLbButton* closeButton;
   TArtPanel* body;
 };
