@@ -4,6 +4,7 @@
 #include <cerrno>
 
 #include "accounts/user_store.h"
+#include "error_message.h"
 #include "temp_dir.h"
 #include "textio/fault_injection.h"
 #include "textio/program_error.h"
@@ -15,6 +16,8 @@ RegistrationData Pupil(const QString& name, const QString& password = QStringLit
   return {name, password, QStringLiteral("Jonas"), QStringLiteral("Žemaitis"),
           QStringLiteral("8b"), QStringLiteral("j@m.lt")};
 }
+
+using testing::MessageOf;
 
 class UserStore : public testing::InTempDir {
  protected:
@@ -30,16 +33,6 @@ class UserStore : public testing::InTempDir {
       files.insert(name, readBytes(name));
     }
     return files;
-  }
-
-  template <typename F>
-  QString MessageOf(F&& operation) {
-    try {
-      operation();
-    } catch (const ProgramError& error) {
-      return error.message();
-    }
-    return QStringLiteral("(no error)");
   }
 };
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <cerrno>
 
+#include "error_message.h"
 #include "temp_dir.h"
 #include "textio/baltic_codec.h"
 #include "textio/fault_injection.h"
@@ -14,19 +15,10 @@ namespace rova {
 namespace {
 
 using testing::InTempDir;
+using testing::MessageOf;
 
 QStringList FilesHere() {
   return QDir::current().entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
-template <typename F>
-QString MessageOf(F&& operation) {
-  try {
-    operation();
-  } catch (const ProgramError& error) {
-    return error.message();
-  }
-  return QStringLiteral("(no error)");
 }
 
 TEST(SplitLines, acceptsWhatAnEditorMayLeave) {

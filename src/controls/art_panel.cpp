@@ -9,18 +9,6 @@
 namespace rova {
 namespace {
 
-int HorizontalFlag(TAlignment alignment) {
-  switch (alignment) {
-    case TAlignment::taLeftJustify:
-      return Qt::AlignLeft;
-    case TAlignment::taRightJustify:
-      return Qt::AlignRight;
-    case TAlignment::taCenter:
-      break;
-  }
-  return Qt::AlignHCenter;
-}
-
 int VerticalFlag(TAlignmentVert alignment) {
   switch (alignment) {
     case TAlignmentVert::tavTop:
@@ -142,7 +130,7 @@ void TArtPanel::paintEvent(QPaintEvent*) {
       canvas.setPen(Resolve(fontColor_, pal));
       canvas.setClipRect(r);
       DrawCaption(canvas, r,
-                      Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextShowMnemonic | HorizontalFlag(alignmentHorz_) |
+                      Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextShowMnemonic | HorizontalAlignmentFlag(alignmentHorz_) |
                           VerticalFlag(alignmentVert_),
                       caption_);
       canvas.setClipping(false);

@@ -35,18 +35,6 @@ void PolyLine(QPainter& canvas, QPoint& pen, std::initializer_list<QPoint> point
   for (const QPoint& p : points) LineTo(canvas, pen, p, colour);
 }
 
-int TextFlags(TAlignment alignment) {
-  switch (alignment) {
-    case TAlignment::taLeftJustify:
-      return Qt::AlignLeft;
-    case TAlignment::taRightJustify:
-      return Qt::AlignRight;
-    case TAlignment::taCenter:
-      break;
-  }
-  return Qt::AlignHCenter;
-}
-
 QImage KeyedCopy(const QImage& source, QRgb key) {
   QImage image = source.convertToFormat(QImage::Format_ARGB32);
   for (int y = 0; y < image.height(); ++y) {
@@ -286,7 +274,7 @@ void PaintButtonFace(QPainter& canvas, const TLbButtonFace& f, const QPalette& p
   if (!f.wordWrap)
     while (!caption.isEmpty() && metrics.boundingRect(QRect(), singleLine, caption).width() > available)
       caption.chop(1);
-  const int formatFlags = Qt::TextWordWrap | Qt::TextShowMnemonic | Qt::AlignTop | TextFlags(f.alignment);
+  const int formatFlags = Qt::TextWordWrap | Qt::TextShowMnemonic | Qt::AlignTop | HorizontalAlignmentFlag(f.alignment);
   const QRect measured =
       caption.isEmpty() ? QRect() : metrics.boundingRect(QRect(0, 0, available, 0x10000), formatFlags, caption);
   const int tw = measured.width();

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <utility>
+
+#include "textio/program_error.h"
+
+namespace rova::testing {
+
+// The message an operation fails with, or "(no error)" when it succeeds.
+template <typename F>
+QString MessageOf(F&& operation) {
+  try {
+    std::forward<F>(operation)();
+  } catch (const ProgramError& error) {
+    return error.message();
+  }
+  return QStringLiteral("(no error)");
+}
+
+}  // namespace rova::testing
