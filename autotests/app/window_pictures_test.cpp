@@ -115,6 +115,13 @@ TEST_F(WindowPicturesTest, SplashShowsPictureAndTitleOverIt) {
   EXPECT_EQ(Form1->Image1->pixmap().size(), QSize(400, 300));
   EXPECT_EQ(Form1->Label1->pos(), QPoint(146, 91));
   EXPECT_EQ(Form1->Label2->pos(), QPoint(149, 121));
+
+  // The title reads as bold: strokes several pixels wide, not hairlines.
+  const QImage title = image.copy(Form1->Label1->geometry().translated(1, 1));
+  int dark = 0;
+  for (int y = 0; y < title.height(); ++y)
+    for (int x = 0; x < title.width(); ++x) dark += qGray(title.pixel(x, y)) < 64;
+  EXPECT_GT(dark, title.width() * title.height() / 4);
 }
 
 }  // namespace

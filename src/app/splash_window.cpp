@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "accounts/ui/login_window.h"
+#include "app/heavy_label.h"
 #include "app/window_frame.h"
 #include "app/window_registry.h"
 #include "controls/art_panel.h"
@@ -17,6 +18,11 @@ namespace {
 
 constexpr int kWidth = 402;
 constexpr int kHeight = 302;
+
+// A transparent bold Tahoma title over the picture.
+QLabel* AddTitleLabel(QWidget* parent, int x, int y, const QString& text, int pixelSize) {
+  return PlaceLabel(new HeavyLabel(text, parent), x, y, TahomaFont(pixelSize, true));
+}
 
 }  // namespace
 
@@ -37,8 +43,8 @@ TForm1::TForm1() {
     // A damaged picture leaves the splash plain; the program still starts.
   }
 
-  Label1 = AddLabel(Panel1, 146, 91, QStringLiteral("ROVA 2004"), TahomaFont(29, true));
-  Label2 = AddLabel(Panel1, 149, 121, QStringLiteral("Matematikos kurso kartojimas"), TahomaFont(11, true));
+  Label1 = AddTitleLabel(Panel1, 146, 91, QStringLiteral("ROVA 2004"), 29);
+  Label2 = AddTitleLabel(Panel1, 149, 121, QStringLiteral("Matematikos kurso kartojimas"), 11);
 
   Timer1 = new QTimer(this);
   Timer1->setSingleShot(true);

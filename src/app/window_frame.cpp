@@ -87,7 +87,10 @@ TArtPanel* BuildSmallWindowFrame(ProgramWindow* window, int width, int height) {
 }
 
 QLabel* AddLabel(QWidget* parent, int x, int y, const QString& text, const QFont& font) {
-  auto* label = new QLabel(text, parent);
+  return PlaceLabel(new QLabel(text, parent), x, y, font);
+}
+
+QLabel* PlaceLabel(QLabel* label, int x, int y, const QFont& font) {
   label->setFont(font);
   label->setTextFormat(Qt::PlainText);
   QPalette palette = label->palette();

@@ -59,6 +59,8 @@ TArtPanel* BuildSmallWindowFrame(ProgramWindow* window, int width, int height);
 
 // A black label of the program's 11-pixel face, sized to its text.
 QLabel* AddLabel(QWidget* parent, int x, int y, const QString& text, const QFont& font = SansFont());
+// The same for a label made elsewhere (a label class of its own).
+QLabel* PlaceLabel(QLabel* label, int x, int y, const QFont& font);
 
 // A command button that hot-tracks and fades like every other.
 TLbSpeedButton* AddSpeedButton(QWidget* parent, const QRect& rect, const QString& caption);
