@@ -204,6 +204,23 @@ TEST_F(LoginWindowTest, EnterInAFieldPressesItsGroupsButton) {
   });
 }
 
+TEST_F(LoginWindowTest, MessageDialogsCloseWithTheKeysAPupilPresses) {
+  QObject::disconnect(Form121, &ProgramWindow::Opened, nullptr, nullptr);  // no "Gerai" click this time
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space, Qt::Key_A}) {
+    bool closedByKey = false;
+    const auto connection = QObject::connect(Form121, &ProgramWindow::Opened, Form121, [&closedByKey, key] {
+      Later([&closedByKey, key] {
+        QTest::keyClick(Form121, key);
+        closedByKey = Form121->IsCloseMarked();
+        Form121->Close();
+      });
+    });
+    Form121->ShowModal();
+    QObject::disconnect(connection);
+    EXPECT_EQ(closedByKey, key != Qt::Key_A) << key;
+  }
+}
+
 TEST_F(LoginWindowTest, EachClearButtonEmptiesOnlyItsOwnGroup) {
   RunLogin([&] {
     Type(Form120->Edit1, "jonas");

@@ -1,5 +1,6 @@
 #include "accounts/ui/account_dialogs.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "app/window_frame.h"
@@ -28,6 +29,19 @@ AccountMessageDialog::AccountMessageDialog(int clientHeight, const std::vector<D
 }
 
 void AccountMessageDialog::LbSpeedButton2Click() { Close(); }
+
+void AccountMessageDialog::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Space:
+      LbSpeedButton2->Click();
+      return;
+    default:
+      ProgramWindow::keyPressEvent(event);
+  }
+}
 
 TForm121::TForm121()
     : AccountMessageDialog(kTwoLineHeight,

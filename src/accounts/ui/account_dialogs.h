@@ -32,6 +32,11 @@ class AccountMessageDialog : public ProgramWindow {
   TLbSpeedButton* LbSpeedButton2;  // "Gerai"
 
   void LbSpeedButton2Click();
+
+ protected:
+  // "Gerai" cannot take the focus, so the dialog answers the keys a pupil
+  // presses to dismiss a message: Enter, Escape and Space.
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 // TForm121: the login's user name is not registered.
