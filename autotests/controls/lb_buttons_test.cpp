@@ -176,6 +176,24 @@ TEST(PaintButtonFace, captionIsCutToTheAvailableWidthUnlessWrapped) {
   EXPECT_LE(InkBox(cut, kFaceRgb).right(), 4 + 32);
 }
 
+TEST(PaintButtonFace, boldCaptionIsCutAsDrawnAndNeverWrapsAway) {
+  // Bold in the bitmap face is overstruck and wider than the plain strike;
+  // a caption cut by the plain width wrapped, and its second word vanished.
+  TLbButtonFace face = UsualFace();
+  face.font = SansFont(11, true);
+  face.alignment = TAlignment::taLeftJustify;
+  face.hotTrackColor = kClNone;
+  const int plain = QFontMetrics(face.font).horizontalAdvance(face.caption);
+  face.width = plain + 8 + 2;
+  const QImage image = Paint(face);
+  const QRect ink = InkBox(image, kFaceRgb);
+  const QFontMetrics metrics(face.font);
+  EXPECT_LT(ink.bottom(), (25 - metrics.height()) / 2 + metrics.height());
+  // Most of the available width carries text, not just the first word.
+  EXPECT_GT(ink.width(), (face.width - 8) * 3 / 4);
+  EXPECT_LE(ink.right(), face.width - 4);
+}
+
 TEST(PaintButtonFace, disabledFlatButtonHasNoBevelGreyCaptionAndPlainFace) {
   TLbButtonFace face = UsualFace();
   face.flat = true;

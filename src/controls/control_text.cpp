@@ -33,16 +33,20 @@ bool NeedsOverstrike(const QFont& font) {
   return *it;
 }
 
+QFont DrawnFont(const QFont& font) {
+  if (!NeedsOverstrike(font)) return font;
+  // Each letter one pixel wider, so that the doubled strokes keep apart.
+  QFont spaced = font;
+  spaced.setLetterSpacing(QFont::AbsoluteSpacing, font.letterSpacing() + 1);
+  return spaced;
+}
+
 namespace {
 
-// Each letter one pixel wider, so that the doubled strokes keep apart.
 class Overstrike {
  public:
   explicit Overstrike(QPainter& canvas) : canvas_(canvas), font_(canvas.font()), on_(NeedsOverstrike(font_)) {
-    if (!on_) return;
-    QFont spaced = font_;
-    spaced.setLetterSpacing(QFont::AbsoluteSpacing, font_.letterSpacing() + 1);
-    canvas_.setFont(spaced);
+    if (on_) canvas_.setFont(DrawnFont(font_));
   }
   ~Overstrike() { canvas_.setFont(font_); }
   bool on() const { return on_; }

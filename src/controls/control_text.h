@@ -13,6 +13,10 @@ namespace rova {
 // way (the bitmap sans face has no bold strike).
 bool NeedsOverstrike(const QFont& font);
 
+// The font DrawCaption really lays text out in: with overstrike, every letter
+// one pixel wider. Captions that must fit a width are measured with it.
+QFont DrawnFont(const QFont& font);
+
 // Draws text with the painter's font and pen; bold in a face without a bold
 // strike is made by drawing the text again one pixel to the right.
 void DrawCaption(QPainter& canvas, const QRect& rect, int flags, const QString& text);

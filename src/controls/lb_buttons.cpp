@@ -238,7 +238,8 @@ void PaintButtonFace(QPainter& canvas, const TLbButtonFace& f, const QPalette& p
   // Font, glyph cell and caption.
   QFont font = f.font;
   if (f.style == Style::bsEncarta && down) font.setBold(true);
-  const QFontMetrics metrics(font);
+  // Measured as drawn, or an overstruck caption that seems to fit would wrap.
+  const QFontMetrics metrics(DrawnFont(font));
   canvas.setFont(font);
 
   const int gw = f.numGlyphs > 0 ? f.glyph.width() / f.numGlyphs : 0;
