@@ -174,6 +174,35 @@ TEST(ColoredGroupBox, frameStartsSixPixelsDownAndTheCaptionBreaksItsTopLine) {
   EXPECT_EQ(At(image, 129, 6), 0x0000FFu);
 }
 
+TEST(ColoredGroupBox, boldCaptionShowsWholeOnItsOpaqueGround) {
+  // The overstruck bold caption is wider than the plain strike; the gap in
+  // the frame is as wide as the caption drawn, and none of it is cut.
+  const QString caption = QStringLiteral("Atsakymas:");
+  const TColor red = FromRgb(255, 0, 0);
+  const auto redBox = [](const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (At(image, x, y) == 0xFF0000u) box = box.united(QRect(x, y, 1, 1));
+    return box;
+  };
+  TColoredGroupBox box;
+  box.resize(200, 60);
+  box.SetColor(kBody);
+  box.SetFontColor(red);
+  box.setFont(SansFont(11, true));
+  box.SetCaption(caption);
+
+  auto p = Panel(QSize(200, 21));
+  p->SetFontColor(red);
+  p->setFont(SansFont(11, true));
+  p->SetAlignmentHorz(TAlignment::taLeftJustify);
+  p->SetCaption(caption);
+  const QRect free = redBox(Grab(*p));
+  ASSERT_FALSE(free.isEmpty());
+  EXPECT_EQ(redBox(Grab(box)).width(), free.width());
+}
+
 TEST(ColoredGroupBox, colourFollowsTheParentPanel) {
   TArtPanel panel;
   panel.SetColor(FromRgb(132, 146, 181));

@@ -59,7 +59,8 @@ void TColoredGroupBox::paintEvent(QPaintEvent*) {
     if (!caption_.isEmpty()) {
       // Opaque, so the caption breaks the top line of the frame.
       canvas.setFont(font());
-      const QFontMetrics metrics(font());
+      // The drawn width: an overstruck bold caption is wider than its plain strike.
+      const QFontMetrics metrics(DrawnFont(font()));
       const int flags = Qt::TextSingleLine | Qt::TextShowMnemonic;
       const QRect text = metrics.boundingRect(QRect(4, 0, 0x10000, metrics.height()), flags | Qt::AlignLeft | Qt::AlignTop,
                                               caption_);
