@@ -118,6 +118,15 @@ TEST(CheckBoxStates, settersRefuseChangesOnADisabledBoxAndGrayedWithoutAllowGray
   c.SetAllowGrayed(false);
   EXPECT_EQ(c.State(), TCheckBoxState::cbUnchecked);
   EXPECT_FALSE(c.Checked());
+  // Turning AllowGrayed off unchecks through the State setter, which a
+  // disabled box refuses.
+  c.SetChecked(true);
+  c.SetAllowGrayed(true);
+  c.setEnabled(false);
+  c.SetAllowGrayed(false);
+  EXPECT_FALSE(c.AllowGrayed());
+  EXPECT_EQ(c.State(), TCheckBoxState::cbChecked);
+  EXPECT_TRUE(c.Checked());
 }
 
 TEST(ChoiceLook, twelvePixelRadioWithTenPixelCellShowsOnlyTheBoxAtOneOne) {

@@ -370,11 +370,8 @@ void TAMCheckBox::SetState(TCheckBoxState value) {
 void TAMCheckBox::SetAllowGrayed(bool value) {
   if (allowGrayed_ == value) return;
   allowGrayed_ = value;
-  if (!value) {
-    state_ = TCheckBoxState::cbUnchecked;
-    checked_ = false;
-    repaint();
-  }
+  // Through the setter: a disabled box keeps its state.
+  if (!value) SetState(TCheckBoxState::cbUnchecked);
 }
 
 void TAMCheckBox::SetHost(TAMCbRbHost* host) {
