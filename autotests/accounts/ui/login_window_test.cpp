@@ -1,9 +1,11 @@
 #include "accounts/ui/login_window.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 #include <cerrno>
 #include <gtest/gtest.h>
 
@@ -15,6 +17,7 @@
 #include "app/window_registry.h"
 #include "app/window_driver.h"
 #include "app/window_frame.h"
+#include "controls/colored_group_box.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
 #include "temp_dir.h"
@@ -251,6 +254,29 @@ TEST_F(LoginWindowTest, PasswordFieldsShowBulletsButPassTheTypedText) {
     Click(Form120->LbSpeedButton3);
   });
   EXPECT_EQ(readBytes("password.dat"), QByteArray("slaptas\r\n"));
+}
+
+TEST_F(LoginWindowTest, RegistrationLabelsStandBesideTheirEdits) {
+  struct Row {
+    QString label;
+    QPoint labelAt;
+    QLineEdit* edit;
+    QPoint editPanelAt;
+  };
+  const Row rows[] = {
+      {"Vartotojas:", {8, 22}, Form120->Edit3, {66, 20}},   {"Slaptažodis:", {8, 46}, Form120->Edit4, {66, 44}},
+      {"El. paštas:", {8, 71}, Form120->Edit8, {66, 68}},   {"Vardas:", {256, 22}, Form120->Edit5, {314, 20}},
+      {"Pavardė:", {256, 46}, Form120->Edit6, {314, 44}},   {"Klasė:", {256, 71}, Form120->Edit7, {314, 68}},
+  };
+  const auto labels = Form120->ColoredGroupBox3->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.label.toStdString());
+    const auto label = std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->text() == row.label; });
+    ASSERT_NE(label, labels.end());
+    EXPECT_EQ((*label)->pos(), row.labelAt);
+    EXPECT_EQ(row.edit->parentWidget()->parentWidget(), Form120->ColoredGroupBox3);
+    EXPECT_EQ(row.edit->parentWidget()->pos(), row.editPanelAt);
+  }
 }
 
 TEST_F(LoginWindowTest, FileErrorShowsBoxAndKeepsWindowAsItWas) {

@@ -63,16 +63,17 @@ TForm120::TForm120() {
   // Below the login part's height: seen only once the window grows.
   ArtPanel5 = AddPanel(this, QRect(2, 186, 519, 159), kPanelColor);
   ColoredGroupBox3 = AddGroupBox(ArtPanel5, QRect(8, 8, 497, 145), QStringLiteral(" Registracija "));
-  const auto labelled = [this](int x, int y, const QString& label, bool password) {
-    AddLabel(ColoredGroupBox3, x, y + 2, label);
-    return AddEdit(ColoredGroupBox3, EditPanel(x + 58, y), password);
+  // The third row's labels sit one pixel lower than the other rows' do.
+  const auto labelled = [this](int x, int labelY, int editY, const QString& label, bool password) {
+    AddLabel(ColoredGroupBox3, x, labelY, label);
+    return AddEdit(ColoredGroupBox3, EditPanel(x + 58, editY), password);
   };
-  Edit3 = labelled(8, 20, QStringLiteral("Vartotojas:"), false);
-  Edit4 = labelled(8, 44, QStringLiteral("Slaptažodis:"), true);
-  Edit8 = labelled(8, 68, QStringLiteral("El. paštas:"), false);
-  Edit5 = labelled(256, 20, QStringLiteral("Vardas:"), false);
-  Edit6 = labelled(256, 44, QStringLiteral("Pavardė:"), false);
-  Edit7 = labelled(256, 68, QStringLiteral("Klasė:"), false);
+  Edit3 = labelled(8, 22, 20, QStringLiteral("Vartotojas:"), false);
+  Edit4 = labelled(8, 46, 44, QStringLiteral("Slaptažodis:"), true);
+  Edit8 = labelled(8, 71, 68, QStringLiteral("El. paštas:"), false);
+  Edit5 = labelled(256, 22, 20, QStringLiteral("Vardas:"), false);
+  Edit6 = labelled(256, 46, 44, QStringLiteral("Pavardė:"), false);
+  Edit7 = labelled(256, 71, 68, QStringLiteral("Klasė:"), false);
   LbSpeedButton3 = AddSpeedButton(ColoredGroupBox3, QRect(138, 104, 103, 25), QStringLiteral("Registruotis"));
   LbSpeedButton5 = AddSpeedButton(ColoredGroupBox3, QRect(246, 104, 103, 25), QStringLiteral("Išvalyti"));
 
