@@ -59,6 +59,18 @@ class StartupTest : public rova::testing::InTempDir {
   std::vector<QString> steps;
 };
 
+// The title comes through the application's name: a display name set on top
+// of it is appended by the desktop to every caption that does not end with
+// it, and the login window's would read "ROVA2003 - Identifikacija — ROVA 2004".
+TEST(ProgramTitleTest, NamesTheApplicationWithoutSuffixingCaptions) {
+  const QString before = QCoreApplication::applicationName();
+  SetProgramTitle();
+  EXPECT_EQ(QGuiApplication::applicationDisplayName(), "ROVA 2004");
+  QCoreApplication::setApplicationName("probe");
+  EXPECT_EQ(QGuiApplication::applicationDisplayName(), "probe") << "no display name of its own";
+  QCoreApplication::setApplicationName(before);
+}
+
 TEST_F(StartupTest, WindowsAreCreatedOnceInStartUpOrder) {
   std::vector<QString> names;
   for (ProgramWindow* window : RegisteredWindows()) names.push_back(window->objectName());

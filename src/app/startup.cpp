@@ -40,10 +40,12 @@ void CreateWindows() {
   Create(RefusedNameDialog, "RefusedNameDialog");
 }
 
+void SetProgramTitle() { QCoreApplication::setApplicationName(kProgramTitle); }
+
 void StartMainWindow() { Form2->ShowAsMainWindow(); }
 
 int RunProgram() {
-  QApplication::setApplicationDisplayName(kProgramTitle);
+  SetProgramTitle();
   // Only closing the main window ends the program, not hiding the last one.
   QApplication::setQuitOnLastWindowClosed(false);
   CreateWindows();

@@ -2,6 +2,12 @@
 
 namespace rova {
 
+// Gives the application its title, "ROVA 2004". It becomes the application's
+// name, which the display name follows; an explicitly set display name would
+// be added by the desktop to every caption that does not already end with it
+// (the login window's included).
+void SetProgramTitle();
+
 // Creates every window of the program once, in the order of start-up, and
 // makes the first one (the main window) the one whose closing ends it.
 void CreateWindows();
