@@ -173,6 +173,33 @@ TEST(ChoiceLook, captionTakesTheHostsActiveColourUnderThePointerAndGreyWhenDisab
   EXPECT_TRUE(captionHas(0x808080));
 }
 
+TEST(ChoiceLook, boldWordTooWideForTheCaptionAreaEndsInAnEllipsis) {
+  // Fits by the plain strike, not as overstruck bold: it must still be
+  // shortened, not cut through a letter at the edge.
+  TAMCbRbHost host;
+  host.FontInactive()->SetStyle(TFontStyle::fsBold);
+  const QString word = QStringLiteral("Sekantisuždavinys");
+  TAMCheckBox c;
+  c.SetHost(&host);
+  c.SetColor(kBody);
+  const int left = host.CellSize().width() + host.Margin();
+  const QFont bold = host.FontInactive()->Apply(c.font());
+  const int areaWidth = QFontMetrics(bold).horizontalAdvance(word) + 1;
+  c.resize(left + areaWidth + 1, 17);
+  c.SetCaption(word);
+  const QImage image = c.Render();
+  const QRgb body = Resolve(kBody).rgb();
+  int lastColumn = -1;
+  for (int x = left; x < left + areaWidth; ++x)
+    for (int y = 1; y < 16; ++y)
+      if (image.pixel(x, y) != body) lastColumn = x;
+  ASSERT_GE(lastColumn, 0);
+  // The last inked column holds a dot of the ellipsis, not a letter's stem.
+  int inked = 0;
+  for (int y = 1; y < 16; ++y) inked += image.pixel(lastColumn, y) != body;
+  EXPECT_LE(inked, 2);
+}
+
 TEST(ChoiceHost, emptyGlyphBringsBackTheDefaultStripAndChangesRepaintClients) {
   auto window = ShownWindow();
   TAMCbRbHost host(window.get());

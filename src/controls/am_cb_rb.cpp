@@ -193,11 +193,13 @@ QImage TAMCbRbBase::Render() const {
   QTextOption option(Qt::AlignLeft | Qt::AlignTop);
   option.setWrapMode(QTextOption::WordWrap);
   option.setTabStopDistance(std::max(1, tab_) * metrics.averageCharWidth());
-  // A line too long for the area ends in an ellipsis instead of running on.
+  // A line too long for the area ends in an ellipsis instead of running on;
+  // measured as drawn, as an overstruck bold caption is wider.
+  const QFontMetrics drawn(DrawnFont(captionFont));
   QString text = caption_;
   text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-  if (!text.contains(QLatin1Char(' ')) && metrics.horizontalAdvance(text) > area.width())
-    text = metrics.elidedText(text, Qt::ElideRight, area.width());
+  if (!text.contains(QLatin1Char(' ')) && drawn.horizontalAdvance(text) > area.width())
+    text = drawn.elidedText(text, Qt::ElideRight, area.width());
   canvas.setClipRect(area);
   DrawCaption(canvas, QRectF(area), text, option);
   return image;
