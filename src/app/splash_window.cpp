@@ -48,6 +48,8 @@ TForm1::TForm1() {
 
   Timer1 = new QTimer(this);
   Timer1->setSingleShot(true);
+  // A coarse timer may fire up to a twentieth of its interval early or late.
+  Timer1->setTimerType(Qt::PreciseTimer);
   Timer1->setInterval(kTimer1Interval);
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
   Timer1->start();
