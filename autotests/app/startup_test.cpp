@@ -216,6 +216,21 @@ TEST_F(InMainWindowTest, ExitConfirmationGoesBackOrEndsProgram) {
   EXPECT_EQ(steps, std::vector<QString>{"after the second confirmation"});
 }
 
+TEST_F(InMainWindowTest, EnterInTheFreshMainWindowDoesNotEndTheProgram) {
+  ReachMainWindow([&] {
+    // The window keeps the focus itself, so activating it cannot hand the
+    // focus on to its first focusable control, the "X".
+    QWidget* focus = Form2->focusWidget();
+    Record(focus == Form2 ? "the window holds its focus" : "the focus is elsewhere");
+    QTest::keyClick(focus, Qt::Key_Return);
+    QTest::keyClick(focus, Qt::Key_Space);
+    Record(ProgramWindow::IsProgramEnding() ? "ending" : "running");
+    Click(Form2->LbButton1);
+  });
+  EXPECT_EQ(RunProgramLoop(), 0);
+  EXPECT_EQ(steps, (std::vector<QString>{"the window holds its focus", "running"}));
+}
+
 TEST_F(InMainWindowTest, MinimiseButtonKeepsTheProgramRunning) {
   ReachMainWindow([&] {
     Click(Form2->LbButton2);

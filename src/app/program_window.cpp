@@ -1,5 +1,7 @@
 #include "app/program_window.h"
 
+#include "controls/lb_button.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -140,6 +142,10 @@ void ProgramWindow::UpdateScreenPresence() {
     placed_ = true;
   }
   if (!isVisible()) {
+    // A window opens with its own focus rather than on its close button,
+    // where Enter would close it, or end the program, without being asked.
+    const QWidget* focus = focusWidget();
+    if (focus == nullptr || qobject_cast<const TLbButton*>(focus) != nullptr) setFocus(Qt::OtherFocusReason);
     show();
     activateWindow();
   }

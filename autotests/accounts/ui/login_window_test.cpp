@@ -20,6 +20,7 @@
 #include "controls/colored_group_box.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
+#include "controls/art_panel.h"
 #include "temp_dir.h"
 #include "textio/fault_injection.h"
 
@@ -222,6 +223,22 @@ TEST_F(LoginWindowTest, MessageDialogsCloseWithTheKeysAPupilPresses) {
     QObject::disconnect(connection);
     EXPECT_EQ(closedByKey, key != Qt::Key_A) << key;
   }
+}
+
+TEST_F(LoginWindowTest, CoveredRegistrationPartTakesNoKeys) {
+  RunLogin([&] {
+    Type(Form120->Edit2, "x");
+    QTest::keyClick(Form120->Edit2, Qt::Key_Tab);
+    EXPECT_FALSE(Form120->ArtPanel5->isAncestorOf(Form120->focusWidget())) << "Tab stays in the login part";
+
+    FillRegistration(kJonas);
+    EXPECT_EQ(Form120->focusWidget(), Form120->Edit8);
+    QTest::keyClick(Form120->Edit8, Qt::Key_Return);
+    EXPECT_EQ(log.opened, std::vector<QString>{"Form123"});
+    EXPECT_EQ(Form120->ClientHeight(), TForm120::kLoginHeight);
+    EXPECT_EQ(Form120->focusWidget(), Form120->Edit1) << "the focus leaves the covered fields";
+    EXPECT_EQ(Form120->Edit3->text(), "jonas") << "covering empties nothing";
+  });
 }
 
 TEST_F(LoginWindowTest, EachClearButtonEmptiesOnlyItsOwnGroup) {

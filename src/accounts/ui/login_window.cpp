@@ -96,6 +96,7 @@ TForm120::TForm120() {
   setTabOrder(Edit8, Edit5);
   setTabOrder(Edit5, Edit6);
   setTabOrder(Edit6, Edit7);
+  ArtPanel5->setVisible(false);  // until "Registruotis" uncovers it
   Edit1->setFocus();
 }
 
@@ -162,6 +163,12 @@ void TForm120::LbSpeedButton3Click() {
 }
 
 void TForm120::LbSpeedButton4Click() { SetClientHeight(kRegistrationHeight); }
+
+void TForm120::FormResize() {
+  const bool uncovered = ClientHeight() >= kRegistrationHeight;
+  if (!uncovered && ArtPanel5->isAncestorOf(focusWidget())) Edit1->setFocus();
+  ArtPanel5->setVisible(uncovered);
+}
 
 void TForm120::LbSpeedButton5Click() {
   for (QLineEdit* edit : {Edit3, Edit4, Edit5, Edit6, Edit7, Edit8}) edit->clear();

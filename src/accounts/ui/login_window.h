@@ -51,6 +51,9 @@ class TForm120 : public ProgramWindow {
   void LbSpeedButton5Click();
 
  protected:
+  // The covered registration part leaves the tab chain, so nothing typed
+  // goes into fields the pupil cannot see.
+  void FormResize() override;
   // Closing the login from the desktop ends the program as its "X" does;
   // otherwise the program would stay running with no window to be seen.
   void CloseRequested() override { LbButton1Click(); }
