@@ -161,17 +161,26 @@ TEST_F(CountedFade, switchingSlowDeceaseOffWhileATickWaitsForTheGuiThreadReturns
   EXPECT_EQ(b->FadeWorker()->CurrentState(), State::Paused);
 }
 
-TEST_F(CountedFade, destroyingAWindowOf300ButtonsWaitingOnTheGuiThreadEnds) {
-  auto window = ShownWindow(QSize(700, 700));
-  std::vector<TLbButtonThread*> workers;
+// 300 buttons on `window`, each hot-tracked and then left so that its fade starts.
+std::vector<TLbSpeedButton*> ThreeHundredLeftButtons(QWidget* window) {
+  std::vector<TLbSpeedButton*> buttons;
   for (int i = 0; i < 300; ++i) {
-    auto* b = new TLbSpeedButton(window.get());
+    auto* b = new TLbSpeedButton(window);
     b->setGeometry((i % 15) * 45, (i / 15) * 30, 40, 25);
     b->SetHotTrackColor(kHot);
     b->SetSlowDecease(true);
     b->show();
     SendEnter(b);
     SendLeave(b);
+    buttons.push_back(b);
+  }
+  return buttons;
+}
+
+TEST_F(CountedFade, destroyingAWindowOf300ButtonsWaitingOnTheGuiThreadEnds) {
+  auto window = ShownWindow(QSize(700, 700));
+  std::vector<TLbButtonThread*> workers;
+  for (TLbSpeedButton* b : ThreeHundredLeftButtons(window.get())) {
     workers.push_back(b->FadeWorker());
     b->FadeWorker()->GrantTicks(1);
   }
@@ -186,17 +195,7 @@ TEST_F(CountedFade, destroyingAWindowOf300ButtonsWaitingOnTheGuiThreadEnds) {
 TEST(ClockFade, destroyingAWindowOf300ButtonsFadingOnTheClockEnds) {
   ASSERT_EQ(TLbButtonThread::DefaultPacing(), TLbButtonThread::Pacing::Clock);
   auto window = ShownWindow(QSize(700, 700));
-  std::vector<TLbSpeedButton*> buttons;
-  for (int i = 0; i < 300; ++i) {
-    auto* b = new TLbSpeedButton(window.get());
-    b->setGeometry((i % 15) * 45, (i / 15) * 30, 40, 25);
-    b->SetHotTrackColor(kHot);
-    b->SetSlowDecease(true);
-    b->show();
-    SendEnter(b);
-    SendLeave(b);
-    buttons.push_back(b);
-  }
+  const std::vector<TLbSpeedButton*> buttons = ThreeHundredLeftButtons(window.get());
   // Let the fades get under way: some ticks have run somewhere.
   ASSERT_TRUE(ProcessUntil([&] {
     for (TLbSpeedButton* b : buttons)
