@@ -105,15 +105,20 @@ void DrawFigure_13_2(Canvas& c) {
   c.Label(QStringLiteral("x"), Along(foot, 50, 18));
 }
 
+// Two horizontal lines, a at height ya and b at yb, named at their right ends.
+void LinesAB(Canvas& c, double ya, double yb) {
+  c.Line({4, ya}, {128, ya});
+  c.Line({4, yb}, {128, yb});
+  c.Label(QStringLiteral("a"), {132, ya}, Anchor::Left);
+  c.Label(QStringLiteral("b"), {132, yb}, Anchor::Left);
+}
+
 // Lines a and b crossed by a transversal: 72 above a on the right, 108
 // above b on the left, which makes them parallel.
 void DrawFigure_13_3(Canvas& c) {
   constexpr double ya = 28;
   constexpr double yb = 76;
-  c.Line({4, ya}, {128, ya});
-  c.Line({4, yb}, {128, yb});
-  c.Label(QStringLiteral("a"), {132, ya}, Anchor::Left);
-  c.Label(QStringLiteral("b"), {132, yb}, Anchor::Left);
+  LinesAB(c, ya, yb);
   const QPointF pb(60, yb);
   const QPointF pa = Along(pb, 72, (yb - ya) / SinDeg(72));
   c.Line(Along(pb, 252, 26), Along(pa, 72, 26));
@@ -128,10 +133,7 @@ void DrawFigure_13_3(Canvas& c) {
 void DrawFigure_13_4(Canvas& c) {
   constexpr double ya = 21;
   constexpr double yb = 57;
-  c.Line({4, ya}, {128, ya});
-  c.Line({4, yb}, {128, yb});
-  c.Label(QStringLiteral("a"), {132, ya}, Anchor::Left);
-  c.Label(QStringLiteral("b"), {132, yb}, Anchor::Left);
+  LinesAB(c, ya, yb);
   const QPointF pb(70, yb);
   const QPointF pa = Along(pb, 104, (yb - ya) / SinDeg(104));
   c.Line(Along(pb, 284, 16), Along(pa, 104, 16));
