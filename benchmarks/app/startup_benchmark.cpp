@@ -23,7 +23,7 @@
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "app/startup.h"
-#include "app/window_registry.h"
+#include "window/window_registry.h"
 #include "controls/program_fonts.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <QList>
 
-#include "tests/result_store.h"
-#include "tests/task_catalogue.h"
+#include "tasks/result_store.h"
+#include "tasks/task_catalogue.h"
 #include "textio/baltic_codec.h"
 #include "textio/text_file.h"
 

@@ -1,12 +1,14 @@
 #include "app/exit_confirmation_window.h"
 
 #include "app/main_window.h"
-#include "app/window_frame.h"
-#include "app/window_registry.h"
+#include "window/window_frame.h"
+#include "window/window_registry.h"
 #include "controls/art_panel.h"
 #include "controls/lb_speed_button.h"
 
 namespace rova {
+
+TForm4* Form4 = nullptr;
 
 TForm4::TForm4() {
   setWindowTitle(QStringLiteral("ROVA 2004"));

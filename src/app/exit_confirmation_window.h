@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/program_window.h"
+#include "window/program_window.h"
 
 class QLabel;
 
@@ -24,5 +24,7 @@ class TForm4 : public ProgramWindow {
   void LbSpeedButton1Click();
   void LbSpeedButton2Click();
 };
+
+extern TForm4* Form4;
 
 }  // namespace rova

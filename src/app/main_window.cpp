@@ -4,12 +4,14 @@
 
 #include "accounts/ui/login_window.h"
 #include "app/splash_window.h"
-#include "app/window_frame.h"
-#include "app/window_registry.h"
+#include "window/window_frame.h"
+#include "window/window_registry.h"
 #include "controls/art_panel.h"
 #include "controls/lb_button.h"
 
 namespace rova {
+
+TForm2* Form2 = nullptr;
 
 QString WelcomeText() {
   return QStringList{

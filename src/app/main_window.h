@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/program_window.h"
+#include "window/program_window.h"
 
 class QLabel;
 
@@ -36,5 +36,7 @@ class TForm2 : public ProgramWindow {
 
 // The nine lines of the main window's welcome text.
 QString WelcomeText();
+
+extern TForm2* Form2;
 
 }  // namespace rova

@@ -7,12 +7,14 @@
 
 #include "accounts/ui/login_window.h"
 #include "app/heavy_label.h"
-#include "app/window_frame.h"
-#include "app/window_registry.h"
+#include "window/window_frame.h"
+#include "window/window_registry.h"
 #include "controls/art_panel.h"
 #include "pictures/picture_library.h"
 
 namespace rova {
+
+TForm1* Form1 = nullptr;
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/program_window.h"
+#include "window/program_window.h"
 
 class QLabel;
 class QTimer;
@@ -31,5 +31,7 @@ class TForm1 : public ProgramWindow {
   // The splash has no way to be closed of its own; only the login ends it.
   void CloseRequested() override {}
 };
+
+extern TForm1* Form1;
 
 }  // namespace rova

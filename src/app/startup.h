@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 namespace rova {
 
 // Gives the application its title, "ROVA 2004". It becomes the application's
@@ -7,6 +9,10 @@ namespace rova {
 // be added by the desktop to every caption that does not already end with it
 // (the login window's included).
 void SetProgramTitle();
+
+// The numbers of the window classes (2 for TForm2) in the order start-up
+// creates them.
+std::vector<int> WindowCreationOrder();
 
 // Creates every window of the program once, in the order of start-up, and
 // makes the first one (the main window) the one whose closing ends it.

@@ -3,11 +3,18 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "app/window_frame.h"
+#include "window/window_frame.h"
 #include "controls/art_panel.h"
 #include "controls/lb_speed_button.h"
 
 namespace rova {
+
+TForm121* Form121 = nullptr;
+TForm122* Form122 = nullptr;
+TForm123* Form123 = nullptr;
+TForm124* Form124 = nullptr;
+TForm125* Form125 = nullptr;
+TRefusedNameDialog* RefusedNameDialog = nullptr;
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <vector>
 
-#include "app/program_window.h"
+#include "window/program_window.h"
 
 class QLabel;
 
@@ -80,5 +80,12 @@ class TRefusedNameDialog : public AccountMessageDialog {
  public:
   TRefusedNameDialog();
 };
+
+extern TForm121* Form121;
+extern TForm122* Form122;
+extern TForm123* Form123;
+extern TForm124* Form124;
+extern TForm125* Form125;
+extern TRefusedNameDialog* RefusedNameDialog;
 
 }  // namespace rova

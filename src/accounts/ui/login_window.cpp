@@ -5,11 +5,9 @@
 
 #include "accounts/ui/account_dialogs.h"
 #include "accounts/user_store.h"
-#include "app/error_box.h"
-#include "app/main_window.h"
-#include "app/splash_window.h"
-#include "app/window_frame.h"
-#include "app/window_registry.h"
+#include "window/error_box.h"
+#include "window/window_frame.h"
+#include "window/window_registry.h"
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
 #include "controls/lb_button.h"
@@ -17,6 +15,8 @@
 #include "textio/program_error.h"
 
 namespace rova {
+
+TForm120* Form120 = nullptr;
 
 namespace {
 
@@ -102,8 +102,8 @@ TForm120::TForm120() {
 
 void TForm120::LbButton1Click() {
   Close();
-  Form1->Close();
-  Form2->Close();
+  FindWindow(u"Form1")->Close();
+  FindWindow(u"Form2")->Close();
 }
 
 void TForm120::LbSpeedButton1Click() {
@@ -121,12 +121,14 @@ void TForm120::LbSpeedButton1Click() {
     case LoginResult::WrongPassword:
       Form122->ShowModal();
       break;
-    case LoginResult::Accepted:
+    case LoginResult::Accepted: {
       Close();
-      Form1->Close();
-      Form2->SetHeight(kMainWindowHeight);
-      Form2->SetWidth(kMainWindowWidth);
+      FindWindow(u"Form1")->Close();
+      ProgramWindow* mainWindow = FindWindow(u"Form2");
+      mainWindow->SetHeight(kMainWindowHeight);
+      mainWindow->SetWidth(kMainWindowWidth);
       break;
+    }
   }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/program_window.h"
+#include "window/program_window.h"
 
 class QLabel;
 class QLineEdit;
@@ -58,5 +58,7 @@ class TForm120 : public ProgramWindow {
   // otherwise the program would stay running with no window to be seen.
   void CloseRequested() override { LbButton1Click(); }
 };
+
+extern TForm120* Form120;
 
 }  // namespace rova

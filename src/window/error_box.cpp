@@ -1,4 +1,4 @@
-#include "app/error_box.h"
+#include "window/error_box.h"
 
 #include <QMessageBox>
 #include <utility>

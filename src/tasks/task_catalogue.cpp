@@ -1,4 +1,4 @@
-#include "tests/task_catalogue.h"
+#include "tasks/task_catalogue.h"
 
 #include <stdexcept>
 

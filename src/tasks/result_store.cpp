@@ -1,4 +1,4 @@
-#include "tests/result_store.h"
+#include "tasks/result_store.h"
 
 #include "textio/count_reader.h"
 #include "textio/text_file.h"

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "tests/task_catalogue.h"
+#include "tasks/task_catalogue.h"
 
 namespace rova {
 

@@ -1,4 +1,4 @@
-#include "app/window_frame.h"
+#include "window/window_frame.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QPalette>
 #include <QProxyStyle>
 
-#include "app/program_window.h"
+#include "window/program_window.h"
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
 #include "controls/lb_button.h"

@@ -3,7 +3,7 @@
 #include <QSet>
 #include <QStringList>
 
-#include "tests/task_catalogue.h"
+#include "tasks/task_catalogue.h"
 
 namespace rova {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/answer_check.h"
+#include "tasks/answer_check.h"
 #include "textio/program_error.h"
 
 namespace rova {

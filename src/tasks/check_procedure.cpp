@@ -1,4 +1,4 @@
-#include "tests/check_procedure.h"
+#include "tasks/check_procedure.h"
 
 #include <limits>
 

@@ -1,19 +1,8 @@
-#include "app/window_registry.h"
+#include "window/window_registry.h"
 
-#include "app/program_window.h"
+#include "window/program_window.h"
 
 namespace rova {
-
-TForm1* Form1 = nullptr;
-TForm2* Form2 = nullptr;
-TForm4* Form4 = nullptr;
-TForm120* Form120 = nullptr;
-TForm121* Form121 = nullptr;
-TForm122* Form122 = nullptr;
-TForm123* Form123 = nullptr;
-TForm124* Form124 = nullptr;
-TForm125* Form125 = nullptr;
-TRefusedNameDialog* RefusedNameDialog = nullptr;
 
 namespace {
 
@@ -39,6 +28,12 @@ const std::vector<ProgramWindow*>& RegisteredWindows() { return Windows(); }
 void RegisterWindow(ProgramWindow* window, std::function<void()> clearReference) {
   Entries().push_back({window, std::move(clearReference)});
   Windows().push_back(window);
+}
+
+ProgramWindow* FindWindow(QStringView name) {
+  for (ProgramWindow* window : Windows())
+    if (window->objectName() == name) return window;
+  return nullptr;
 }
 
 void DestroyRegisteredWindows() {

@@ -1,4 +1,4 @@
-#include "app/program_window.h"
+#include "window/program_window.h"
 
 #include "controls/lb_button.h"
 

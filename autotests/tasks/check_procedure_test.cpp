@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "temp_dir.h"
-#include "tests/check_procedure.h"
+#include "tasks/check_procedure.h"
 #include "textio/fault_injection.h"
 #include "textio/program_error.h"
 

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "accounts/user_store.h"
-#include "tests/check_procedure.h"
+#include "tasks/check_procedure.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/answer_check.h"
+#include "tasks/answer_check.h"
 
 #include <locale.h>
 

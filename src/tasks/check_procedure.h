@@ -2,9 +2,9 @@
 
 #include <QLocale>
 
-#include "tests/answer_check.h"
-#include "tests/result_store.h"
-#include "tests/task_catalogue.h"
+#include "tasks/answer_check.h"
+#include "tasks/result_store.h"
+#include "tasks/task_catalogue.h"
 
 namespace rova {
 

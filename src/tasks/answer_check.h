@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "tests/task_catalogue.h"
+#include "tasks/task_catalogue.h"
 
 namespace rova {
 

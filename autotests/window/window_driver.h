@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/program_window.h"
+#include "window/program_window.h"
 
 namespace rova::testing {
 
