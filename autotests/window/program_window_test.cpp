@@ -346,3 +346,26 @@ TEST_F(MainWindowTest, ClosingMainWindowTwiceRunsItsCloseHandlerOnce) {
 
 }  // namespace
 }  // namespace rova
+
+namespace {
+
+class LazyWindow : public rova::ProgramWindow {
+ public:
+  int builds = 0;
+
+ protected:
+  void BuildContents() override { ++builds; }
+};
+
+}  // namespace
+
+TEST(ProgramWindowContents, AreBuiltOnceOnFirstShowAndKept) {
+  LazyWindow window;
+  EXPECT_EQ(window.builds, 0) << "nothing is built when the window is made";
+  QTimer::singleShot(0, &window, [&window] { window.Close(); });
+  window.ShowModal();
+  QTimer::singleShot(0, &window, [&window] { window.Close(); });
+  window.ShowModal();
+  window.EnsureContents();
+  EXPECT_EQ(window.builds, 1);
+}

@@ -49,8 +49,15 @@ bool ProgramWindow::IsOnScreen() const {
   return open_ && !activationPending_ && width_ > 0 && height_ > 0;
 }
 
+void ProgramWindow::EnsureContents() {
+  if (contentsBuilt_) return;
+  contentsBuilt_ = true;
+  BuildContents();
+}
+
 void ProgramWindow::ShowModal() {
   if (open_ || programEnding) return;
+  EnsureContents();
   open_ = true;
   closeMarked_ = false;
   modalResult_ = 0;
@@ -86,6 +93,7 @@ void ProgramWindow::Close() {
 
 void ProgramWindow::ShowAsMainWindow() {
   if (open_) return;
+  EnsureContents();
   programEnding = false;
   open_ = true;
   activationPending_ = true;

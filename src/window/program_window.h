@@ -29,6 +29,13 @@ class ProgramWindow : public QWidget, public ModalResultTarget {
   // Does nothing if the window is already open or the program is ending.
   void ShowModal();
 
+  // Makes the window's contents if they have not been made yet; ShowModal
+  // calls it first. A window whose contents cost much to make builds them on
+  // first use rather than at start-up; it is still the one object kept until
+  // the program ends, so what a pupil typed stays.
+  void EnsureContents();
+  bool ContentsBuilt() const { return contentsBuilt_; }
+
   // Marks an open window to close. It disappears when control comes back to
   // its own nested loop: at once for the top window, only after every window
   // above it has gone for a lower one. Closing a window that is not open does
@@ -80,6 +87,8 @@ class ProgramWindow : public QWidget, public ModalResultTarget {
   void Closed();
 
  protected:
+  // Makes the contents of a window that builds them on first use.
+  virtual void BuildContents() {}
   // Runs when the window is shown modally, never when it becomes active
   // again because a window above it has closed.
   virtual void FormActivate() {}
@@ -100,6 +109,7 @@ class ProgramWindow : public QWidget, public ModalResultTarget {
 
   int width_ = 0;
   int height_ = 0;
+  bool contentsBuilt_ = false;
   bool open_ = false;
   bool closeMarked_ = false;
   bool activationPending_ = false;
