@@ -5,7 +5,9 @@
 //
 // Each iteration of BM_ProcessStartToSplash starts this program again as a
 // child that runs the real start-up and reports when the splash picture has
-// been painted. The child uses the display it is given (DISPLAY, or
+// been painted. BM_BareWindow does the same for the yardstick the program is
+// held to: a bare Qt program that shows one frameless window; both run side
+// by side in one run, so their ratio is what to read. The child uses the display it is given (DISPLAY, or
 // QT_QPA_PLATFORM), and the offscreen platform when there is none.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -18,6 +20,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <vector>
 #include <string>
 
 #include "app/main_window.h"
@@ -29,6 +35,7 @@
 namespace {
 
 constexpr const char* kProbeArgument = "--splash-probe";
+constexpr const char* kBareProbeArgument = "--bare-probe";
 
 std::int64_t MonotonicNanoseconds() {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
@@ -45,23 +52,24 @@ void UseOffscreenWithoutDisplay() {
 // Reports the moment the splash picture is first painted, then ends the program.
 class SplashWatch : public QObject {
  public:
-  using QObject::QObject;
+  explicit SplashWatch(std::function<void()> end) : end_(std::move(end)) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint && !reported_) {
       reported_ = true;
       // After this paint the frame goes to the screen; report from the next turn.
-      QTimer::singleShot(0, [] {
+      QTimer::singleShot(0, this, [this] {
         std::printf("%lld\n", static_cast<long long>(MonotonicNanoseconds()));
         std::fflush(stdout);
-        rova::Form2->Close();
+        end_();
       });
     }
     return QObject::eventFilter(watched, event);
   }
 
  private:
+  std::function<void()> end_;
   bool reported_ = false;
 };
 
@@ -71,12 +79,25 @@ int RunProbe(int argc, char** argv) {
   rova::RegisterProgramFonts();
   QApplication::setQuitOnLastWindowClosed(false);
   rova::CreateWindows();
-  SplashWatch watch;
+  SplashWatch watch([] { rova::Form2->Close(); });
   rova::Form1->Image1->installEventFilter(&watch);
   rova::StartMainWindow();
   const int code = QApplication::exec();
   rova::DestroyRegisteredWindows();
   return code;
+}
+
+// The yardstick: one frameless window with one label, shown at once.
+int RunBareProbe(int argc, char** argv) {
+  UseOffscreenWithoutDisplay();
+  QApplication app(argc, argv);
+  QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
+  window.resize(402, 302);
+  QLabel label(QStringLiteral("ROVA 2004"), &window);
+  SplashWatch watch([] { QCoreApplication::quit(); });
+  label.installEventFilter(&watch);
+  window.show();
+  return QApplication::exec();
 }
 
 std::string SelfPath() {
@@ -86,47 +107,97 @@ std::string SelfPath() {
   return std::string(buffer, static_cast<std::size_t>(n));
 }
 
-void BM_ProcessStartToSplash(benchmark::State& state) {
+// One start of this program as a child with `argument`: the time from the
+// fork to the first paint it reports, and its peak memory. Empty when the
+// child did not paint.
+struct ChildStart {
+  double seconds = 0;
+  double peakKiB = 0;
+};
+
+std::optional<ChildStart> StartChild(const std::string& self, const char* argument) {
+  int pipeFds[2];
+  if (pipe(pipeFds) != 0) return std::nullopt;
+  const std::int64_t started = MonotonicNanoseconds();
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(pipeFds[1], STDOUT_FILENO);
+    close(pipeFds[0]);
+    close(pipeFds[1]);
+    execl(self.c_str(), self.c_str(), argument, static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(pipeFds[1]);
+  char line[64] = {};
+  std::size_t used = 0;
+  ssize_t n = 0;
+  while (used + 1 < sizeof line && (n = read(pipeFds[0], line + used, sizeof line - 1 - used)) > 0) {
+    used += static_cast<std::size_t>(n);
+    if (std::memchr(line, '\n', used)) break;
+  }
+  close(pipeFds[0]);
+  int status = 0;
+  rusage usage{};
+  wait4(child, &status, 0, &usage);
+  if (used == 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+  const std::int64_t painted = std::strtoll(line, nullptr, 10);
+  return ChildStart{static_cast<double>(painted - started) / 1e9, static_cast<double>(usage.ru_maxrss)};
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[values.size() / 2];
+}
+
+void TimeChildToFirstPaint(benchmark::State& state, const char* argument) {
   const std::string self = SelfPath();
   double peakKiB = 0;
   for (auto _ : state) {
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) {
-      state.SkipWithError("pipe failed");
+    const std::optional<ChildStart> start = StartChild(self, argument);
+    if (!start) {
+      state.SkipWithError("the program did not paint its first window");
       return;
     }
-    const std::int64_t started = MonotonicNanoseconds();
-    const pid_t child = fork();
-    if (child == 0) {
-      dup2(pipeFds[1], STDOUT_FILENO);
-      close(pipeFds[0]);
-      close(pipeFds[1]);
-      execl(self.c_str(), self.c_str(), kProbeArgument, static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(pipeFds[1]);
-    char line[64] = {};
-    std::size_t used = 0;
-    ssize_t n = 0;
-    while (used + 1 < sizeof line && (n = read(pipeFds[0], line + used, sizeof line - 1 - used)) > 0) {
-      used += static_cast<std::size_t>(n);
-      if (std::memchr(line, '\n', used)) break;
-    }
-    close(pipeFds[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    if (used == 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-      state.SkipWithError("the program did not show its splash");
-      return;
-    }
-    const std::int64_t splashShown = std::strtoll(line, nullptr, 10);
-    state.SetIterationTime(static_cast<double>(splashShown - started) / 1e9);
-    peakKiB = std::max(peakKiB, static_cast<double>(usage.ru_maxrss));
+    state.SetIterationTime(start->seconds);
+    peakKiB = std::max(peakKiB, start->peakKiB);
   }
   state.counters["peak_KiB"] = peakKiB;
 }
+
+void BM_ProcessStartToSplash(benchmark::State& state) { TimeChildToFirstPaint(state, kProbeArgument); }
 BENCHMARK(BM_ProcessStartToSplash)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_BareWindow(benchmark::State& state) { TimeChildToFirstPaint(state, kBareProbeArgument); }
+BENCHMARK(BM_BareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The program against the bare window, started in turns so that both meet
+// the same load: medians of each and their ratios (the goal is at most 1.5).
+void BM_StartupAgainstBareWindow(benchmark::State& state) {
+  const std::string self = SelfPath();
+  std::vector<double> program, bare, programKiB, bareKiB;
+  for (auto _ : state) {
+    const bool bareFirst = program.size() % 2 == 1;
+    std::optional<ChildStart> first = StartChild(self, bareFirst ? kBareProbeArgument : kProbeArgument);
+    std::optional<ChildStart> second = StartChild(self, bareFirst ? kProbeArgument : kBareProbeArgument);
+    if (!first || !second) {
+      state.SkipWithError("a child did not paint its first window");
+      return;
+    }
+    if (bareFirst) std::swap(first, second);
+    program.push_back(first->seconds);
+    programKiB.push_back(first->peakKiB);
+    bare.push_back(second->seconds);
+    bareKiB.push_back(second->peakKiB);
+    state.SetIterationTime(first->seconds);
+  }
+  state.counters["program_ms"] = Median(program) * 1e3;
+  state.counters["bare_ms"] = Median(bare) * 1e3;
+  state.counters["time_ratio"] = Median(program) / Median(bare);
+  state.counters["program_KiB"] = Median(programKiB);
+  state.counters["bare_KiB"] = Median(bareKiB);
+  state.counters["memory_ratio"] = Median(programKiB) / Median(bareKiB);
+}
+BENCHMARK(BM_StartupAgainstBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 // The windows alone, without the process and the platform around them.
 void BM_CreateWindows(benchmark::State& state) {
@@ -143,6 +214,7 @@ BENCHMARK(BM_CreateWindows)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::strcmp(argv[1], kProbeArgument) == 0) return RunProbe(argc, argv);
+  if (argc > 1 && std::strcmp(argv[1], kBareProbeArgument) == 0) return RunBareProbe(argc, argv);
   UseOffscreenWithoutDisplay();
   QApplication app(argc, argv);
   rova::RegisterProgramFonts();
