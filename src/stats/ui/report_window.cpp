@@ -1,10 +1,12 @@
 #include "stats/ui/report_window.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <optional>
 
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
+#include "controls/control_text.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
 #include "stats/statistics_report.h"
@@ -21,6 +23,26 @@ namespace {
 
 constexpr int kWidth = 211;
 constexpr int kHeight = 307;
+
+// A label in the bold face, which the bitmap sans face draws by overstrike.
+class BoldLabel : public QLabel {
+ public:
+  BoldLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+  QSize sizeHint() const override { return QFontMetrics(DrawnFont(font())).size(0, text()); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter canvas(this);
+    canvas.setFont(font());
+    canvas.setPen(palette().color(foregroundRole()));
+    DrawCaption(canvas, rect(), Qt::AlignLeft | Qt::AlignTop, text());
+  }
+};
+
+QLabel* AddBoldLabel(QWidget* parent, int x, int y, const QString& text) {
+  return PlaceLabel(new BoldLabel(text, parent), x, y, SansFont(11, true));
+}
 
 void SetLabelText(QLabel* label, const QString& text) {
   label->setText(text);
@@ -49,9 +71,8 @@ TForm117::TForm117() {
   ColoredGroupBox2 = AddGroupBox(ArtPanel2, QRect(12, 8, 181, 257), QStringLiteral(" Statistika: "));
   ColoredGroupBox2->SetBorderColor(kClBlack);
   ColoredGroupBox2->SetFontColor(kClBlack);
-  const QFont bold = SansFont(11, true);
-  Label17 = AddLabel(ColoredGroupBox2, 8, 32, QStringLiteral("Vartotojas:"), bold);
-  Label1 = AddLabel(ColoredGroupBox2, 8, 48, QStringLiteral("_vartotojas_"), bold);
+  Label17 = AddBoldLabel(ColoredGroupBox2, 8, 32, QStringLiteral("Vartotojas:"));
+  Label1 = AddBoldLabel(ColoredGroupBox2, 8, 48, QStringLiteral("_vartotojas_"));
   Label2 = AddLabel(ColoredGroupBox2, 8, 80, QStringLiteral("Rūšiavimas:"));
   Label3 = AddLabel(ColoredGroupBox2, 8, 96, QStringLiteral("pagal visas užduotis."));
   Label4 = AddLabel(ColoredGroupBox2, 8, 128, QStringLiteral("Duomenys:"));
