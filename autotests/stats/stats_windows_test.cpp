@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <cerrno>
 #include <QDir>
 #include <QLabel>
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include "stats/ui/settings_window.h"
 #include "tasks/check_procedure.h"
 #include "temp_dir.h"
+#include "textio/fault_injection.h"
 #include "window/error_box.h"
 #include "window/window_driver.h"
 
@@ -154,11 +156,18 @@ TEST_F(StatsWindowsTest, RefusedChoicesShowTheirMessageAndWriteNothing) {
     Confirm();
     EXPECT_FALSE(Form126->IsCloseMarked()) << "the window stays for a correction";
     EXPECT_EQ(Form126->ComboBox3->currentIndex(), 6);
+
+    // A settings file that cannot be written ends the confirm in the stop box.
+    Form126->ComboBox4->setCurrentIndex(0);
+    ScopedFault readOnly("jonas_checkbox.dat", FaultOp::Create, EACCES);
+    ScopedErrorBoxPresenter presenter([this](QWidget*, const QString& text) { messages.push_back(text); });
+    Confirm();
+    EXPECT_FALSE(Form126->IsCloseMarked());
   });
   EXPECT_EQ(messages, (std::vector<QString>{"Temų įvedimo klaida: pirmoji tema turi būti mažesnė",
                                             "Temų įvedimo klaida: pirmoji tema turi būti mažesnė",
                                             "Nustatymų klaida: nepasirinkta pirmoji tema.",
-                                            "Nustatymų klaida: nepasirinkta užduotis."}));
+                                            "Nustatymų klaida: nepasirinkta užduotis.", "File access denied."}));
   EXPECT_EQ(readBytes("jonas_checkbox.dat"), "1\r\n");
 }
 
