@@ -8,6 +8,9 @@
 #include "app/exit_confirmation_window.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
+#include "stats/ui/report_window.h"
+#include "stats/ui/settings_messages.h"
+#include "stats/ui/settings_window.h"
 #include "window/window_registry.h"
 
 namespace rova {
@@ -35,6 +38,9 @@ void CreateNumberedWindow(int number) {
     case 4:
       Create(Form4, "Form4");
       break;
+    case 117:
+      Create(Form117, "Form117");
+      break;
     case 120:
       Create(Form120, "Form120");
       break;
@@ -54,6 +60,14 @@ void CreateNumberedWindow(int number) {
       Create(Form125, "Form125");
       // The refused-name dialog belongs with the account dialogs.
       Create(RefusedNameDialog, "RefusedNameDialog");
+      break;
+    case 126:
+      Create(Form126, "Form126");
+      break;
+    case 127:
+      Create(Form127, "Form127");
+      // The missing-choice message belongs with the range error.
+      Create(ChoiceMissingWindow, "ChoiceMissingWindow");
       break;
     default:
       break;

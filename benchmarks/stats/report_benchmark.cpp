@@ -1,0 +1,37 @@
+// One statistics report from the files: session, settings, profile and the
+// 90 result files opened and read, as the report window does on each opening.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "stats/statistics_report.h"
+#include "tasks/result_store.h"
+#include "tasks/task_catalogue.h"
+
+namespace {
+
+void WriteFile(const QString& name, const QByteArray& bytes) {
+  QFile file(name);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
+  file.write(bytes);
+}
+
+void ReportOverAllTasks(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString previous = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  WriteFile("temp.dat", "jonas\r\n");
+  WriteFile("user_jonas.dat", "Jonas\r\nJonaitis\r\n8b\r\n");
+  WriteFile("jonas_checkbox.dat", "1\r\n");
+  for (const rova::TaskRow& row : rova::TaskCatalogue())
+    WriteFile(rova::ResultFileName("jonas", row.id), "12\r\n34\r\n");
+  for (auto _ : state) benchmark::DoNotOptimize(rova::ComputeReport([](const QString&) {}));
+  QDir::setCurrent(previous);
+}
+BENCHMARK(ReportOverAllTasks)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

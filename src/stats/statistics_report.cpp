@@ -1,0 +1,109 @@
+#include "stats/statistics_report.h"
+
+#include <algorithm>
+
+#include "accounts/session_file.h"
+#include "accounts/user_store.h"
+#include "tasks/result_store.h"
+#include "tasks/task_catalogue.h"
+#include "textio/baltic_codec.h"
+#include "textio/text_file.h"
+
+namespace rova {
+
+namespace {
+
+QString Number(std::int64_t value) { return QString::number(value); }
+
+// "Vardas Pavardė" from the profile's first two lines; a missing line is empty.
+QString FullName(const QString& userName) {
+  const QList<QByteArray> lines = ReadLines(ProfileFileName(userName));
+  const QString first = lines.size() > 0 ? FromBaltic(lines[0]) : QString();
+  const QString surname = lines.size() > 1 ? FromBaltic(lines[1]) : QString();
+  return first + QLatin1Char(' ') + surname;
+}
+
+}  // namespace
+
+std::optional<std::vector<ResultFilePlace>> ChosenResultFiles(const StatisticsSettings& settings) {
+  std::vector<ResultFilePlace> places;
+  const auto topics = [&places](std::int64_t firstTopic, std::int64_t lastTopic) {
+    for (int task = 1; task <= kTasksPerTopic; ++task) {
+      for (std::int64_t topic = firstTopic; topic <= lastTopic; ++topic) places.push_back({topic, task});
+    }
+  };
+  switch (settings.mode) {
+    case StatisticsMode::AllTasks:
+      topics(1, kTopicCount);
+      return places;
+    case StatisticsMode::TopicRange: {
+      // A range that reaches past the course ends at the first topic without
+      // a file, so there is no need to list more than one topic past it.
+      const std::int64_t first = std::int64_t{settings.first} + 1;
+      const std::int64_t last = std::min<std::int64_t>(std::int64_t{settings.second} + 1,
+                                                       std::max<std::int64_t>(first, kTopicCount + 1));
+      topics(first, last);
+      return places;
+    }
+    case StatisticsMode::SingleTask:
+      places.push_back({std::int64_t{settings.first} + 1, std::int64_t{settings.second} + 1});
+      return places;
+  }
+  return std::nullopt;
+}
+
+QString ResultFileNameAt(const QString& userName, ResultFilePlace place) {
+  return userName + QLatin1Char('_') + Number(place.topic) + QLatin1Char('-') + Number(place.task) +
+         QStringLiteral(".dat");
+}
+
+QString ChecksText(StatisticsMode mode, std::int64_t checked) {
+  const QString t = Number(checked);
+  // The signed remainder: -10 ends in 0 as 10 does.
+  const bool endsInZero = checked % 10 == 0;
+  if (mode == StatisticsMode::SingleTask) {
+    if (checked == 1) return QStringLiteral("Uždavinys spręstas ") + t + QStringLiteral(" kartą.");
+    if (endsInZero) return QStringLiteral("Uždavinys spręstas ") + t + QStringLiteral(" kartų.");
+    return QStringLiteral("Uždavinys spręstas ") + t + QStringLiteral(" kartus.");
+  }
+  if (checked == 1) return QStringLiteral("Iš viso spręstas ") + t + QStringLiteral(" uždavinys.");
+  if (endsInZero) return QStringLiteral("Iš viso spręsta ") + t + QStringLiteral(" uždavinių.");
+  return QStringLiteral("Iš viso spręsti ") + t + QStringLiteral(" uždaviniai.");
+}
+
+QString DescriptionText(const StatisticsSettings& settings) {
+  const QString first = Number(std::int64_t{settings.first} + 1);
+  const QString second = Number(std::int64_t{settings.second} + 1);
+  switch (settings.mode) {
+    case StatisticsMode::TopicRange:
+      return QStringLiteral("nuo ") + first + QStringLiteral(" iki ") + second + QStringLiteral(" temos.");
+    case StatisticsMode::SingleTask:
+      return first + QStringLiteral(" temos ") + second + QStringLiteral(" uždavinys.");
+    case StatisticsMode::AllTasks:
+      break;
+  }
+  return QStringLiteral("pagal visas užduotis.");
+}
+
+ReportTexts TextsFor(const StatisticsSettings& settings, const ReportTotals& totals) {
+  return {QStringLiteral("Teisingų atsakymų: ") + Number(totals.correct) + QLatin1Char('.'),
+          QStringLiteral("Neteisingų atsakymų: ") + Number(totals.checked - totals.correct) + QLatin1Char('.'),
+          ChecksText(settings.mode, totals.checked), DescriptionText(settings)};
+}
+
+std::optional<ReportTexts> ComputeReport(const std::function<void(const QString&)>& showName) {
+  const QString userName = ReadSessionUser();
+  const StatisticsSettings settings = ReadSettings(userName);
+  showName(FullName(userName));
+  const std::optional<std::vector<ResultFilePlace>> places = ChosenResultFiles(settings);
+  if (!places) return std::nullopt;
+  ReportTotals totals;
+  for (const ResultFilePlace& place : *places) {
+    const ResultCounts counts = ReadCounts(ResultFileNameAt(userName, place));
+    totals.correct += counts.correct;
+    totals.checked += counts.checked;
+  }
+  return TextsFor(settings, totals);
+}
+
+}  // namespace rova

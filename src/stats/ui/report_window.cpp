@@ -1,0 +1,112 @@
+#include "stats/ui/report_window.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <optional>
+
+#include "controls/art_panel.h"
+#include "controls/colored_group_box.h"
+#include "controls/control_text.h"
+#include "controls/lb_button.h"
+#include "controls/lb_speed_button.h"
+#include "stats/statistics_report.h"
+#include "stats/ui/settings_window.h"
+#include "textio/program_error.h"
+#include "window/error_box.h"
+#include "window/window_frame.h"
+
+namespace rova {
+
+TForm117* Form117 = nullptr;
+
+namespace {
+
+constexpr int kWidth = 211;
+constexpr int kHeight = 307;
+
+// A label in the bold face, which the bitmap sans face draws by overstrike.
+class BoldLabel : public QLabel {
+ public:
+  BoldLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+  QSize sizeHint() const override { return QFontMetrics(DrawnFont(font())).size(0, text()); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter canvas(this);
+    canvas.setFont(font());
+    canvas.setPen(palette().color(foregroundRole()));
+    DrawCaption(canvas, rect(), Qt::AlignLeft | Qt::AlignTop, text());
+  }
+};
+
+QLabel* AddBoldLabel(QWidget* parent, int x, int y, const QString& text) {
+  return PlaceLabel(new BoldLabel(text, parent), x, y, SansFont(11, true));
+}
+
+void SetLabelText(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->adjustSize();
+}
+
+}  // namespace
+
+TForm117::TForm117() {
+  setWindowTitle(kProgramTitle);
+  SetClientSize(kWidth, kHeight);
+  SetWindowColor(this, kFrameColor);
+
+  ArtPanel1 = AddPanel(this, QRect(2, 2, 207, kTitleBarHeight), kFrameColor);
+  ArtPanel1->setFont(SansFont(11, true));
+  ArtPanel1->SetFontColor(kClBlack);
+  // The trailing blanks move the centred title left of the "X".
+  ArtPanel1->SetCaption(QStringLiteral("ROVA 2004 - Statistika") + QString(13, QLatin1Char(' ')));
+  LbButton1 = new TLbButton(ArtPanel1);
+  LbButton1->setGeometry(188, 2, kCloseButtonSize, kCloseButtonSize);
+  LbButton1->SetCaption(QStringLiteral("X"));
+  LbButton1->SetHotTrackColor(kHotTrackColor);
+  LbButton1->SetSlowDecease(true);
+
+  ArtPanel2 = AddPanel(this, QRect(2, 24, 207, 281), kPanelColor);
+  ColoredGroupBox2 = AddGroupBox(ArtPanel2, QRect(12, 8, 181, 257), QStringLiteral(" Statistika: "));
+  ColoredGroupBox2->SetBorderColor(kClBlack);
+  ColoredGroupBox2->SetFontColor(kClBlack);
+  Label17 = AddBoldLabel(ColoredGroupBox2, 8, 32, QStringLiteral("Vartotojas:"));
+  Label1 = AddBoldLabel(ColoredGroupBox2, 8, 48, QStringLiteral("_vartotojas_"));
+  Label2 = AddLabel(ColoredGroupBox2, 8, 80, QStringLiteral("Rūšiavimas:"));
+  Label3 = AddLabel(ColoredGroupBox2, 8, 96, QStringLiteral("pagal visas užduotis."));
+  Label4 = AddLabel(ColoredGroupBox2, 8, 128, QStringLiteral("Duomenys:"));
+  Label5 = AddLabel(ColoredGroupBox2, 8, 144, QStringLiteral("Teisingų atsakymų - teis_ ."));
+  Label6 = AddLabel(ColoredGroupBox2, 8, 160, QStringLiteral("Neteisingų atsakymų - viso_ - teis_."));
+  Label7 = AddLabel(ColoredGroupBox2, 8, 176, QStringLiteral("Iš viso spręsta viso_ uždavinių."));
+  LbSpeedButton3 = AddSpeedButton(ColoredGroupBox2, QRect(10, 216, 79, 25), QStringLiteral("Nustatymai..."));
+  LbSpeedButton1 = AddSpeedButton(ColoredGroupBox2, QRect(92, 216, 79, 25), QStringLiteral("Grįžti"));
+
+  connect(LbButton1, &TLbButton::OnClick, this, &TForm117::LbButton1Click);
+  connect(LbSpeedButton3, &TLbSpeedButton::OnClick, this, &TForm117::LbSpeedButton3Click);
+  connect(LbSpeedButton1, &TLbSpeedButton::OnClick, this, &TForm117::LbSpeedButton5Click);
+}
+
+void TForm117::FormActivate() {
+  std::optional<ReportTexts> texts;
+  try {
+    texts = ComputeReport([this](const QString& name) { SetLabelText(Label1, name); });
+  } catch (const ProgramError& error) {
+    ShowErrorBox(this, error);
+    return;
+  }
+  // A mode the program does not know: only the name has changed.
+  if (!texts) return;
+  SetLabelText(Label5, texts->correct);
+  SetLabelText(Label6, texts->incorrect);
+  SetLabelText(Label7, texts->checks);
+  SetLabelText(Label3, texts->description);
+}
+
+void TForm117::LbSpeedButton3Click() { Form126->ShowModal(); }
+
+void TForm117::LbSpeedButton5Click() { Close(); }
+
+void TForm117::LbButton1Click() { Close(); }
+
+}  // namespace rova
