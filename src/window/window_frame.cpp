@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
 
 #include "window/program_window.h"
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
+#include "controls/control_text.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
 
@@ -86,8 +88,30 @@ TArtPanel* BuildSmallWindowFrame(ProgramWindow* window, int width, int height) {
   return AddPanel(window, QRect(2, 2, width - 4, height - 4), kPanelColor);
 }
 
+namespace {
+
+// A label in a bold face that the font draws no bolder than plain (the
+// bitmap sans face): the text is overstruck, as button captions are.
+class OverstruckLabel : public QLabel {
+ public:
+  OverstruckLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+  QSize sizeHint() const override { return QFontMetrics(DrawnFont(font())).size(0, text()); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter canvas(this);
+    canvas.setFont(font());
+    canvas.setPen(palette().color(foregroundRole()));
+    DrawCaption(canvas, rect(), Qt::AlignLeft | Qt::AlignTop, text());
+  }
+};
+
+}  // namespace
+
 QLabel* AddLabel(QWidget* parent, int x, int y, const QString& text, const QFont& font) {
-  return PlaceLabel(new QLabel(text, parent), x, y, font);
+  QLabel* label = NeedsOverstrike(font) ? new OverstruckLabel(text, parent) : new QLabel(text, parent);
+  return PlaceLabel(label, x, y, font);
 }
 
 QLabel* PlaceLabel(QLabel* label, int x, int y, const QFont& font) {

@@ -57,7 +57,8 @@ MainSizeFrame BuildMainSizeFrame(ProgramWindow* window, const QString& title);
 // frame of kFrameColor.
 TArtPanel* BuildSmallWindowFrame(ProgramWindow* window, int width, int height);
 
-// A black label of the program's 11-pixel face, sized to its text.
+// A black label of the program's 11-pixel face, sized to its text. Bold in
+// the bitmap sans face, which has no bold strike, is drawn by overstrike.
 QLabel* AddLabel(QWidget* parent, int x, int y, const QString& text, const QFont& font = SansFont());
 // The same for a label made elsewhere (a label class of its own).
 QLabel* PlaceLabel(QLabel* label, int x, int y, const QFont& font);

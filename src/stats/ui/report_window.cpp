@@ -1,12 +1,10 @@
 #include "stats/ui/report_window.h"
 
 #include <QLabel>
-#include <QPainter>
 #include <optional>
 
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
-#include "controls/control_text.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
 #include "stats/statistics_report.h"
@@ -24,24 +22,8 @@ namespace {
 constexpr int kWidth = 211;
 constexpr int kHeight = 307;
 
-// A label in the bold face, which the bitmap sans face draws by overstrike.
-class BoldLabel : public QLabel {
- public:
-  BoldLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
-
-  QSize sizeHint() const override { return QFontMetrics(DrawnFont(font())).size(0, text()); }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter canvas(this);
-    canvas.setFont(font());
-    canvas.setPen(palette().color(foregroundRole()));
-    DrawCaption(canvas, rect(), Qt::AlignLeft | Qt::AlignTop, text());
-  }
-};
-
 QLabel* AddBoldLabel(QWidget* parent, int x, int y, const QString& text) {
-  return PlaceLabel(new BoldLabel(text, parent), x, y, SansFont(11, true));
+  return AddLabel(parent, x, y, text, SansFont(11, true));
 }
 
 void SetLabelText(QLabel* label, const QString& text) {
