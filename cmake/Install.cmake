@@ -30,9 +30,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
+# The summary above is the package's first line; this is the rest.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "review of the basic-school mathematics course, in Lithuanian
-ROVA 2004 lets basic-school pupils review the mathematics course: a handbook
+    "ROVA 2004 lets basic-school pupils review the mathematics course: a handbook
 of formulas and definitions in 18 topics, 90 test tasks that tell at once
 whether an answer is right, and statistics of every pupil's checked answers.")
 # The libraries the programs link (Qt, libjpeg, the C++ run-time) come from
