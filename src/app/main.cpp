@@ -9,6 +9,8 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Lets the desktop match the windows with the installed menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("lt.rova2004.Rova2004"));
   rova::RegisterProgramFonts();
   // Wherever it is started from (menu, terminal, scripts/run.sh), the program
   // works in its own data folder.
