@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts ROVA 2004 in its data folder
-# (${XDG_DATA_HOME:-~/.local/share}/rova2004), where a fresh installation
-# gets an empty user.dat and password.dat.
+# Installs what is missing, builds, and starts ROVA 2004. The program itself
+# works in its data folder (${XDG_DATA_HOME:-~/.local/share}/rova2004) and
+# gives a fresh installation an empty user.dat and password.dat there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-checkout="$(pwd)"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   cat >&2 <<'MSG'
@@ -18,12 +17,4 @@ MSG
 fi
 
 bash scripts/build.sh
-
-data="${XDG_DATA_HOME:-${HOME:?HOME is not set}/.local/share}/rova2004"
-mkdir -p "$data"
-for file in user.dat password.dat; do
-  [ -e "$data/$file" ] || : >"$data/$file"
-done
-
-cd "$data"
-exec "$checkout/build/default/src/app/rova2004"
+exec "$(pwd)/build/default/src/app/rova2004"

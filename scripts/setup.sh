@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wine fonts-dejavu-core
   xvfb xauth x11-utils imagemagick xdotool
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -1,5 +1,6 @@
 // The splash picture and the small pictures that stand for signs in the
 // statements' text lines.
+#include "emblem.h"
 #include "figures.h"
 
 namespace rova::figgen {
@@ -29,22 +30,7 @@ void DrawSplash(Canvas& c) {
   p.drawRect(QRectF(5, 5, 389, 289));
   p.drawRect(QRectF(6, 6, 387, 287));
 
-  // The logo mark: a blue square holding a right triangle, its inscribed
-  // circle and a square on its hypotenuse corner, in the ground colour.
-  const QRectF mark(20, 20, 72, 72);
-  p.fillRect(mark, QColor(kFrameBlue));
-  QPen groundPen{QColor(kGround)};
-  groundPen.setWidth(2);
-  p.setPen(groundPen);
-  p.setRenderHint(QPainter::Antialiasing, true);
-  p.drawRect(mark.adjusted(6, 6, -6, -6));
-  const QPointF corner(32, 80), right(80, 80), top(32, 32);
-  const QPointF tri[] = {corner, right, top};
-  p.drawPolygon(tri, 3);
-  const double inR = 48 * (2 - 1.41421356) / 2;  // legs 48: r = (a + b - c) / 2
-  p.drawEllipse(QPointF(corner.x() + inR, corner.y() - inR), inR, inR);
-  p.drawLine(QPointF(32, 72), QPointF(40, 72));
-  p.drawLine(QPointF(40, 72), QPointF(40, 80));
+  DrawEmblem(p, QPointF(20, 20));
 
   // A band of thin lines across the top right.
   p.setRenderHint(QPainter::Antialiasing, false);
