@@ -117,15 +117,6 @@ TEST_F(MainMenuTest, EveryMenuButtonOpensItsWindowAndLeadsBackToTheMainWindow) {
   EXPECT_FALSE(Form3->IsOpen());
 }
 
-TEST_F(MainMenuTest, TopicMenuExitConfirmationCanEndTheProgram) {
-  OpenLog log;
-  log.Watch(Form3, [](ProgramWindow*) { Click(Form3->LbButton1); });
-  log.Watch(Form4, [](ProgramWindow*) { Click(Form4->LbSpeedButton2); });
-  EXPECT_EQ(RunFromMainWindow([&] { Click(Form2->LbSpeedButton1); }), 0);
-  EXPECT_EQ(log.opened, (std::vector<QString>{"Form3", "Form4"}));
-  EXPECT_TRUE(ProgramWindow::IsProgramEnding());
-}
-
 TEST_F(MainMenuTest, TopicButtonsOpenTaskOneOfTheirTopic) {
   struct Row {
     int topic;

@@ -7,10 +7,10 @@ const std::vector<GuideSection>& GuideSections() {
       {QStringLiteral("apie"), QStringLiteral("Apie programą"),
        QStringLiteral(
            "<p>ROVA 2004 padeda pakartoti pagrindinės mokyklos matematikos kursą. Kursas suskirstytas į 18 "
-           "temų. Kiekvienai temai skirta žinyno dalis su formulėmis bei sąvokomis ir penki testo "
-           "uždaviniai.</p>"
+           "temų. Kiekviena tema turi savo žinyno puslapį su formulėmis ir sąvokomis bei penkis testo "
+           "uždavinius.</p>"
            "<p>Programa turi dvi pagrindines dalis: kartojimo dalį (<b>Žinynas</b>) ir testus "
-           "(<b>Testai</b>). Kiekvienas Jūsų atsakymas įskaitomas, todėl skiltyje <b>Statistika</b> "
+           "(<b>Testai</b>). Kiekvienas patikrintas atsakymas įrašomas, todėl lange <b>Statistika</b> "
            "visada matysite, kaip Jums sekasi.</p>")},
       {QStringLiteral("registracija"), QStringLiteral("Registracija"),
        QStringLiteral(
@@ -18,7 +18,8 @@ const std::vector<GuideSection>& GuideSections() {
            "mygtuką <b>Registruotis</b>: langas padidės ir atsiras registracijos forma.</p>"
            "<p>Užpildykite visus šešis laukelius: vartotojo vardą, slaptažodį, el. pašto adresą, vardą, "
            "pavardę ir klasę. Tada apačioje paspauskite <b>Registruotis</b>. Jei bent vienas laukelis "
-           "tuščias, programa paprašys jį užpildyti; jei toks vartotojo vardas jau yra, pasirinkite kitą.</p>"
+           "tuščias, programa paprašys jį užpildyti; jei toks vartotojo vardas jau yra, pasirinkite kitą. "
+           "Sėkmingai užsiregistravę, prisijunkite viršutinėje lango dalyje.</p>"
            "<p>Vartotojo varde skiriamos didžiosios ir mažosios raidės: <i>Jonas</i> ir <i>jonas</i> yra "
            "du skirtingi vartotojai. Mygtukas <b>Išvalyti</b> ištrina, ką įvedėte formoje.</p>")},
       {QStringLiteral("prisijungimas"), QStringLiteral("Prisijungimas"),
@@ -40,18 +41,18 @@ const std::vector<GuideSection>& GuideSections() {
            "<li><b>Pagalba</b> – šis vadovas;</li>"
            "<li><b>Išeiti</b> – programa iškart uždaroma.</li>"
            "</ul>"
-           "<p>Mygtukas <b>X</b> kitų langų viršuje paprastai paklausia, ar norite uždaryti programą, ar "
+           "<p>Daugelio langų viršuje esantis mygtukas <b>X</b> paklausia, ar norite uždaryti programą, ar "
            "grįžti į ankstesnį langą. Išeinant nieko išsaugoti nereikia: kiekvienas patikrintas atsakymas "
            "įrašomas iškart.</p>")},
       {QStringLiteral("testai"), QStringLiteral("Testai"),
        QStringLiteral(
-           "<p>Paspaudę <b>Testai</b>, pamatysite 18 temų. Paspaudus temą, atsiveria jos pirmasis "
+           "<p>Paspaudę mygtuką <b>Testai</b>, pamatysite 18 temų sąrašą. Paspaudus temą, atsiveria jos pirmasis "
            "uždavinys. Kiekvienoje temoje yra penki uždaviniai; tarp jų pereinama mygtukais <b>Sekantis "
            "uždavinys</b> ir <b>Buvęs uždavinys</b>.</p>"
            "<p>Uždavinio lange yra sąlyga, atsakymo laukeliai arba pasirinkimo mygtukai ir juodraštis "
            "skaičiavimams. Įvedę atsakymą, paspauskite <b>Tikrinti atsakymą</b>: programa iškart praneš, "
-           "ar atsakymas teisingas. Mygtukas <b>Grįžti</b> grąžina į uždavinį, o Jūsų įrašai lieka vietoje, "
-           "tad atsakymą galite pataisyti ir tikrinti dar kartą.</p>"
+           "ar atsakymas teisingas. Pranešimo lange paspaudę <b>Grįžti</b>, vėl matysite uždavinį su savo "
+           "įrašais, tad atsakymą galite pataisyti ir tikrinti dar kartą.</p>"
            "<p>Įrašai ir juodraštis išlieka, kol programa veikia, net jei uždavinį uždarote ir vėliau "
            "atsiverčiate vėl.</p>")},
       {QStringLiteral("vertinimas"), QStringLiteral("Kaip vertinami atsakymai"),
@@ -63,22 +64,22 @@ const std::vector<GuideSection>& GuideSections() {
            "(su tašku) laikoma klaida.</li>"
            "<li><b>Sveikieji skaičiai</b> rašomi be nulių priekyje ir be pliuso ženklo: jei atsakymas 30, "
            "tai <i>030</i>, <i>+30</i> ar <i>30,0</i> bus neteisingi.</li>"
-           "<li><b>Raidės</b> rašomos taip, kaip sąlygoje: <i>2x</i> nėra tas pats, kas <i>2X</i>.</li>"
+           "<li><b>Raidžių dydis</b> svarbus: <i>2x</i> nėra tas pats, kas <i>2X</i>.</li>"
            "<li><b>Trupmenos.</b> Kai atsakymą reikia parašyti trupmena, viršutiniame laukelyje įrašykite "
-           "skaitiklį, apatiniame – vardiklį. Tinka bet kuri lygi trupmena: jei atsakymas 1/4, teisingai "
-           "bus ir <i>2/8</i>, ir <i>3/12</i>. Vardiklis negali būti nulis, o abu laukeliai turi būti "
+           "skaitiklį, apatiniame – vardiklį. Tinka bet kuri jai lygi trupmena: jei atsakymas yra 1/4, "
+           "teisinga bus ir <i>2/8</i>, ir <i>3/12</i>. Vardiklis negali būti nulis, o abu laukeliai turi būti "
            "užpildyti skaičiais.</li>"
            "<li><b>Pasirinkimo uždaviniai.</b> Kai vietoj laukelių yra keli apvalūs mygtukai, pažymėkite "
            "vieną teisingą atsakymą. Pažymėjus kitą mygtuką, ankstesnis atžymimas; nepažymėjus nė vieno, "
            "atsakymas laikomas neteisingu.</li>"
            "<li>Jei uždavinyje yra du laukeliai, teisingai turi būti užpildyti abu.</li>"
            "</ul>"
-           "<p>Kiekvienas patikrinimas įskaitomas: teisingas atsakymas, patikrintas tris kartus, "
-           "statistikoje bus įskaitytas tris kartus.</p>")},
+           "<p>Kiekvienas patikrinimas skaičiuojamas: teisingas atsakymas, patikrintas tris kartus, "
+           "statistikoje bus užskaitytas tris kartus.</p>")},
       {QStringLiteral("zinynas"), QStringLiteral("Žinynas"),
        QStringLiteral(
-           "<p>Žinyne surinktos dažniausiai naudojamos kiekvienos temos formulės ir sąvokos. Paspauskite "
-           "<b>Žinynas</b>, išsirinkite temą, ir atsivers jos puslapis. Mygtukas <b>Grįžti</b> grąžina į "
+           "<p>Žinyne surinktos dažniausiai naudojamos kiekvienos temos formulės ir sąvokos. Paspaudę "
+           "mygtuką <b>Žinynas</b>, išsirinkite temą – atsivers jos puslapis. Mygtukas <b>Grįžti</b> grąžina į "
            "temų sąrašą.</p>"
            "<p>Prieš spręsdami testą, verta peržiūrėti tos temos žinyno puslapį.</p>")},
       {QStringLiteral("statistika"), QStringLiteral("Statistika"),
