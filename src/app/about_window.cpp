@@ -1,6 +1,7 @@
 #include "app/about_window.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 
@@ -66,5 +67,18 @@ void TForm118::LbSpeedButton5Click() { Close(); }
 
 // Closes the page only: leaving it is not leaving the program.
 void TForm118::LbButton1Click() { Close(); }
+
+void TForm118::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Space:
+      LbSpeedButton5Click();
+      break;
+    default:
+      ProgramWindow::keyPressEvent(event);
+  }
+}
 
 }  // namespace rova

@@ -2,6 +2,7 @@
 
 #include "window/program_window.h"
 
+class QKeyEvent;
 class QLabel;
 
 namespace rova {
@@ -30,6 +31,11 @@ class TForm118 : public ProgramWindow {
   // "Grįžti" runs the handler of the window's fifth button name.
   void LbSpeedButton5Click();
   void LbButton1Click();
+
+ protected:
+  // "Grįžti" cannot take the focus, so the page answers the keys a pupil
+  // presses to leave a message: Enter, Escape and Space.
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 extern TForm118* Form118;
