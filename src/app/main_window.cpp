@@ -7,12 +7,12 @@
 #include "app/help_launcher.h"
 #include "app/splash_window.h"
 #include "app/topic_menu_window.h"
+#include "window/window_frame.h"
+#include "window/window_registry.h"
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
-#include "window/window_frame.h"
-#include "window/window_registry.h"
 
 namespace rova {
 
