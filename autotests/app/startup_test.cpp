@@ -74,9 +74,9 @@ TEST(ProgramTitleTest, NamesTheApplicationWithoutSuffixingCaptions) {
 TEST_F(StartupTest, WindowsAreCreatedOnceInStartUpOrder) {
   std::vector<QString> names;
   for (ProgramWindow* window : RegisteredWindows()) names.push_back(window->objectName());
-  EXPECT_EQ(names, (std::vector<QString>{"Form2", "Form1", "Form4", "Form117", "Form120", "Form121", "Form122",
-                                         "Form123", "Form124", "Form125", "RefusedNameDialog", "Form126",
-                                         "Form127", "ChoiceMissingWindow"}));
+  EXPECT_EQ(names, (std::vector<QString>{"Form2", "Form1", "Form3", "Form4", "Form117", "Form118", "Form120",
+                                         "Form121", "Form122", "Form123", "Form124", "Form125", "RefusedNameDialog",
+                                         "Form126", "Form127", "ChoiceMissingWindow"}));
   EXPECT_EQ(ProgramWindow::MainWindow(), Form2) << "the first window made is the main window";
   for (ProgramWindow* window : RegisteredWindows()) {
     EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();

@@ -8,14 +8,18 @@
 
 #include "accounts/ui/account_dialogs.h"
 #include "accounts/ui/login_window.h"
+#include "app/about_window.h"
 #include "app/exit_confirmation_window.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "app/startup.h"
+#include "app/topic_menu_window.h"
 #include "window/window_frame.h"
 #include "window/window_registry.h"
 #include "controls/art_panel.h"
+#include "controls/colored_group_box.h"
 #include "controls/lb_button.h"
+#include "controls/lb_speed_button.h"
 #include "temp_dir.h"
 
 namespace rova {
@@ -87,6 +91,30 @@ TEST_F(WindowPicturesTest, MainWindowHasTitleBarAndBody) {
   EXPECT_EQ(Form2->Label1->text().split('\n').size(), 9);
   EXPECT_EQ(Form2->Label2->text().split('\n').size(), 2);
   EXPECT_LE(Form2->Label2->geometry().right(), Form2->ArtPanel2->width() - 2);
+}
+
+TEST_F(WindowPicturesTest, MenusAndAboutPageKeepTheirFramesAndPlaces) {
+  EXPECT_EQ(Form2->ColoredGroupBox1->geometry(), QRect(8, 7, 129, 362));
+  EXPECT_EQ(Form2->LbSpeedButton5->geometry(), QRect(10, 322, 109, 25)) << "Išeiti stands apart at the bottom";
+
+  const QImage topics = Grab(Form3, "form3_topic_menu.png");
+  ASSERT_EQ(topics.size(), QSize(kMainWindowWidth, kMainWindowHeight));
+  EXPECT_EQ(topics.pixel(2, 26), qRgb(0, 0, 0));
+  EXPECT_EQ(topics.pixel(300, 12), Rgb(kFrameColor));
+  EXPECT_EQ(Form3->ColoredGroupBox1->geometry(), QRect(24, 55, 649, 306));
+  EXPECT_LE(Form3->Label1->geometry().right(), Form3->ArtPanel2->width() - 2) << "the long line fits the body";
+
+  const QImage about = Grab(Form118, "form118_about.png");
+  ASSERT_EQ(about.size(), QSize(348, 203));
+  EXPECT_EQ(about.pixel(0, 0), Rgb(kFrameColor));
+  EXPECT_EQ(about.pixel(2, 2), qRgb(0, 0, 0));        // title bar, 343 x 21
+  EXPECT_EQ(about.pixel(344, 22), qRgb(0, 0, 0));
+  EXPECT_EQ(about.pixel(100, 23), Rgb(kFrameColor));  // a frame row between bar and body
+  EXPECT_EQ(about.pixel(2, 24), qRgb(0, 0, 0));       // body, 343 x 177
+  EXPECT_EQ(about.pixel(344, 200), qRgb(0, 0, 0));
+  EXPECT_EQ(Form118->LbButton1->geometry(), QRect(324, 2, 17, 17));
+  for (QLabel* label : {Form118->Label1, Form118->Label4, Form118->Label5})
+    EXPECT_LE(label->geometry().right(), Form118->ArtPanel2->width() - 2) << label->text().toStdString();
 }
 
 TEST_F(WindowPicturesTest, LoginWindowAtBothHeights) {

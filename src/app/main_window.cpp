@@ -3,15 +3,33 @@
 #include <QLabel>
 
 #include "accounts/ui/login_window.h"
+#include "app/about_window.h"
+#include "app/help_launcher.h"
 #include "app/splash_window.h"
+#include "app/topic_menu_window.h"
 #include "window/window_frame.h"
 #include "window/window_registry.h"
 #include "controls/art_panel.h"
+#include "controls/colored_group_box.h"
 #include "controls/lb_button.h"
+#include "controls/lb_speed_button.h"
 
 namespace rova {
 
 TForm2* Form2 = nullptr;
+
+namespace {
+
+constexpr int kMenuButtonWidth = 109;
+constexpr int kMenuButtonHeight = 25;
+constexpr int kMenuButtonLeft = 10;
+
+// Opens a window of another subsystem if the program has it.
+void OpenWindowNamed(QStringView name) {
+  if (ProgramWindow* window = FindWindow(name)) window->ShowModal();
+}
+
+}  // namespace
 
 QString WelcomeText() {
   return QStringList{
@@ -45,6 +63,20 @@ TForm2::TForm2() {
   Label2 = AddLabel(ArtPanel2, 492, 328, QString());
   Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
+  ColoredGroupBox1 = AddGroupBox(ArtPanel2, QRect(8, 7, 129, 362), QStringLiteral(" Programos meniu: "));
+  const auto menuButton = [this](int y, const QString& caption, void (TForm2::*handler)()) {
+    TLbSpeedButton* button =
+        AddSpeedButton(ColoredGroupBox1, QRect(kMenuButtonLeft, y, kMenuButtonWidth, kMenuButtonHeight), caption);
+    connect(button, &TLbSpeedButton::OnClick, this, handler);
+    return button;
+  };
+  LbSpeedButton1 = menuButton(26, QStringLiteral("Testai"), &TForm2::LbSpeedButton1Click);
+  LbSpeedButton2 = menuButton(58, QStringLiteral("Žinynas"), &TForm2::LbSpeedButton2Click);
+  LbSpeedButton6 = menuButton(90, QStringLiteral("Statistika"), &TForm2::LbSpeedButton6Click);
+  LbSpeedButton7 = menuButton(138, QStringLiteral("Apie programą"), &TForm2::LbSpeedButton7Click);
+  LbSpeedButton3 = menuButton(218, QStringLiteral("Pagalba"), &TForm2::LbSpeedButton3Click);
+  LbSpeedButton5 = menuButton(322, QStringLiteral("Išeiti"), &TForm2::LbSpeedButton5Click);
+
   connect(LbButton1, &TLbButton::OnClick, this, &TForm2::LbButton1Click);
   connect(LbButton2, &TLbButton::OnClick, this, &TForm2::LbButton2Click);
   FormCreate();
@@ -73,5 +105,20 @@ void TForm2::LbButton1Click() {
 }
 
 void TForm2::LbButton2Click() { MinimizeApplication(); }
+
+void TForm2::LbSpeedButton1Click() { Form3->ShowModal(); }
+
+void TForm2::LbSpeedButton2Click() { OpenWindowNamed(u"Form97"); }
+
+void TForm2::LbSpeedButton6Click() { OpenWindowNamed(u"Form117"); }
+
+void TForm2::LbSpeedButton7Click() { Form118->ShowModal(); }
+
+// Started without waiting; a help program that is missing or does not start
+// leaves the menu as it was, without a message.
+void TForm2::LbSpeedButton3Click() { StartHelpProgram(); }
+
+// Ends the program at once, without the exit confirmation.
+void TForm2::LbSpeedButton5Click() { Close(); }
 
 }  // namespace rova

@@ -5,12 +5,14 @@
 #include "accounts/ui/account_dialogs.h"
 #include "accounts/ui/login_window.h"
 #include "window/error_box.h"
+#include "app/about_window.h"
 #include "app/exit_confirmation_window.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "stats/ui/report_window.h"
 #include "stats/ui/settings_messages.h"
 #include "stats/ui/settings_window.h"
+#include "app/topic_menu_window.h"
 #include "window/window_registry.h"
 
 namespace rova {
@@ -35,11 +37,17 @@ void CreateNumberedWindow(int number) {
       Create(Form2, "Form2");
       ProgramWindow::SetMainWindow(Form2);
       break;
+    case 3:
+      Create(Form3, "Form3");
+      break;
     case 4:
       Create(Form4, "Form4");
       break;
     case 117:
       Create(Form117, "Form117");
+      break;
+    case 118:
+      Create(Form118, "Form118");
       break;
     case 120:
       Create(Form120, "Form120");

@@ -1,0 +1,41 @@
+#include "help/help_window.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+#include "help/help_guide.h"
+#include "temp_dir.h"
+
+namespace rova::help {
+namespace {
+
+TEST(HelpWindowTest, EverySectionInTheListIsReachedInTheGuide) {
+  HelpWindow window;
+  window.show();
+  const auto& sections = GuideSections();
+  ASSERT_EQ(window.Sections->count(), static_cast<int>(sections.size()));
+  window.grab().save(QDir(rova::testing::ArtifactDir()).filePath("help_window.png"));
+
+  QScrollBar* scroll = window.Guide->verticalScrollBar();
+  int first = -1, previous = -1;
+  for (int row = 0; row < window.Sections->count(); ++row) {
+    SCOPED_TRACE(sections[static_cast<size_t>(row)].title.toStdString());
+    EXPECT_TRUE(window.Guide->document()->toHtml().contains(
+        QStringLiteral("name=\"%1\"").arg(sections[static_cast<size_t>(row)].anchor)));
+    window.Sections->setCurrentRow(row);
+    // Later sections lie further down, until the guide cannot scroll further.
+    EXPECT_TRUE(scroll->value() > previous || scroll->value() == scroll->maximum());
+    previous = scroll->value();
+    if (row == 0) first = previous;
+  }
+  window.Sections->setCurrentRow(0);
+  EXPECT_EQ(scroll->value(), first) << "back up to the first section";
+  EXPECT_LT(first, previous);
+}
+
+}  // namespace
+}  // namespace rova::help

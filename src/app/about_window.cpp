@@ -1,0 +1,84 @@
+#include "app/about_window.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+
+#include "controls/art_panel.h"
+#include "controls/control_text.h"
+#include "controls/lb_button.h"
+#include "controls/lb_speed_button.h"
+#include "window/window_frame.h"
+
+namespace rova {
+
+TForm118* Form118 = nullptr;
+
+namespace {
+
+constexpr int kWidth = 348;
+constexpr int kHeight = 203;
+
+// A bold line in the sans face, whose bitmap strikes have no bold of their
+// own: drawn twice, a pixel apart, as the title bars are.
+class BoldLine : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter canvas(this);
+    canvas.setFont(font());
+    canvas.setPen(palette().color(QPalette::WindowText));
+    DrawCaption(canvas, rect(), Qt::AlignLeft | Qt::AlignTop, text());
+  }
+};
+
+QLabel* AddBoldLine(QWidget* parent, int x, int y, const QString& text) {
+  QLabel* label = PlaceLabel(new BoldLine(text, parent), x, y, SansFont(11, true));
+  label->resize(QFontMetrics(DrawnFont(label->font())).horizontalAdvance(text) + 1, label->height());
+  return label;
+}
+
+}  // namespace
+
+TForm118::TForm118() {
+  setWindowTitle(QStringLiteral("ROVA 2004 - Apie programą"));
+  SetClientSize(kWidth, kHeight);
+  SetWindowColor(this, kFrameColor);
+  const TitleBar bar = AddTitleBar(this, kWidth, QStringLiteral("ROVA 2004 - Apie programą"));
+  ArtPanel1 = bar.panel;
+  LbButton1 = bar.closeButton;
+  ArtPanel2 = AddPanel(this, QRect(2, 24, 343, 177), kPanelColor);
+
+  Label1 = AddBoldLine(ArtPanel2, 10, 24, QStringLiteral("Programą sukūrė ROVA 2004 autorių grupė"));
+  Label2 = AddLabel(ArtPanel2, 10, 40, QStringLiteral("Versija: v1.42"));
+  Label3 = AddLabel(ArtPanel2, 10, 56, QStringLiteral("Versijos data: 2003.09.01"));
+  Label4 = AddLabel(ArtPanel2, 10, 80, QStringLiteral("Uždaviniai ir formulės parengti pagal pagrindinės"));
+  Label5 = AddLabel(ArtPanel2, 10, 96, QStringLiteral("mokyklos matematikos vadovėlius ir uždavinynus."));
+  LbSpeedButton1 = AddSpeedButton(ArtPanel2, QRect(114, 144, 109, 25), QStringLiteral("Grįžti"));
+
+  connect(LbSpeedButton1, &TLbSpeedButton::OnClick, this, &TForm118::LbSpeedButton5Click);
+  connect(LbButton1, &TLbButton::OnClick, this, &TForm118::LbButton1Click);
+}
+
+void TForm118::LbSpeedButton5Click() { Close(); }
+
+// Closes the page only: leaving it is not leaving the program.
+void TForm118::LbButton1Click() { Close(); }
+
+void TForm118::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Space:
+      LbSpeedButton5Click();
+      break;
+    default:
+      ProgramWindow::keyPressEvent(event);
+  }
+}
+
+}  // namespace rova

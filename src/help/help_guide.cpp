@@ -1,0 +1,114 @@
+#include "help/help_guide.h"
+
+namespace rova::help {
+
+const std::vector<GuideSection>& GuideSections() {
+  static const std::vector<GuideSection> sections{
+      {QStringLiteral("apie"), QStringLiteral("Apie programą"),
+       QStringLiteral(
+           "<p>ROVA 2004 padeda pakartoti pagrindinės mokyklos matematikos kursą. Kursas suskirstytas į 18 "
+           "temų. Kiekviena tema turi savo žinyno puslapį su formulėmis ir sąvokomis bei penkis testo "
+           "uždavinius.</p>"
+           "<p>Programa turi dvi pagrindines dalis: kartojimo dalį (<b>Žinynas</b>) ir testus "
+           "(<b>Testai</b>). Kiekvienas patikrintas atsakymas įrašomas, todėl lange <b>Statistika</b> "
+           "visada matysite, kaip Jums sekasi.</p>")},
+      {QStringLiteral("registracija"), QStringLiteral("Registracija"),
+       QStringLiteral(
+           "<p>Pirmą kartą naudodamiesi programa, užsiregistruokite. Prisijungimo lange paspauskite "
+           "mygtuką <b>Registruotis</b>: langas padidės ir atsiras registracijos forma.</p>"
+           "<p>Užpildykite visus šešis laukelius: vartotojo vardą, slaptažodį, el. pašto adresą, vardą, "
+           "pavardę ir klasę. Tada apačioje paspauskite <b>Registruotis</b>. Jei bent vienas laukelis "
+           "tuščias, programa paprašys jį užpildyti; jei toks vartotojo vardas jau yra, pasirinkite kitą. "
+           "Sėkmingai užsiregistravę, prisijunkite viršutinėje lango dalyje.</p>"
+           "<p>Vartotojo varde skiriamos didžiosios ir mažosios raidės: <i>Jonas</i> ir <i>jonas</i> yra "
+           "du skirtingi vartotojai. Mygtukas <b>Išvalyti</b> ištrina, ką įvedėte formoje.</p>")},
+      {QStringLiteral("prisijungimas"), QStringLiteral("Prisijungimas"),
+       QStringLiteral(
+           "<p>Paleidus programą, keletą sekundžių rodomas pradžios paveikslėlis, o po jo atsiveria "
+           "prisijungimo langas. Įveskite savo vartotojo vardą ir slaptažodį, tada paspauskite "
+           "<b>Prisijungti</b>.</p>"
+           "<p>Jei vardas arba slaptažodis neteisingas, programa tai praneš ir galėsite bandyti dar kartą. "
+           "Prisijungus atsiveria pagrindinis langas su programos meniu. Norėdami prisijungti kitu vardu, "
+           "programą uždarykite ir paleiskite iš naujo.</p>")},
+      {QStringLiteral("meniu"), QStringLiteral("Programos meniu"),
+       QStringLiteral(
+           "<p>Pagrindinio lango kairėje yra programos meniu:</p>"
+           "<ul>"
+           "<li><b>Testai</b> – testų temų sąrašas;</li>"
+           "<li><b>Žinynas</b> – formulės ir sąvokos pagal temas;</li>"
+           "<li><b>Statistika</b> – Jūsų atsakymų suvestinė;</li>"
+           "<li><b>Apie programą</b> – programos versija;</li>"
+           "<li><b>Pagalba</b> – šis vadovas;</li>"
+           "<li><b>Išeiti</b> – programa iškart uždaroma.</li>"
+           "</ul>"
+           "<p>Daugelio langų viršuje esantis mygtukas <b>X</b> paklausia, ar norite uždaryti programą, ar "
+           "grįžti į ankstesnį langą. Išeinant nieko išsaugoti nereikia: kiekvienas patikrintas atsakymas "
+           "įrašomas iškart.</p>")},
+      {QStringLiteral("testai"), QStringLiteral("Testai"),
+       QStringLiteral(
+           "<p>Paspaudę mygtuką <b>Testai</b>, pamatysite 18 temų sąrašą. Paspaudus temą, atsiveria jos pirmasis "
+           "uždavinys. Kiekvienoje temoje yra penki uždaviniai; tarp jų pereinama mygtukais <b>Sekantis "
+           "uždavinys</b> ir <b>Buvęs uždavinys</b>.</p>"
+           "<p>Uždavinio lange yra sąlyga, atsakymo laukeliai arba pasirinkimo mygtukai ir juodraštis "
+           "skaičiavimams. Įvedę atsakymą, paspauskite <b>Tikrinti atsakymą</b>: programa iškart praneš, "
+           "ar atsakymas teisingas. Pranešimo lange paspaudę <b>Grįžti</b>, vėl matysite uždavinį su savo "
+           "įrašais, tad atsakymą galite pataisyti ir tikrinti dar kartą.</p>"
+           "<p>Įrašai ir juodraštis išlieka, kol programa veikia, net jei uždavinį uždarote ir vėliau "
+           "atsiverčiate vėl.</p>")},
+      {QStringLiteral("vertinimas"), QStringLiteral("Kaip vertinami atsakymai"),
+       QStringLiteral(
+           "<p>Atsakymas lyginamas su teisingu tiksliai, ženklas po ženklo, todėl rašykite jį be tarpų ir "
+           "be nereikalingų ženklų:</p>"
+           "<ul>"
+           "<li><b>Dešimtainės trupmenos</b> rašomos su kableliu: <i>2,9</i> yra teisingai, o <i>2.9</i> "
+           "(su tašku) laikoma klaida.</li>"
+           "<li><b>Sveikieji skaičiai</b> rašomi be nulių priekyje ir be pliuso ženklo: jei atsakymas 30, "
+           "tai <i>030</i>, <i>+30</i> ar <i>30,0</i> bus neteisingi.</li>"
+           "<li><b>Raidžių dydis</b> svarbus: <i>2x</i> nėra tas pats, kas <i>2X</i>.</li>"
+           "<li><b>Trupmenos.</b> Kai atsakymą reikia parašyti trupmena, viršutiniame laukelyje įrašykite "
+           "skaitiklį, apatiniame – vardiklį. Tinka bet kuri jai lygi trupmena: jei atsakymas yra 1/4, "
+           "teisinga bus ir <i>2/8</i>, ir <i>3/12</i>. Vardiklis negali būti nulis, o abu laukeliai turi būti "
+           "užpildyti skaičiais.</li>"
+           "<li><b>Pasirinkimo uždaviniai.</b> Kai vietoj laukelių yra keli apvalūs mygtukai, pažymėkite "
+           "vieną teisingą atsakymą. Pažymėjus kitą mygtuką, ankstesnis atžymimas; nepažymėjus nė vieno, "
+           "atsakymas laikomas neteisingu.</li>"
+           "<li>Jei uždavinyje yra du laukeliai, teisingai turi būti užpildyti abu.</li>"
+           "</ul>"
+           "<p>Kiekvienas patikrinimas skaičiuojamas: teisingas atsakymas, patikrintas tris kartus, "
+           "statistikoje bus užskaitytas tris kartus.</p>")},
+      {QStringLiteral("zinynas"), QStringLiteral("Žinynas"),
+       QStringLiteral(
+           "<p>Žinyne surinktos dažniausiai naudojamos kiekvienos temos formulės ir sąvokos. Paspaudę "
+           "mygtuką <b>Žinynas</b>, išsirinkite temą – atsivers jos puslapis. Mygtukas <b>Grįžti</b> grąžina į "
+           "temų sąrašą.</p>"
+           "<p>Prieš spręsdami testą, verta peržiūrėti tos temos žinyno puslapį.</p>")},
+      {QStringLiteral("statistika"), QStringLiteral("Statistika"),
+       QStringLiteral(
+           "<p>Langas <b>Statistika</b> rodo, kiek kartų atsakėte teisingai, kiek neteisingai ir kiek iš "
+           "viso kartų tikrinote atsakymus. Skaičiai suskaičiuojami iš naujo kaskart, kai langą "
+           "atveriate, todėl jie visada rodo naujausius rezultatus.</p>")},
+      {QStringLiteral("nustatymai"), QStringLiteral("Statistikos nustatymai"),
+       QStringLiteral(
+           "<p>Statistikos lange paspaudę <b>Nustatymai...</b>, galite pasirinkti, ką skaičiuoti:</p>"
+           "<ul>"
+           "<li><b>Visos užduotys</b> – visi 90 uždavinių;</li>"
+           "<li><b>Atskiros temos</b> – temos nuo pirmosios iki paskutiniosios pasirinktos; pirmoji tema "
+           "turi būti mažesnė už paskutiniąją;</li>"
+           "<li><b>Atskiros užduotys</b> – vienas pasirinktos temos uždavinys.</li>"
+           "</ul>"
+           "<p>Patvirtinus pasirinkimą, statistika iškart perskaičiuojama. Nustatymai įsimenami, todėl "
+           "kitą kartą prisijungę rasite juos tokius pat.</p>")},
+  };
+  return sections;
+}
+
+QString GuideDocument() {
+  QString html = QStringLiteral("<h1>ROVA 2004 – vartotojo vadovas</h1>");
+  for (const GuideSection& section : GuideSections()) {
+    html += QStringLiteral("<h2><a name=\"%1\"></a>%2</h2>").arg(section.anchor, section.title);
+    html += section.body;
+  }
+  return html;
+}
+
+}  // namespace rova::help
