@@ -18,8 +18,9 @@ constexpr int kNumerator = -7;
 constexpr int kBar = -5;
 constexpr int kDenominator = 7;
 constexpr int kOverline = -11;
-constexpr int kLargeParenthesis = -3;
-constexpr int kBrace = 1;
+constexpr int kTallParenthesis = -8;
+constexpr int kRaisedAfterTall = -10;  // an exponent of a tall parenthesis
+constexpr int kBrace = -3;
 
 struct Sign {
   const char* name;
@@ -44,14 +45,17 @@ class LineLayout {
       : x_(text.x), top_(top), block_(block), sans_(SansFont(11, text.face == PieceFace::SansBold)),
         mark_(SerifMarkFont()) {}
 
-  QString Run(const QString& source) {
+  // The line's text with its gaps; `indent` pixels of blanks begin it.
+  QString Run(const QString& source, int indent) {
     pos_ = 0;
     src_ = source;
+    if (indent > 0) LeaveGap(indent);
     while (pos_ < src_.size()) {
       const QChar c = src_[pos_];
+      afterTall_ = lastTallEnd_ == line_.size();
       if ((c == u'^' || c == u'_') && Peek(1) == u'{') {
         pos_ += 1;
-        Mark(Braced(), c == u'^' ? kRaised : kLowered);
+        Mark(Braced(), c == u'^' ? (afterTall_ ? kRaisedAfterTall : kRaised) : kLowered);
       } else if (src_.mid(pos_, 6) == QLatin1String("\\frac{")) {
         pos_ += 5;
         const QString numerator = Braced();
@@ -60,10 +64,11 @@ class LineLayout {
         pos_ += 5;
         OpenRoot();
       } else if (c == u'\\' && (Peek(1) == u'(' || Peek(1) == u')')) {
-        Piece(QString(Peek(1)), PieceFace::Large, kLargeParenthesis);
+        Piece(QString(Peek(1)), PieceFace::Tall, kTallParenthesis);
         pos_ += 2;
       } else if (c == u'\\' && Peek(1) == u'{') {
-        Piece(QStringLiteral("{"), PieceFace::Large, kBrace);
+        Piece(QStringLiteral("{"), PieceFace::Tall, kBrace);
+        braceEnd_ = Here() - x_;
         pos_ += 2;
       } else if (src_.mid(pos_, 2) == QLatin1String("{\\")) {
         pos_ += 2;
@@ -83,6 +88,9 @@ class LineLayout {
     if (!roots_.isEmpty()) Fail("a root is not closed");
     return line_;
   }
+
+  // Where the text after a brace begins, relative to the block, or 0.
+  int BraceEnd() const { return braceEnd_; }
 
  private:
   QChar Peek(int ahead) const { return pos_ + ahead < src_.size() ? src_[pos_ + ahead] : QChar(); }
@@ -130,8 +138,9 @@ class LineLayout {
 
   void Piece(const QString& text, PieceFace face, int dy) {
     Add(Here(), dy, text, face);
-    const QFont font = face == PieceFace::Large ? SansFont(16) : sans_;
+    const QFont font = face == PieceFace::Tall ? TallFont() : sans_;
     LeaveGap(QFontMetrics(font).horizontalAdvance(text));
+    if (face == PieceFace::Tall) lastTallEnd_ = line_.size();
     lastMarkEnd_ = -1;
   }
 
@@ -185,6 +194,9 @@ class LineLayout {
   QList<int> roots_;
   int lastMarkX_ = 0;
   int lastMarkEnd_ = -1;
+  qsizetype lastTallEnd_ = -1;
+  int braceEnd_ = 0;
+  bool afterTall_ = false;
 };
 
 }  // namespace
@@ -196,13 +208,17 @@ void LayOutFormulaText(const FormulaText& text, PieceBlock& block) {
   QStringList lines;
   QStringList headings;
   int top = text.y;
+  int indent = 0;  // a system's second line stands after the brace of its first
   for (const QString& source : text.text.split(u'\n')) {
     if (source.startsWith(QLatin1String("## "))) {
       headings.append(source.mid(3));
       lines.append(QString());
+      indent = 0;
     } else {
       headings.append(QString());
-      lines.append(LineLayout(text, top, pieces).Run(source));
+      LineLayout layout(text, top, pieces);
+      lines.append(layout.Run(source, indent));
+      indent = layout.BraceEnd();
     }
     top += lineSpacing;
   }

@@ -17,7 +17,8 @@ namespace rova {
 //   \sqrt[3]{a}      the same with a small root index before the "V"
 //   {\ge}            a sign of its own in a small label ({\le}, {\ne}, ...)
 //   \( and \)        tall parentheses round a fraction
-//   \{               a tall brace before the two lines of a system
+//   \{               a tall brace before the two lines of a system; the next
+//                    line of the block begins where the text after it does
 //   ## Heading       a line in bold; the headings of a block share one label
 //
 // A fraction reaches half a line above and below its line, a raised mark or

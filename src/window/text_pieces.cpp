@@ -13,6 +13,8 @@ namespace rova {
 namespace {
 
 constexpr int kLargePixelSize = 16;
+// The window face has no glyphs that tall; the scalable face draws them.
+constexpr int kTallPixelSize = 24;
 
 QFont FontOf(PieceFace face) {
   switch (face) {
@@ -24,6 +26,8 @@ QFont FontOf(PieceFace face) {
       return SerifMarkFont();
     case PieceFace::Large:
       return SansFont(kLargePixelSize);
+    case PieceFace::Tall:
+      return TallFont();
   }
   return SansFont();
 }
@@ -44,6 +48,8 @@ class OverstruckLabel : public QLabel {
 };
 
 }  // namespace
+
+QFont TallFont() { return TahomaFont(kTallPixelSize, false); }
 
 PlacedPieces PlacePieces(QWidget* parent, const PieceBlock& block) {
   PlacedPieces placed;

@@ -11,9 +11,10 @@
 namespace rova::figgen {
 namespace {
 
-// Text of any size of the windows' face, its ink box touching `at` as `anchor` says.
+// Large text (the window face has only its small size), its ink box touching
+// `at` as `anchor` says.
 void Text(Canvas& c, const QString& text, int pixelSize, QPointF at, Anchor anchor = Anchor::Centre) {
-  const QFont font = SansFont(pixelSize);
+  const QFont font = TahomaFont(pixelSize, false);
   const QRect ink = QFontMetrics(font).tightBoundingRect(text);
   double x = at.x() - ink.width() / 2.0, y = at.y() - ink.height() / 2.0;
   if (anchor == Anchor::Left || anchor == Anchor::BottomLeft || anchor == Anchor::TopLeft) x = at.x();
@@ -28,13 +29,21 @@ void Text(Canvas& c, const QString& text, int pixelSize, QPointF at, Anchor anch
   p.restore();
 }
 
-// A small raised mark (an exponent) whose foot stands at `at`.
-void Raised(Canvas& c, const QString& mark, QPointF at) {
+// A line of the window face from `baselineLeft`, in which every second part
+// is a small raised mark: {"2", "5", " = 32"} is 2 to the 5th = 32.
+void WithMarks(Canvas& c, QPointF baselineLeft, std::initializer_list<QString> parts) {
   QPainter& p = c.painter();
   p.save();
-  p.setFont(SerifMarkFont());
   p.setPen(QColor(kInk));
-  p.drawText(at, mark);
+  double x = baselineLeft.x();
+  bool raised = false;
+  for (const QString& part : parts) {
+    const QFont font = raised ? SerifMarkFont() : SansFont();
+    p.setFont(font);
+    p.drawText(QPointF(std::round(x), baselineLeft.y() - (raised ? 5 : 0)), part);
+    x += QFontMetrics(font).horizontalAdvance(part) + (raised ? 1 : 0);
+    raised = !raised;
+  }
   p.restore();
 }
 
@@ -50,10 +59,8 @@ void DrawPowerParts(Canvas& c) {
   c.Label(QStringLiteral("laipsnio rodiklis"), {101, 18}, Anchor::Left);
   c.Line({50, 44}, {98, 44});
   c.Label(QStringLiteral("laipsnio pagrindas"), {101, 44}, Anchor::Left);
-  c.Label(QStringLiteral("2"), {14, 90}, Anchor::BottomLeft);
-  Raised(c, QStringLiteral("5"), {21, 84});
-  c.Label(QStringLiteral("= 2 · 2 · 2 · 2 · 2 = 32"), {29, 90}, Anchor::BottomLeft);
-  c.Label(QStringLiteral("(5 dauginamieji po 2)"), {29, 108}, Anchor::BottomLeft);
+  WithMarks(c, {14, 90}, {QStringLiteral("2"), QStringLiteral("5"), QStringLiteral(" = 2 · 2 · 2 · 2 · 2 = 32")});
+  c.Label(QStringLiteral("(penki dauginamieji, lygūs 2)"), {14, 110}, Anchor::BottomLeft);
 }
 
 // A square root's sign and radicand named, and the root of 49.
@@ -65,9 +72,7 @@ void DrawRootParts(Canvas& c) {
   c.Line({76, 36}, {98, 36});
   c.Label(QStringLiteral("pošaknis"), {101, 36}, Anchor::Left);
   c.Polyline({{12, 106}, {15, 104}, {18, 112}, {22, 98}, {37, 98}});
-  c.Label(QStringLiteral("49 = 7,   nes 7"), {24, 112}, Anchor::BottomLeft);
-  Raised(c, QStringLiteral("2"), {98, 106});
-  c.Label(QStringLiteral("= 49 ir 7 > 0."), {106, 112}, Anchor::BottomLeft);
+  WithMarks(c, {24, 111}, {QStringLiteral("49 = 7,   nes 7"), QStringLiteral("2"), QStringLiteral(" = 49 ir 7 > 0.")});
 }
 
 // ---- Topic 10 ----

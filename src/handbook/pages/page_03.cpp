@@ -11,20 +11,18 @@ extern const HandbookPage kHandbookPage3 = {
         .texts = {{12, 20, QStringLiteral(R"(## Laipsnis
 Laipsnis – kelių vienodų dauginamųjų sandauga. Laipsnio pagrindas – dauginamasis,
 laipsnio rodiklis – kiek kartų jis dauginamas (žr. paveikslėlį dešinėje).
-Bet kurio skaičiaus pirmasis laipsnis lygus pačiam skaičiui; nelygaus nuliui skaičiaus
-nulinis laipsnis lygus 1. Teigiamo skaičiaus bet kuris laipsnis teigiamas, neigiamo
-skaičiaus lyginis laipsnis teigiamas, o nelyginis – neigiamas.
-
+Pirmasis skaičiaus laipsnis lygus pačiam skaičiui; nelygaus nuliui skaičiaus nulinis
+laipsnis lygus 1. Neigiamo skaičiaus lyginis laipsnis teigiamas, nelyginis – neigiamas.
 ## Laipsnių savybės
+
 a^{m} · a^{n} = a^{m + n}           a^{m} : a^{n} = a^{m – n}           (a^{m})^{n} = a^{mn}
 Dauginant laipsnius su vienodais pagrindais, rodikliai sudedami, dalijant – atimami;
 keliant laipsnį laipsniu, rodikliai dauginami.
-
 ## Šaknis
 Skaičiaus a kvadratinė šaknis – neneigiamas skaičius, kurio kvadratas lygus a.
 Šaknis traukiama tik iš neneigiamo skaičiaus (žr. paveikslėlį dešinėje).
-
 ## Standartinė skaičiaus išraiška
+
 Skaičius užrašytas standartine išraiška, kai jis užrašytas a · 10^{n}, kur skaičius a ne
 mažesnis už 1 ir mažesnis už 10, o n – sveikasis skaičius.
 

@@ -9,7 +9,7 @@ extern const HandbookPage kHandbookPage5 = {
     .backButtonName = QStringLiteral("LbSpeedButton1"),
     .definitions = {.texts = {
         {12, 20, QStringLiteral(R"(## Skaičių apvalinimas
-Apvalinant skaičių iki tam tikro skaitmens, visi po jo einantys skaitmenys sveikojoje dalyje pakeičiami nuliais,
+Apvalinant skaičių iki tam tikro skyriaus, visi po jo einantys skaitmenys sveikojoje dalyje pakeičiami nuliais,
 o trupmeninėje dalyje – atmetami.
 Jei pirmasis atmetamas (keičiamas nuliu) skaitmuo yra 0, 1, 2, 3 arba 4, paskutinis paliekamas skaitmuo nekinta;
 jei jis yra 5, 6, 7, 8 arba 9 – paskutinis paliekamas skaitmuo padidinamas vienetu.)")},

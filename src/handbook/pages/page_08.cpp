@@ -12,6 +12,7 @@ extern const HandbookPage kHandbookPage8 = {
 Seka – iš eilės išdėstyti skaičiai (sekos nariai); kiekvienas narys turi savo eilės numerį 1, 2, 3, ...
 
 Sekos narys, kurio numeris n, žymimas a_{n} ir vadinamas n-tuoju nariu. Seka gali būti baigtinė arba begalinė.
+
 Pvz., lyginių natūraliųjų skaičių seka 2, 4, 6, 8, ... ; jos n-tasis narys lygus 2n.
 
 ## Aritmetinė progresija
@@ -19,6 +20,7 @@ Aritmetinė progresija – seka, kurios kiekvienas narys, pradedant antruoju, ly
 sudėtam su tuo pačiu skaičiumi d. Skaičius d vadinamas progresijos skirtumu.
 
 n-tasis narys:   a_{n} = a_{1} + (n – 1)d.      Pvz., 3, 7, 11, 15, ... :  d = 4,  n-tasis narys 3 + 4(n – 1) = 4n – 1.
+
 Pirmųjų n narių suma lygi pirmojo ir n-tojo narių sumos pusei, padaugintai iš n.
 
 ## Geometrinė progresija

@@ -21,9 +21,10 @@ Pvz.:    y = \frac{1}{x – 3}:    D(f) – visi skaičiai, išskyrus 3 (x {\ne}
 ## Funkcijos reiškimo būdai
 Funkcija gali būti nusakyta formule (pvz., y = 2x + 1), lentele, grafiku arba žodžiais.
 Funkcijos grafikas – visų koordinačių plokštumos taškų (x; f(x)) aibė, kai x priklauso apibrėžimo sričiai.)")},
-        {12, 215, QStringLiteral(R"(## Funkcijos nuliai
+        {12, 202, QStringLiteral(R"(## Funkcijos nuliai
 Funkcijos nuliai – argumento reikšmės, su kuriomis funkcijos reikšmė lygi nuliui: f(x) = 0.
 Ten funkcijos grafikas kerta Ox ašį arba ją liečia.  Pvz., funkcijos y = 2x – 4 nulis: 2x – 4 = 0, x = 2.
+
 ## Didėjanti ir mažėjanti funkcija
 Funkcija didėja, jei didesnę argumento reikšmę atitinka didesnė funkcijos reikšmė; mažėja – jei mažesnė.)")},
     }},

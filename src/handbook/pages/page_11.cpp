@@ -12,7 +12,7 @@ extern const HandbookPage kHandbookPage11 = {
 Lygčių sistemos su dviem nežinomaisiais sprendinys – skaičių pora (x; y), su kuria kiekviena sistemos lygtis
 virsta teisinga lygybe. Išspręsti sistemą – rasti visus jos sprendinius arba įrodyti, kad jų nėra.)")},
         {12, 70, QStringLiteral(R"(Pavyzdys:      \{x + y = 7,
-                         x – y = 1.        Šios sistemos sprendinys – pora (4; 3).)")},
+x – y = 1.        Šios sistemos sprendinys – pora (4; 3).)")},
         {12, 110, QStringLiteral(R"(## Grafinis būdas
 Nubraižome abiejų lygčių grafikus; jų susikirtimo taško koordinatės ir yra sistemos sprendinys.
 Jei tiesės lygiagrečios, sprendinių nėra; jei tiesės sutampa, sprendinių be galo daug.)")},

@@ -23,7 +23,7 @@ Pvz.:   –2x < 6;   padaliję iš –2, gauname  x > –3.)")},
 Sistemos sprendiniai – skaičiai, kurie yra visų jos
 nelygybių sprendiniai (sprendinių aibių sankirta).)")},
         {10, 230, QStringLiteral(R"(Pvz.:   \{x > 1,
-            x {\le} 4;           sprendiniai:  1 < x {\le} 4.)")},
+x {\le} 4;           sprendiniai:  1 < x {\le} 4.)")},
     }},
     .formulas = HandbookGroup{.texts = {
         {10, 20, QStringLiteral(R"(## Skaitinių nelygybių savybės
