@@ -129,27 +129,31 @@ void DrawGraphs(Canvas& c) {
 
 // ---- Topic 13 ----
 
-void AngleFigure(Canvas& c, QPointF vertex, double spanDeg, const QString& name) {
-  c.Line(vertex, Along(vertex, 0, 44));
-  c.Line(vertex, Along(vertex, spanDeg, 44));
+// An angle of `spanDeg` at `vertex` with rays of `ray`, its name centred at `nameX`.
+void AngleFigure(Canvas& c, QPointF vertex, double spanDeg, double ray, double nameX, const QString& name) {
+  c.Line(vertex, Along(vertex, 0, ray));
+  c.Line(vertex, Along(vertex, spanDeg, ray));
   if (spanDeg == 90) {
     c.RightAngle(vertex, 0, 90, 7);
   } else {
     c.Arc(vertex, 10, 0, spanDeg);
   }
-  c.Label(name, {vertex.x() + 22, 96}, Anchor::Bottom);
+  c.Label(name, {nameX, 96}, Anchor::Bottom);
 }
 
 void DrawAngleKinds(Canvas& c) {
-  AngleFigure(c, {8, 72}, 40, QStringLiteral("smailusis"));
-  AngleFigure(c, {66, 72}, 90, QStringLiteral("statusis"));
-  AngleFigure(c, {150, 72}, 125, QStringLiteral("bukasis"));
-  const QPointF v(204, 72);
-  c.Line({180, 72}, {238, 72});
+  AngleFigure(c, {6, 72}, 40, 42, 26, QStringLiteral("smailusis"));
+  AngleFigure(c, {70, 72}, 90, 38, 86, QStringLiteral("statusis"));
+  AngleFigure(c, {142, 72}, 125, 36, 150, QStringLiteral("bukasis"));
+  const QPointF v(212, 72);
+  c.Line({188, 72}, {236, 72});
   c.Dot(v, 1.5);
   c.Arc(v, 10, 0, 180);
-  c.Label(QStringLiteral("ištiestinis"), {v.x() + 2, 96}, Anchor::Bottom);
+  c.Label(QStringLiteral("ištiestinis"), {212, 96}, Anchor::Bottom);
 }
+
+// Greek letters come from the scalable face: the window face has none.
+void Greek(Canvas& c, const QString& text, QPointF at) { Text(c, text, 11, at); }
 
 void DrawAdjacentAngles(Canvas& c) {
   const QPointF v(56, 66);
@@ -157,9 +161,9 @@ void DrawAdjacentAngles(Canvas& c) {
   c.Line(v, Along(v, 60, 56));
   c.Arc(v, 12, 0, 60);
   c.Arc(v, 9, 60, 120);
-  c.Label(QStringLiteral("β"), Along(v, 30, 20));
-  c.Label(QStringLiteral("α"), Along(v, 120, 18));
-  c.Label(QStringLiteral("α + β = 180°"), {60, 84}, Anchor::Top);
+  Greek(c, QStringLiteral("β"), Along(v, 30, 21));
+  Greek(c, QStringLiteral("α"), Along(v, 120, 19));
+  Greek(c, QStringLiteral("α + β = 180°"), {60, 90});
 }
 
 void DrawVerticalAngles(Canvas& c) {
@@ -168,8 +172,8 @@ void DrawVerticalAngles(Canvas& c) {
   c.Line(Along(v, 150, 50), Along(v, 330, 50));
   c.Arc(v, 11, 150, 60);
   c.Arc(v, 11, 330, 60);
-  c.Label(QStringLiteral("α"), Along(v, 180, 20));
-  c.Label(QStringLiteral("α"), Along(v, 0, 20));
+  Greek(c, QStringLiteral("α"), Along(v, 180, 20));
+  Greek(c, QStringLiteral("α"), Along(v, 0, 20));
   c.Label(QStringLiteral("kryžminiai"), {54, 96}, Anchor::Bottom);
 }
 
@@ -204,15 +208,16 @@ void DrawTriangleLines(Canvas& c) {
   const QPointF foot(cc.x(), a.y());
   c.DashedLine(cc, foot);
   c.RightAngle(foot, 0, 90, 5);
-  c.Label(QStringLiteral("h"), {cc.x() - 3, 100}, Anchor::Right);
+  c.Label(QStringLiteral("h"), {cc.x() - 3, 136}, Anchor::Right);
   // Median from A to the middle of BC.
   const QPointF mid = Lerp(b, cc, 0.5);
   c.Line(a, mid);
   c.Ticks(b, mid, 1);
   c.Ticks(mid, cc, 1);
-  c.Label(QStringLiteral("m"), Lerp(a, mid, 0.62) + QPointF(0, -7));
+  c.Label(QStringLiteral("m"), Lerp(a, mid, 0.3) + QPointF(0, -8));
   // Bisector from B.
-  const double toA = AngleOf(a - b), toC = AngleOf(cc - b);
+  // Directions from B, both measured the same way round (B-A points along -x).
+  const double toA = 180, toC = AngleOf(cc - b);
   const double half = (toA + toC) / 2;
   const QPointF d = [&] {
     // Where the bisector meets AC.
@@ -238,7 +243,7 @@ void DrawTriangleLines(Canvas& c) {
 // ---- Topic 15 ----
 
 void DrawConvexity(Canvas& c) {
-  const QPointF a(20, 44), b(36, 8), cc(118, 12), d(134, 48);
+  const QPointF a(20, 38), b(36, 5), cc(118, 8), d(134, 40);
   c.Shade({a, b, cc, d});
   c.Polygon({a, b, cc, d});
   c.DashedLine(a, cc);
@@ -273,13 +278,13 @@ void DrawQuadrilateralTable(Canvas& c) {
   c.Indexed(QStringLiteral("d"), QStringLiteral("1"), {42, 160}, Anchor::TopLeft);
   c.Indexed(QStringLiteral("d"), QStringLiteral("2"), {50, 184}, Anchor::TopLeft);
 
-  const QPointF ta(4, 262), tb(22, 226), tc(56, 226), td(74, 262);
+  const QPointF ta(4, 266), tb(22, 236), tc(56, 236), td(74, 266);
   c.Polygon({ta, tb, tc, td});
   c.DashedLine(tb, {tb.x(), ta.y()});
   c.RightAngle({tb.x(), ta.y()}, 0, 90, 4);
-  c.Label(QStringLiteral("h"), {tb.x() + 3, 246}, Anchor::Left);
-  c.Label(QStringLiteral("a"), {39, 264}, Anchor::Top);
-  c.Label(QStringLiteral("b"), {39, 224}, Anchor::Bottom);
+  c.Label(QStringLiteral("h"), {tb.x() + 3, 252}, Anchor::Left);
+  c.Label(QStringLiteral("a"), {39, 268}, Anchor::Top);
+  c.Label(QStringLiteral("b"), {39, 233}, Anchor::Bottom);
 }
 
 // ---- Topic 16 ----
@@ -300,15 +305,15 @@ void DrawCircleParts(Canvas& c) {
 }
 
 void CircleAndLine(Canvas& c, double distance) {
-  const QPointF o(60, 36);
-  constexpr double r = 28;
+  const QPointF o(60, 30);
+  constexpr double r = 24;
   c.Circle(o, r);
   c.Dot(o, 1.5);
   c.Label(QStringLiteral("O"), {o.x() - 3, o.y() + 2}, Anchor::TopRight);
   c.Line(o, Along(o, 120, r));
   c.Label(QStringLiteral("r"), Along(o, 120, r / 2) + QPointF(-4, 0), Anchor::Right);
   const double x = o.x() + distance;
-  c.Line({x, 2}, {x, 68});
+  c.Line({x, 2}, {x, 58});
   c.DashedLine(o, {x, o.y()});
   c.RightAngle({x, o.y()}, 90, 180, 4);
   c.Label(QStringLiteral("h"), {(o.x() + x) / 2, o.y() + 2}, Anchor::Top);
@@ -321,9 +326,9 @@ void CircleAndLine(Canvas& c, double distance) {
   }
 }
 
-void DrawLineApart(Canvas& c) { CircleAndLine(c, 48); }
-void DrawTangent(Canvas& c) { CircleAndLine(c, 28); }
-void DrawSecant(Canvas& c) { CircleAndLine(c, 16); }
+void DrawLineApart(Canvas& c) { CircleAndLine(c, 44); }
+void DrawTangent(Canvas& c) { CircleAndLine(c, 24); }
+void DrawSecant(Canvas& c) { CircleAndLine(c, 13); }
 
 // ---- Topic 17 ----
 
@@ -343,8 +348,8 @@ void Triangle(Canvas& c, QPointF a, QPointF b, QPointF cc, const QString& index)
 
 void DrawCongruentTriangles(Canvas& c) {
   for (int i = 0; i < 2; ++i) {
-    const double dx = i * 88;
-    const QPointF a(10 + dx, 62), b(74 + dx, 62), cc(28 + dx, 18);
+    const double dx = i * 92;
+    const QPointF a(12 + dx, 62), b(66 + dx, 62), cc(28 + dx, 18);
     Triangle(c, a, b, cc, i == 0 ? QString() : QStringLiteral("1"));
     c.Ticks(a, b, 1);
     c.Ticks(b, cc, 2);
@@ -380,9 +385,9 @@ void DrawCongruenceTests(Canvas& c) {
 // ---- Topic 18 ----
 
 void DrawSimilarTriangles(Canvas& c) {
-  const QPointF a(6, 70), b(50, 70), cc(18, 44);
+  const QPointF a(12, 62), b(48, 62), cc(21, 40);
   Triangle(c, a, b, cc, QString());
-  const QPointF a1(66, 70), b1(132, 70), c1(84, 31);
+  const QPointF a1(82, 62), b1(134, 62), c1(95, 29);
   Triangle(c, a1, b1, c1, QStringLiteral("1"));
   for (const auto& [p, q, r] : {std::tuple{a, b, cc}, std::tuple{a1, b1, c1}}) {
     c.Arc(p, 8, 0, AngleOf(r - p));
@@ -495,7 +500,6 @@ void DrawQuadrilateralKinds(Canvas& c) {
   c.Polygon({s1, s2, s3, s4});
   c.RightAngle(s1, 0, 90, 5);
   c.RightAngle(s2, 270, 0, 5);
-  c.Label(QStringLiteral("Kvadratas yra ir stačiakampis, ir rombas."), {214, 160}, Anchor::TopLeft);
 }
 
 }  // namespace

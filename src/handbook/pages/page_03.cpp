@@ -18,9 +18,11 @@ laipsnis lygus 1. Neigiamo skaičiaus lyginis laipsnis teigiamas, nelyginis – 
 a^{m} · a^{n} = a^{m + n}           a^{m} : a^{n} = a^{m – n}           (a^{m})^{n} = a^{mn}
 Dauginant laipsnius su vienodais pagrindais, rodikliai sudedami, dalijant – atimami;
 keliant laipsnį laipsniu, rodikliai dauginami.
+
 ## Šaknis
 Skaičiaus a kvadratinė šaknis – neneigiamas skaičius, kurio kvadratas lygus a.
 Šaknis traukiama tik iš neneigiamo skaičiaus (žr. paveikslėlį dešinėje).
+
 ## Standartinė skaičiaus išraiška
 
 Skaičius užrašytas standartine išraiška, kai jis užrašytas a · 10^{n}, kur skaičius a ne

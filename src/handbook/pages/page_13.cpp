@@ -12,7 +12,7 @@ extern const HandbookPage kHandbookPage13 = {
             {12, 20, QStringLiteral(R"(## Kampų rūšys
 Smailusis kampas mažesnis už 90°, statusis lygus 90°, bukasis didesnis už 90°, bet mažesnis už 180°, ištiestinis lygus 180°.
 Gretutiniai kampai turi bendrą kraštinę, o kitos dvi jų kraštinės sudaro tiesę; jų suma lygi 180°.
-Kryžminiai kampai (kurių kraštinės viena kitos tęsiniai) lygūs.
+Kryžminiai kampai (vieno kampo kraštinės yra kito kampo kraštinių tęsiniai) lygūs.
 ## Tiesės
 Dvi plokštumos tiesės arba kertasi (turi vieną bendrą tašką), arba yra lygiagrečios (bendrų taškų neturi).)")},
             {12, 98, QStringLiteral(R"(a {\parallel} b – tiesės a ir b lygiagrečios;    a {\perp} b – tiesės a ir b statmenos (kertasi stačiu kampu).

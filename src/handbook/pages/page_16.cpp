@@ -21,15 +21,16 @@ Skersmuo d – styga, einanti per centrą:  d = 2r.)")},
             {12, 159, QStringLiteral("Įbrėžtinis kampas lygus pusei centrinio kampo, besiremiančio tuo pačiu lanku.")},
             {12, 172, QStringLiteral("Įbrėžtinis kampas, besiremiantis skersmeniu, yra status.")},
             {12, 192, QStringLiteral(R"(## Apskritimo ir tiesės padėtis
-Tegu r – apskritimo spindulys, h – atstumas nuo centro O iki tiesės.)")},
-            {12, 296, QStringLiteral("h > r:  tiesė ir apskritimas bendrų taškų neturi.")},
-            {222, 296, QStringLiteral("h = r:  tiesė liečia apskritimą (liestinė).")},
-            {432, 296, QStringLiteral("h < r:  tiesė kerta apskritimą (kirstinė).")},
+Tegu r – apskritimo spindulys, h – atstumas nuo centro O iki tiesės.
+Liestinė statmena spinduliui, nubrėžtam į lietimosi tašką.)")},
+            {12, 296, QStringLiteral("h > r:  bendrų taškų nėra.")},
+            {222, 296, QStringLiteral("h = r:  liestinė, vienas bendras taškas.")},
+            {432, 296, QStringLiteral("h < r:  kirstinė, du bendri taškai.")},
         },
         .pictures = {{446, 14, QStringLiteral("hb_16_1")},
-                     {12, 222, QStringLiteral("hb_16_2")},
-                     {222, 222, QStringLiteral("hb_16_3")},
-                     {432, 222, QStringLiteral("hb_16_4")}},
+                     {12, 232, QStringLiteral("hb_16_2")},
+                     {222, 232, QStringLiteral("hb_16_3")},
+                     {432, 232, QStringLiteral("hb_16_4")}},
     },
 };
 

@@ -23,7 +23,7 @@ Du trikampiai panašūs, jei:
 3) trys vieno trikampio kraštinės proporcingos trims kito trikampio kraštinėms.)")},
             {12, 196, QStringLiteral("Trikampių panašumas žymimas taip:   ΔABC {\\sim} ΔA_{1}B_{1}C_{1}.")},
         },
-        .pictures = {{500, 20, QStringLiteral("hb_18_1")},
+        .pictures = {{498, 20, QStringLiteral("hb_18_1")},
                      {140, 222, QStringLiteral("hb_18_2")},
                      {380, 222, QStringLiteral("hb_18_3")}},
     },
