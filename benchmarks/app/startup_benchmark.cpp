@@ -18,6 +18,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
 
 #include "app/main_window.h"
@@ -29,6 +30,7 @@
 namespace {
 
 constexpr const char* kProbeArgument = "--splash-probe";
+constexpr const char* kBareProbeArgument = "--bare-window-probe";
 
 std::int64_t MonotonicNanoseconds() {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
@@ -45,23 +47,24 @@ void UseOffscreenWithoutDisplay() {
 // Reports the moment the splash picture is first painted, then ends the program.
 class SplashWatch : public QObject {
  public:
-  using QObject::QObject;
+  explicit SplashWatch(std::function<void()> end = [] { rova::Form2->Close(); }) : end_(std::move(end)) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint && !reported_) {
       reported_ = true;
       // After this paint the frame goes to the screen; report from the next turn.
-      QTimer::singleShot(0, [] {
+      QTimer::singleShot(0, [this] {
         std::printf("%lld\n", static_cast<long long>(MonotonicNanoseconds()));
         std::fflush(stdout);
-        rova::Form2->Close();
+        end_();
       });
     }
     return QObject::eventFilter(watched, event);
   }
 
  private:
+  std::function<void()> end_;
   bool reported_ = false;
 };
 
@@ -79,6 +82,18 @@ int RunProbe(int argc, char** argv) {
   return code;
 }
 
+// The yardstick: a bare frameless Qt window of the splash's size, nothing of the program in it.
+int RunBareProbe(int argc, char** argv) {
+  UseOffscreenWithoutDisplay();
+  QApplication app(argc, argv);
+  QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
+  window.resize(402, 302);
+  SplashWatch watch([] { QCoreApplication::quit(); });
+  window.installEventFilter(&watch);
+  window.show();
+  return QApplication::exec();
+}
+
 std::string SelfPath() {
   char buffer[4096];
   const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
@@ -86,7 +101,9 @@ std::string SelfPath() {
   return std::string(buffer, static_cast<std::size_t>(n));
 }
 
-void BM_ProcessStartToSplash(benchmark::State& state) {
+// Starts this program as a child running `probe`, once per iteration, and
+// times it from the start to its first painted window.
+void MeasureChildToFirstPaint(benchmark::State& state, const char* probe) {
   const std::string self = SelfPath();
   double peakKiB = 0;
   for (auto _ : state) {
@@ -101,7 +118,7 @@ void BM_ProcessStartToSplash(benchmark::State& state) {
       dup2(pipeFds[1], STDOUT_FILENO);
       close(pipeFds[0]);
       close(pipeFds[1]);
-      execl(self.c_str(), self.c_str(), kProbeArgument, static_cast<char*>(nullptr));
+      execl(self.c_str(), self.c_str(), probe, static_cast<char*>(nullptr));
       _exit(127);
     }
     close(pipeFds[1]);
@@ -117,7 +134,7 @@ void BM_ProcessStartToSplash(benchmark::State& state) {
     rusage usage{};
     wait4(child, &status, 0, &usage);
     if (used == 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-      state.SkipWithError("the program did not show its splash");
+      state.SkipWithError("the child painted no window");
       return;
     }
     const std::int64_t splashShown = std::strtoll(line, nullptr, 10);
@@ -126,7 +143,13 @@ void BM_ProcessStartToSplash(benchmark::State& state) {
   }
   state.counters["peak_KiB"] = peakKiB;
 }
+
+void BM_ProcessStartToSplash(benchmark::State& state) { MeasureChildToFirstPaint(state, kProbeArgument); }
 BENCHMARK(BM_ProcessStartToSplash)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The same for a bare frameless window, run beside the program's start-up.
+void BM_BareWindowToFirstPaint(benchmark::State& state) { MeasureChildToFirstPaint(state, kBareProbeArgument); }
+BENCHMARK(BM_BareWindowToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // The windows alone, without the process and the platform around them.
 void BM_CreateWindows(benchmark::State& state) {
@@ -143,6 +166,7 @@ BENCHMARK(BM_CreateWindows)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::strcmp(argv[1], kProbeArgument) == 0) return RunProbe(argc, argv);
+  if (argc > 1 && std::strcmp(argv[1], kBareProbeArgument) == 0) return RunBareProbe(argc, argv);
   UseOffscreenWithoutDisplay();
   QApplication app(argc, argv);
   rova::RegisterProgramFonts();
