@@ -130,6 +130,20 @@ TEST_F(HandbookTest, TextsAndPicturesStayInsideTheirGroupAboveTheButtons) {
   }
 }
 
+// A handbook figure that no page shows is drawn and carried for nothing.
+TEST_F(HandbookTest, EveryHandbookFigureIsShownOnce) {
+  Form116->EnsureContents();
+  QStringList shown{Form116->Image1->objectName()};
+  for (const ExpectedPage& row : kPages) {
+    for (QLabel* picture : CountLabels(PageWindow(row)->ArtPanel2).pictures) shown.append(picture->objectName());
+  }
+  for (const PictureInfo& info : AllPictures()) {
+    const QString name = QLatin1String(info.name);
+    if (name.startsWith(QStringLiteral("hb_"))) EXPECT_EQ(shown.count(name), 1) << info.name;
+  }
+  EXPECT_EQ(shown.size(), 20) << "19 on the pages, one on the sub-page";
+}
+
 TEST_F(HandbookTest, IndexHasTheEighteenTopicButtonsOpeningTheirPages) {
   Form97->EnsureContents();
   EXPECT_EQ(Form97->ArtPanel1->Caption(), "ROVA 2004 - Žinynas");

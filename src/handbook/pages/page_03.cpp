@@ -10,7 +10,7 @@ extern const HandbookPage kHandbookPage3 = {
     .definitions = {
         .texts = {{12, 20, QStringLiteral(R"(## Laipsnis
 Laipsnis – kelių vienodų dauginamųjų sandauga. Laipsnio pagrindas – dauginamasis,
-laipsnio rodiklis – kiek kartų jis dauginamas (žr. paveikslėlį dešinėje).
+laipsnio rodiklis – kiek kartų jis imamas dauginamuoju (žr. paveikslėlį dešinėje).
 Pirmasis skaičiaus laipsnis lygus pačiam skaičiui; nelygaus nuliui skaičiaus nulinis
 laipsnis lygus 1. Neigiamo skaičiaus lyginis laipsnis teigiamas, nelyginis – neigiamas.
 ## Laipsnių savybės
