@@ -29,7 +29,8 @@ void TForm116::BuildContents() {
   LbButton1 = bar.closeButton;
   ArtPanel2 = AddPanel(this, QRect(2, 26, 473, 425), kPanelColor);
   ColoredGroupBox1 = AddGroupBox(ArtPanel2, QRect(16, 7, 449, 362), QStringLiteral(" Keturkampių skirstymas"));
-  Image1 = PlacePieces(ColoredGroupBox1, PieceBlock{{}, {{4, 25, QStringLiteral("hb_quadrilaterals")}}}).pictures.first();
+  const PieceBlock classification{{}, {{4, 25, QStringLiteral("hb_quadrilaterals")}}};
+  Image1 = PlacePieces(ColoredGroupBox1, classification).pictures.first();
   LbSpeedButton5 = AddSpeedButton(ArtPanel2, QRect(186, 384, 109, 25), QStringLiteral("Uždaryti"));
   connect(LbSpeedButton5, &TLbSpeedButton::OnClick, this, &TForm116::LbSpeedButton5Click);
   connect(LbButton1, &TLbButton::OnClick, this, &TForm116::LbButton1Click);

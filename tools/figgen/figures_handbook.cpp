@@ -19,7 +19,9 @@ void Text(Canvas& c, const QString& text, int pixelSize, QPointF at, Anchor anch
   double x = at.x() - ink.width() / 2.0, y = at.y() - ink.height() / 2.0;
   if (anchor == Anchor::Left || anchor == Anchor::BottomLeft || anchor == Anchor::TopLeft) x = at.x();
   if (anchor == Anchor::Right || anchor == Anchor::BottomRight || anchor == Anchor::TopRight) x = at.x() - ink.width();
-  if (anchor == Anchor::Bottom || anchor == Anchor::BottomLeft || anchor == Anchor::BottomRight) y = at.y() - ink.height();
+  if (anchor == Anchor::Bottom || anchor == Anchor::BottomLeft || anchor == Anchor::BottomRight) {
+    y = at.y() - ink.height();
+  }
   if (anchor == Anchor::Top || anchor == Anchor::TopLeft || anchor == Anchor::TopRight) y = at.y();
   QPainter& p = c.painter();
   p.save();
@@ -230,7 +232,8 @@ void DrawTriangleLines(Canvas& c) {
   c.Arc(b, 16, toC, toA - toC);
   c.Arc(b, 19, half, toA - half);
   c.Label(QStringLiteral("l"), Lerp(b, d, 0.45) + QPointF(0, -7));
-  c.Label(QStringLiteral("h – aukštinė,  m – pusiaukraštinė,  l – pusiaukampinė"), {4, 196}, Anchor::BottomLeft);
+  c.Label(QStringLiteral("h – aukštinė,  m – pusiaukraštinė,  l – pusiaukampinė"), {4, 196},
+          Anchor::BottomLeft);
 
   const QPointF r(212, 150), p(212, 60), q(272, 150);
   c.Polygon({r, p, q});
