@@ -22,7 +22,7 @@ Kai a {\ne} 0, lygtis turi vienintelį sprendinį x = b : a.
 Kai a = 0 ir b {\ne} 0, sprendinių nėra; kai a = 0 ir b = 0, sprendinys – bet kuris skaičius.
 Pvz.:  3x – 7 = x + 5;   3x – x = 5 + 7;   2x = 12;   x = 6.)")},
         {12, 204, QStringLiteral(R"(## Racionaliosios lygtys
-Racionaliojoje lygtyje nežinomasis yra ir trupmenos vardiklyje. Abi lygties puses dauginame iš bendrojo vardiklio,
+Racionaliojoje lygtyje nežinomasis yra trupmenos vardiklyje. Abi lygties puses dauginame iš bendrojo vardiklio,
 o gautus sprendinius patikriname: su jais nė vienas vardiklis negali būti lygus nuliui.)")},
         {12, 270, QStringLiteral(R"(Pvz.:     \frac{x + 1}{x – 2} = 3;     x {\ne} 2;     x + 1 = 3(x – 2);     x + 1 = 3x – 6;     2x = 7;     x = 3,5 – sprendinys.)")},
     }},
