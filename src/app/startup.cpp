@@ -13,15 +13,19 @@
 #include "stats/ui/settings_messages.h"
 #include "stats/ui/settings_window.h"
 #include "app/topic_menu_window.h"
+#include "handbook/handbook_index_window.h"
+#include "handbook/handbook_page.h"
+#include "handbook/handbook_page_window.h"
+#include "handbook/quadrilaterals_window.h"
 #include "window/window_registry.h"
 
 namespace rova {
 
 namespace {
 
-template <class Window>
-void Create(Window*& reference, const char* name) {
-  reference = new Window;
+template <class Window, class... Args>
+void Create(Window*& reference, const char* name, const Args&... args) {
+  reference = new Window(args...);
   reference->setObjectName(QString::fromLatin1(name));
   RegisterWindow(reference, [&reference] { reference = nullptr; });
 }
@@ -48,6 +52,66 @@ void CreateNumberedWindow(int number) {
       break;
     case 118:
       Create(Form118, "Form118");
+      break;
+    case 97:
+      Create(Form97, "Form97");
+      break;
+    case 98:
+      Create(Form98, "Form98", *HandbookPages()[0]);
+      break;
+    case 99:
+      Create(Form99, "Form99", *HandbookPages()[1]);
+      break;
+    case 100:
+      Create(Form100, "Form100", *HandbookPages()[2]);
+      break;
+    case 101:
+      Create(Form101, "Form101", *HandbookPages()[3]);
+      break;
+    case 102:
+      Create(Form102, "Form102", *HandbookPages()[4]);
+      break;
+    case 103:
+      Create(Form103, "Form103", *HandbookPages()[5]);
+      break;
+    case 104:
+      Create(Form104, "Form104", *HandbookPages()[6]);
+      break;
+    case 105:
+      Create(Form105, "Form105", *HandbookPages()[7]);
+      break;
+    case 106:
+      Create(Form106, "Form106", *HandbookPages()[8]);
+      break;
+    case 107:
+      Create(Form107, "Form107", *HandbookPages()[9]);
+      break;
+    case 108:
+      Create(Form108, "Form108", *HandbookPages()[10]);
+      break;
+    case 109:
+      Create(Form109, "Form109", *HandbookPages()[11]);
+      break;
+    case 110:
+      Create(Form110, "Form110", *HandbookPages()[12]);
+      break;
+    case 111:
+      Create(Form111, "Form111", *HandbookPages()[13]);
+      break;
+    case 112:
+      Create(Form112, "Form112", *HandbookPages()[14]);
+      break;
+    case 113:
+      Create(Form113, "Form113", *HandbookPages()[15]);
+      break;
+    case 114:
+      Create(Form114, "Form114", *HandbookPages()[16]);
+      break;
+    case 115:
+      Create(Form115, "Form115", *HandbookPages()[17]);
+      break;
+    case 116:
+      Create(Form116, "Form116");
       break;
     case 120:
       Create(Form120, "Form120");

@@ -1,6 +1,7 @@
 #include "window/text_pieces.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 
 #include "controls/program_fonts.h"
@@ -12,6 +13,8 @@ namespace rova {
 namespace {
 
 constexpr int kLargePixelSize = 16;
+// The window face has no glyphs that tall; the scalable face draws them.
+constexpr int kTallPixelSize = 24;
 
 QFont FontOf(PieceFace face) {
   switch (face) {
@@ -23,16 +26,38 @@ QFont FontOf(PieceFace face) {
       return SerifMarkFont();
     case PieceFace::Large:
       return SansFont(kLargePixelSize);
+    case PieceFace::Tall:
+      return TallFont();
   }
   return SansFont();
 }
 
+// The window face has no bold of its own: a bold piece is drawn twice, the
+// second time a pixel to the right, as the title bars draw their titles.
+class OverstruckLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    for (int dx : {0, 1}) painter.drawText(rect().translated(dx, 0), Qt::AlignLeft | Qt::AlignTop, text());
+  }
+};
+
 }  // namespace
+
+QFont TallFont() { return TahomaFont(kTallPixelSize, false); }
 
 PlacedPieces PlacePieces(QWidget* parent, const PieceBlock& block) {
   PlacedPieces placed;
   for (const TextPiece& piece : block.texts) {
-    QLabel* label = AddLabel(parent, piece.x, piece.y, piece.text, FontOf(piece.face));
+    QLabel* label = piece.face == PieceFace::SansBold
+                        ? PlaceLabel(new OverstruckLabel(piece.text, parent), piece.x, piece.y, SansFont())
+                        : AddLabel(parent, piece.x, piece.y, piece.text, FontOf(piece.face));
+    if (piece.face == PieceFace::SansBold) label->resize(label->width() + 1, label->height());
     label->setAttribute(Qt::WA_TranslucentBackground);
     placed.labels.append(label);
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QList>
 #include <QString>
 
@@ -14,6 +15,7 @@ enum class PieceFace {
   SansBold,  // bold 11-pixel text ("10" before an exponent field, headings)
   Mark,      // the 8-pixel serif marks: exponents, indices, degree signs, cube-root "3"
   Large,     // the 16-pixel parentheses that enclose a formula
+  Tall,      // a brace before two lines, parentheses round a fraction: a scalable face, 24 pixels
 };
 
 // One label laid over a text block, at its place in the parent (a group box).
@@ -49,5 +51,8 @@ struct PlacedPieces {
   QList<QLabel*> pictures;
 };
 PlacedPieces PlacePieces(QWidget* parent, const PieceBlock& block);
+
+// The face of PieceFace::Tall, for measuring the gap a tall piece needs.
+QFont TallFont();
 
 }  // namespace rova

@@ -10,7 +10,8 @@ const std::vector<Drawer>& AllDrawers() {
   static const std::vector<Drawer> all = [] {
     std::vector<Drawer> v;
     for (const auto* group : {&DrawersSplashAndSymbols(), &DrawersTopics1To9(),
-                              &DrawersTopics10To14(), &DrawersTopics15To18()}) {
+                              &DrawersTopics10To14(), &DrawersTopics15To18(),
+                              &DrawersHandbook()}) {
       v.insert(v.end(), group->begin(), group->end());
     }
     return v;

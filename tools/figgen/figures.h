@@ -31,5 +31,6 @@ const std::vector<Drawer>& DrawersTopics1To9();
 const std::vector<Drawer>& DrawersTopics10To14();
 const std::vector<Drawer>& DrawersTopics15To18();
 const std::vector<Drawer>& DrawersSplashAndSymbols();
+const std::vector<Drawer>& DrawersHandbook();
 
 }  // namespace rova::figgen

@@ -1,0 +1,93 @@
+// How a handbook text with inline formulas becomes its labels.
+#include <QFontMetrics>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+#include "controls/program_fonts.h"
+#include "handbook/formula_text.h"
+
+namespace rova {
+namespace {
+
+PieceBlock LayOut(const QString& text) {
+  PieceBlock block;
+  LayOutFormulaText({10, 20, text}, block);
+  return block;
+}
+
+// Whether the pixels from x to x + width of `line`, drawn from lineX, fall on blanks only.
+bool InGap(const QString& line, int lineX, int x, int width) {
+  const QFontMetrics fm(SansFont());
+  for (int i = 0; i < line.size(); ++i) {
+    const int left = lineX + fm.horizontalAdvance(line.left(i));
+    const int right = lineX + fm.horizontalAdvance(line.left(i + 1));
+    const bool overlaps = right > x && left < x + width;
+    if (overlaps && line[i] != u' ') return false;
+  }
+  return true;
+}
+
+TEST(FormulaText, MarksStandRaisedAndLoweredInBlanksTheLineLeaves) {
+  const PieceBlock block = LayOut(QStringLiteral("a_{n} = a_{1} + (n – 1)d,   x^{2} + y^{10} = 1"));
+  ASSERT_EQ(block.texts.size(), 5);
+  const TextPiece& line = block.texts[0];
+  EXPECT_EQ(line.face, PieceFace::Sans);
+  EXPECT_FALSE(line.text.contains(u'_') || line.text.contains(u'^') || line.text.contains(u'{'));
+  const QFontMetrics marks(SerifMarkFont());
+  for (int i = 1; i < 5; ++i) {
+    const TextPiece& mark = block.texts[i];
+    EXPECT_EQ(mark.face, PieceFace::Mark);
+    EXPECT_EQ(mark.y, i <= 2 ? 27 : 16) << "indices lowered by 7, exponents raised by 4";
+    EXPECT_TRUE(InGap(line.text, 10, mark.x, marks.horizontalAdvance(mark.text))) << mark.text.toStdString();
+  }
+  EXPECT_EQ(block.texts[4].text, "10");
+}
+
+TEST(FormulaText, FractionIsNumeratorOverBarOverDenominatorInItsGap) {
+  const PieceBlock block = LayOut(QStringLiteral("S = \\frac{a + b}{2} · h"));
+  ASSERT_EQ(block.texts.size(), 4);
+  const TextPiece &numerator = block.texts[1], &bar = block.texts[2], &denominator = block.texts[3];
+  EXPECT_EQ(numerator.text, "a + b");
+  EXPECT_EQ(denominator.text, "2");
+  EXPECT_TRUE(bar.text.count(u'_') == bar.text.size());
+  const QFontMetrics fm(SansFont());
+  const int barWidth = fm.horizontalAdvance(bar.text);
+  EXPECT_GE(barWidth, fm.horizontalAdvance(numerator.text));
+  EXPECT_LT(numerator.y, bar.y);
+  EXPECT_LT(bar.y, denominator.y);
+  EXPECT_GT(denominator.x, bar.x);
+  EXPECT_TRUE(InGap(block.texts[0].text, 10, bar.x, barWidth));
+  EXPECT_TRUE(block.texts[0].text.endsWith(QStringLiteral("· h")));
+}
+
+TEST(FormulaText, RootKeepsItsRadicandUnderAnOverlineAfterAV) {
+  const PieceBlock block = LayOut(QStringLiteral("\\sqrt{ab} = \\sqrt{a} · \\sqrt[3]{b}"));
+  ASSERT_EQ(block.texts.size(), 5);
+  EXPECT_EQ(block.texts[0].text.count(u'V'), 3);
+  EXPECT_TRUE(block.texts[0].text.startsWith(QStringLiteral("Vab = Va · ")));
+  EXPECT_EQ(block.texts[1].text.count(u'_'), block.texts[1].text.size()) << "the overline";
+  EXPECT_EQ(block.texts[3].text, "3") << "the root's index";
+  EXPECT_EQ(block.texts[3].face, PieceFace::Mark);
+}
+
+TEST(FormulaText, HeadingsShareOneBoldLabelAndSignsGetTheirOwn) {
+  const PieceBlock block = LayOut(QStringLiteral("## Pirmas\nx {\\ge} 0\n## Antras\ntekstas"));
+  ASSERT_EQ(block.texts.size(), 3);
+  EXPECT_TRUE(block.texts[0].text.startsWith(QStringLiteral("\nx ")));
+  EXPECT_TRUE(block.texts[0].text.endsWith(QStringLiteral(" 0\n\ntekstas")));
+  EXPECT_EQ(block.texts[1].text, "Pirmas\n\nAntras");
+  EXPECT_EQ(block.texts[1].face, PieceFace::SansBold);
+  EXPECT_EQ(block.texts[2].text, "≥");
+  const int lineSpacing = QFontMetrics(SansFont()).lineSpacing();
+  EXPECT_EQ(block.texts[2].y, 20 + lineSpacing) << "on the second line";
+}
+
+TEST(FormulaText, RefusesFormulasThatAreNotClosed) {
+  for (const char* bad : {"x^{2", "\\frac{1}{2", "\\frac{1}", "\\sqrt{2", "2}", "{\\nosuchsign}", "\\sqrt[3{2}"}) {
+    PieceBlock block;
+    EXPECT_THROW(LayOutFormulaText({0, 0, QString::fromUtf8(bad)}, block), std::invalid_argument) << bad;
+  }
+}
+
+}  // namespace
+}  // namespace rova

@@ -1,0 +1,58 @@
+#include "handbook/handbook_index_window.h"
+
+#include "controls/art_panel.h"
+#include "controls/colored_group_box.h"
+#include "controls/lb_button.h"
+#include "controls/lb_speed_button.h"
+#include "handbook/handbook_page.h"
+#include "handbook/handbook_page_window.h"
+#include "window/window_frame.h"
+#include "window/window_registry.h"
+
+namespace rova {
+
+TForm97* Form97 = nullptr;
+
+namespace {
+
+// The topic buttons stand as in the test-topic menu: topics 1 to 9 on the
+// left, 10 to 18 on the right, the last two a little wider.
+QRect TopicButtonRect(int topic) {
+  if (topic <= 9) return {10, 16 + 32 * (topic - 1), 295, 25};
+  if (topic >= 17) return {336, 16 + 32 * (topic - 10), 297, 25};
+  return {338, 16 + 32 * (topic - 10), 295, 25};
+}
+
+}  // namespace
+
+TForm97::TForm97() { setWindowTitle(QStringLiteral("ROVA 2004")); }
+
+void TForm97::BuildContents() {
+  const MainSizeFrame frame = BuildMainSizeFrame(this, QStringLiteral("ROVA 2004 - Žinynas"));
+  ArtPanel1 = frame.titleBar;
+  LbButton1 = frame.closeButton;
+  ArtPanel2 = frame.body;
+  Label1 = AddLabel(ArtPanel2, 24, 16,
+                    QStringLiteral("Žinyne Jūs turite galimybę prisiminti dažniausiai naudojamas matematines "
+                                   "formules ir sąvokas. Išsirinkę vieną iš žemiau nurodytų temų ir ant"));
+  Label2 = AddLabel(ArtPanel2, 24, 32,
+                    QStringLiteral("jos paspaudę, rasite specialiai tai temai skirtas formules ir sąvokas."));
+  ColoredGroupBox1 = AddGroupBox(ArtPanel2, QRect(24, 55, 649, 306), QStringLiteral("Temos: "));
+  for (const HandbookPage* page : HandbookPages()) {
+    TLbSpeedButton* button = AddSpeedButton(ColoredGroupBox1, TopicButtonRect(page->topic), page->indexCaption);
+    button->setObjectName(QStringLiteral("LbSpeedButton%1").arg(page->topic));
+    const int topic = page->topic;
+    connect(button, &TLbSpeedButton::OnClick, this, [this, topic] { TopicButtonClick(topic); });
+    LbSpeedButtons.append(button);
+  }
+  connect(LbButton1, &TLbButton::OnClick, this, &TForm97::LbButton1Click);
+}
+
+void TForm97::TopicButtonClick(int topic) { HandbookPageForm(topic)->ShowModal(); }
+
+void TForm97::LbButton1Click() {
+  Close();
+  FindWindow(u"Form4")->ShowModal();
+}
+
+}  // namespace rova

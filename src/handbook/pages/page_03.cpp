@@ -1,0 +1,36 @@
+#include "handbook/handbook_page.h"
+
+namespace rova {
+
+extern const HandbookPage kHandbookPage3 = {
+    .topic = 3,
+    .indexCaption = QStringLiteral("3. Laipsnis. Šaknis"),
+    .title = QStringLiteral("Laipsnis. Šaknis"),
+    .backButtonName = QStringLiteral("LbSpeedButton1"),
+    .definitions = {
+        .texts = {{12, 20, QStringLiteral(R"(## Laipsnis
+Laipsnis – kelių vienodų dauginamųjų sandauga. Laipsnio pagrindas – dauginamasis,
+laipsnio rodiklis – kiek kartų jis imamas dauginamuoju (žr. paveikslėlį dešinėje).
+Pirmasis skaičiaus laipsnis lygus pačiam skaičiui; nelygaus nuliui skaičiaus nulinis
+laipsnis lygus 1. Neigiamo skaičiaus lyginis laipsnis teigiamas, nelyginis – neigiamas.
+## Laipsnių savybės
+
+a^{m} · a^{n} = a^{m + n}           a^{m} : a^{n} = a^{m – n}           (a^{m})^{n} = a^{mn}
+Dauginant laipsnius su vienodais pagrindais, rodikliai sudedami, dalijant – atimami;
+keliant laipsnį laipsniu, rodikliai dauginami.
+
+## Šaknis
+Skaičiaus a kvadratinė šaknis – neneigiamas skaičius, kurio kvadratas lygus a.
+Šaknis traukiama tik iš neneigiamo skaičiaus (žr. paveikslėlį dešinėje).
+
+## Standartinė skaičiaus išraiška
+
+Skaičius užrašytas standartine išraiška, kai jis užrašytas a · 10^{n}, kur skaičius a ne
+mažesnis už 1 ir mažesnis už 10, o n – sveikasis skaičius.
+
+Pvz.,   4500 = 4,5 · 1000 = 4,5 · 10^{3}.)")}},
+        .pictures = {{452, 22, QStringLiteral("hb_3_1")}, {452, 164, QStringLiteral("hb_3_2")}},
+    },
+};
+
+}  // namespace rova

@@ -1,0 +1,51 @@
+#include "handbook/handbook_page.h"
+
+namespace rova {
+
+extern const HandbookPage kHandbookPage4 = {
+    .topic = 4,
+    .indexCaption = QStringLiteral("4. Procentai"),
+    .title = QStringLiteral("Procentai"),
+    .backButtonName = QStringLiteral("LbSpeedButton1"),
+    .definitions = {.texts = {
+        {10, 20, QStringLiteral(R"(## Procentas
+Procentas – šimtoji skaičiaus dalis.
+
+1 % = \frac{1}{100} = 0,01                  p % = \frac{p}{100}
+
+
+Pvz.,   25 % = 0,25 = \frac{1}{4};      100 % – visas skaičius.
+
+Norint procentus paversti dešimtaine trupmena, skaičių
+reikia padalyti iš 100; norint trupmeną paversti
+procentais – padauginti iš 100.)")},
+        {10, 170, QStringLiteral(R"(## Procentinis santykis
+Procentinis santykis parodo, kiek procentų vienas
+skaičius sudaro kito skaičiaus.)")},
+        {10, 216, QStringLiteral(R"(## Sudėtiniai procentai
+Kai dydis kelis kartus iš eilės padidėja (sumažėja)
+tiek pat procentų, kiekvieną kartą procentai
+skaičiuojami nuo jau pakitusio dydžio, o ne nuo
+pradinio.)")},
+    }},
+    .formulas = HandbookGroup{.texts = {
+        {10, 20, QStringLiteral(R"(## Skaičiaus procentai
+
+p % skaičiaus a lygu   \frac{a · p}{100}.
+
+Pvz., 15 % skaičiaus 80 yra 80 · 15 : 100 = 12.)")},
+        {10, 98, QStringLiteral(R"(## Skaičiaus radimas pagal jo procentus
+
+Jei p % skaičiaus lygu b, tai skaičius lygus   \frac{b · 100}{p}.)")},
+        {10, 150, QStringLiteral(R"(## Procentinis santykis
+
+Skaičius a sudaro   \frac{a}{b} · 100 %   skaičiaus b.
+
+Pvz., 3 sudaro 3 : 12 · 100 % = 25 % skaičiaus 12.)")},
+        {10, 228, QStringLiteral(R"(## Sudėtiniai procentai
+Kai dydis a padidėja p % n kartų iš eilės, jis tampa lygus)")},
+        {10, 274, QStringLiteral(R"(a · \(1 + \frac{p}{100}\)^{n};    kai sumažėja –    a · \(1 – \frac{p}{100}\)^{n}.)")},
+    }},
+};
+
+}  // namespace rova

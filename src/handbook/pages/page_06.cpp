@@ -1,0 +1,48 @@
+#include "handbook/handbook_page.h"
+
+namespace rova {
+
+extern const HandbookPage kHandbookPage6 = {
+    .topic = 6,
+    .indexCaption = QStringLiteral("6. Algebriniai reiškiniai"),
+    .title = QStringLiteral("Algebriniai reiškiniai"),
+    .backButtonName = QStringLiteral("LbSpeedButton1"),
+    .definitions = {.texts = {
+        {10, 20, QStringLiteral(R"(## Panašieji nariai
+Panašieji nariai – sumos nariai, kurių raidinės dalys
+vienodos, pvz., 3ab ir –5ab. Juos sutraukiame,
+sudėdami koeficientus, o raidinę dalį palikdami:
+3x + 5x – 2x = 6x;     4a – 7b + a + 2b = 5a – 5b.
+
+## Skliaustų atskleidimas
+Jei prieš skliaustus yra ženklas „+“, skliaustus
+praleidžiame, o dėmenų ženklų nekeičiame:
+a + (b – c) = a + b – c.
+Jei prieš skliaustus yra ženklas „–“, skliaustus
+praleidžiame, o visų dėmenų ženklus keičiame
+priešingais:
+a – (b – c) = a – b + c.)")},
+        {10, 202, QStringLiteral(R"(Dauginant reiškinį iš sumos, iš jo dauginamas kiekvienas
+sumos dėmuo:
+a(b + c) = ab + ac;
+(a + b)(c + d) = ac + ad + bc + bd.)")},
+    }},
+    .formulas = HandbookGroup{.texts = {
+        {10, 20, QStringLiteral(R"(## Greitosios daugybos formulės
+
+(a + b)^{2} = a^{2} + 2ab + b^{2}           (sumos kvadratas)
+
+(a – b)^{2} = a^{2} – 2ab + b^{2}           (skirtumo kvadratas)
+
+a^{2} – b^{2} = (a – b)(a + b)              (kvadratų skirtumas)
+
+Formules galima taikyti iš kairės į dešinę (atskliaudžiant)
+ir iš dešinės į kairę (skaidant reiškinį dauginamaisiais).)")},
+        {10, 163, QStringLiteral("Pavyzdžiai:")},
+        {10, 189, QStringLiteral(R"(x^{2} + 6x + 9 = (x + 3)^{2};
+
+4y^{2} – 1 = (2y – 1)(2y + 1).)")},
+    }},
+};
+
+}  // namespace rova

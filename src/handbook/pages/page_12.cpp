@@ -1,0 +1,45 @@
+#include "handbook/handbook_page.h"
+
+namespace rova {
+
+extern const HandbookPage kHandbookPage12 = {
+    .topic = 12,
+    .indexCaption = QStringLiteral("12. Nelygybės. Nelygybių sistemos"),
+    .title = QStringLiteral("Nelygybės"),
+    .backButtonName = QStringLiteral("LbSpeedButton2"),
+    .definitions = {.texts = {
+        {10, 20, QStringLiteral(R"(## Nelygybės sprendimas
+Nelygybės sprendinys – kintamojo reikšmė, su kuria
+nelygybė virsta teisinga skaitine nelygybe.
+Sprendžiant nelygybę, galima:
+– prie abiejų pusių pridėti (iš jų atimti) tą patį skaičių;
+– abi puses padauginti arba padalyti iš to paties
+   teigiamo skaičiaus;
+– abi puses padauginti arba padalyti iš to paties
+   neigiamo skaičiaus, pakeitus nelygybės ženklą
+   priešingu.
+Pvz.:   –2x < 6;   padaliję iš –2, gauname  x > –3.)")},
+        {10, 180, QStringLiteral(R"(## Nelygybių sistema
+Sistemos sprendiniai – skaičiai, kurie yra visų jos
+nelygybių sprendiniai (sprendinių aibių sankirta).)")},
+        {10, 230, QStringLiteral(R"(Pvz.:   \{x > 1,
+x {\le} 4;           sprendiniai:  1 < x {\le} 4.)")},
+    }},
+    .formulas = HandbookGroup{.texts = {
+        {10, 20, QStringLiteral(R"(## Skaitinių nelygybių savybės
+Jei a > b, tai b < a.
+Jei a > b ir b > c, tai a > c.
+Jei a > b, tai a + c > b + c (su bet kuriuo c).
+Jei a > b ir c > 0, tai ac > bc.
+Jei a > b ir c < 0, tai ac < bc.
+Jei a > b ir c > d, tai a + c > b + d.
+Jei a > b > 0 ir c > d > 0, tai ac > bd.)")},
+        {10, 140, QStringLiteral(R"(## Skaičių intervalai
+[a; b] – skaičiai x, kai a {\le} x {\le} b;
+(a; b) – skaičiai x, kai a < x < b;
+Laužtinis skliaustas reiškia, kad intervalo galas
+priklauso intervalui, lenktinis – kad nepriklauso.)")},
+    }},
+};
+
+}  // namespace rova

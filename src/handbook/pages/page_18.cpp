@@ -1,0 +1,32 @@
+#include "handbook/handbook_page.h"
+
+namespace rova {
+
+extern const HandbookPage kHandbookPage18 = {
+    .topic = 18,
+    .indexCaption = QStringLiteral("18. Panašumas"),
+    .title = QStringLiteral("Panašumas"),
+    .backButtonName = QStringLiteral("LbSpeedButton1"),
+    .definitions = {
+        .texts = {
+            {12, 20, QStringLiteral(R"(## Panašios figūros
+Figūros panašios, jei vieną iš jų galima gauti iš kitos, visus atstumus padidinus
+(arba sumažinus) tą patį skaičių kartų. Tas skaičius k – panašumo koeficientas.
+Panašių figūrų atitinkami kampai lygūs, o atitinkamos kraštinės proporcingos.
+
+Panašių figūrų perimetrų santykis lygus k, plotų santykis lygus k^{2}, tūrių – k^{3}.)")},
+            {12, 108, QStringLiteral(R"(## Trikampių panašumo požymiai
+Du trikampiai panašūs, jei:
+1) du vieno trikampio kampai atitinkamai lygūs dviem kito trikampio kampams;
+2) dvi vieno trikampio kraštinės proporcingos dviem kito trikampio kraštinėms,
+    o kampai tarp šių kraštinių lygūs;
+3) trys vieno trikampio kraštinės proporcingos trims kito trikampio kraštinėms.)")},
+            {12, 196, QStringLiteral("Trikampių panašumas žymimas taip:   ΔABC {\\sim} ΔA_{1}B_{1}C_{1}.")},
+        },
+        .pictures = {{498, 20, QStringLiteral("hb_18_1")},
+                     {140, 222, QStringLiteral("hb_18_2")},
+                     {380, 222, QStringLiteral("hb_18_3")}},
+    },
+};
+
+}  // namespace rova
