@@ -1,9 +1,12 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <optional>
 
 #include "accounts/ui/account_dialogs.h"
 #include "accounts/ui/login_window.h"
+#include "tasks/ui/task_window.h"
+#include "tasks/ui/verdict_window.h"
 #include "window/error_box.h"
 #include "app/exit_confirmation_window.h"
 #include "app/main_window.h"
@@ -21,6 +24,28 @@ void Create(Window*& reference, const char* name) {
   RegisterWindow(reference, [&reference] { reference = nullptr; });
 }
 
+// A task window, reached by its name ("Form39") like the others.
+void CreateTaskWindow(TaskId id) {
+  auto* window = new TTaskForm(id);
+  window->setObjectName(TaskWindowName(id));
+  RegisterWindow(window, [] {});
+}
+
+void CreateVerdictWindow(TVerdictForm*& reference, const char* name, const QString& verdict) {
+  reference = new TVerdictForm(verdict);
+  reference->setObjectName(QString::fromLatin1(name));
+  RegisterWindow(reference, [&reference] { reference = nullptr; });
+}
+
+// The task of window number `number`, or none: topic 1 is 5 and 8 to 11,
+// topic t from 2 on is 5t + 2 to 5t + 6.
+std::optional<TaskId> TaskOfWindow(int number) {
+  if (number == 5) return TaskId{1, 1};
+  if (number >= 8 && number <= 11) return TaskId{1, number - 6};
+  if (number >= 12 && number <= 96) return TaskId{(number - 2) / 5, (number - 2) % 5 + 1};
+  return std::nullopt;
+}
+
 // Makes window number `number` if the program has it; the numbers follow the
 // window classes (TForm5 is number 5).
 void CreateNumberedWindow(int number) {
@@ -34,6 +59,12 @@ void CreateNumberedWindow(int number) {
       break;
     case 4:
       Create(Form4, "Form4");
+      break;
+    case 6:
+      CreateVerdictWindow(Form6, "Form6", kRightVerdict);
+      break;
+    case 7:
+      CreateVerdictWindow(Form7, "Form7", kWrongVerdict);
       break;
     case 120:
       Create(Form120, "Form120");
@@ -56,6 +87,7 @@ void CreateNumberedWindow(int number) {
       Create(RefusedNameDialog, "RefusedNameDialog");
       break;
     default:
+      if (const std::optional<TaskId> task = TaskOfWindow(number)) CreateTaskWindow(*task);
       break;
   }
 }
