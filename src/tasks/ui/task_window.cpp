@@ -117,7 +117,8 @@ void TTaskForm::BuildAnswer(const TaskLayout& layout) {
     edit->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
     edit->setGeometry(field.edit);
     edit->setFrame(false);
-    edit->setFont(SansFont(11, true));
+    // The sans face has no bold strike; Tahoma's bold is its nearest match.
+    edit->setFont(TahomaFont(11, true));
     edit->setTextMargins(0, 0, 0, 0);
     edit->setContentsMargins(0, 0, 0, 0);
     MakeBlackOnWhite(edit);
