@@ -84,6 +84,8 @@ void TTaskForm::BuildContents() {
   MakeBlackOnWhite(Memo1);
 
   BuildAnswer(layout);
+  // A pupil can type the answer as soon as the task opens.
+  if (!Edits.isEmpty()) Edits.first()->setFocus();
 }
 
 void TTaskForm::BuildStatement(const TaskLayout& layout) {
