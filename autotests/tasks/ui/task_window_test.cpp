@@ -103,6 +103,7 @@ TEST_F(TaskWindowTest, EnterChecksAndEscapeOrEnterClosesTheVerdict) {
   log.Watch(Form6, [](ProgramWindow* verdict) { QTest::keyClick(verdict, Qt::Key_Escape); });
   log.Watch(Form7, [](ProgramWindow* verdict) { QTest::keyClick(verdict, Qt::Key_Return); });
   Later([&] {
+    EXPECT_EQ(window->focusWidget(), window->Edits[0]) << "typing goes to the answer";
     TypeText(window->Edits[0], "30");
     QTest::keyClick(window->Edits[0], Qt::Key_Return);
     window->Edits[0]->clear();
