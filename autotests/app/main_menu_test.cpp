@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "accounts/ui/login_window.h"
+#include "accounts/user_store.h"
 #include "app/about_window.h"
 #include "app/exit_confirmation_window.h"
 #include "app/help_launcher.h"
@@ -32,8 +33,10 @@ class MainMenuTest : public rova::testing::InTempDir {
  protected:
   void SetUp() override {
     InTempDir::SetUp();
-    writeBytes("user.dat", "jonas\r\n");
-    writeBytes("password.dat", "slaptas\r\n");
+    writeBytes("user.dat", "");
+    writeBytes("password.dat", "");
+    // A registered pupil, so that the windows the menu opens find their files.
+    RegisterUser({"jonas", "slaptas", "Jonas", "Jonaitis", "9a", "jonas@example.com"});
     CreateWindows();
   }
   void TearDown() override {

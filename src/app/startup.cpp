@@ -1,22 +1,25 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <optional>
 
 #include "accounts/ui/account_dialogs.h"
 #include "accounts/ui/login_window.h"
-#include "window/error_box.h"
+#include "tasks/ui/task_window.h"
+#include "tasks/ui/verdict_window.h"
 #include "app/about_window.h"
 #include "app/exit_confirmation_window.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
-#include "stats/ui/report_window.h"
-#include "stats/ui/settings_messages.h"
-#include "stats/ui/settings_window.h"
 #include "app/topic_menu_window.h"
 #include "handbook/handbook_index_window.h"
 #include "handbook/handbook_page.h"
 #include "handbook/handbook_page_window.h"
 #include "handbook/quadrilaterals_window.h"
+#include "stats/ui/report_window.h"
+#include "stats/ui/settings_messages.h"
+#include "stats/ui/settings_window.h"
+#include "window/error_box.h"
 #include "window/window_registry.h"
 
 namespace rova {
@@ -28,6 +31,28 @@ void Create(Window*& reference, const char* name, const Args&... args) {
   reference = new Window(args...);
   reference->setObjectName(QString::fromLatin1(name));
   RegisterWindow(reference, [&reference] { reference = nullptr; });
+}
+
+// A task window, reached by its name ("Form39") like the others.
+void CreateTaskWindow(TaskId id) {
+  auto* window = new TTaskForm(id);
+  window->setObjectName(TaskWindowName(id));
+  RegisterWindow(window, [] {});
+}
+
+void CreateVerdictWindow(TVerdictForm*& reference, const char* name, const QString& verdict) {
+  reference = new TVerdictForm(verdict);
+  reference->setObjectName(QString::fromLatin1(name));
+  RegisterWindow(reference, [&reference] { reference = nullptr; });
+}
+
+// The task of window number `number`, or none: topic 1 is 5 and 8 to 11,
+// topic t from 2 on is 5t + 2 to 5t + 6.
+std::optional<TaskId> TaskOfWindow(int number) {
+  if (number == 5) return TaskId{1, 1};
+  if (number >= 8 && number <= 11) return TaskId{1, number - 6};
+  if (number >= 12 && number <= 96) return TaskId{(number - 2) / 5, (number - 2) % 5 + 1};
+  return std::nullopt;
 }
 
 // Makes window number `number` if the program has it; the numbers follow the
@@ -47,71 +72,23 @@ void CreateNumberedWindow(int number) {
     case 4:
       Create(Form4, "Form4");
       break;
+    case 6:
+      CreateVerdictWindow(Form6, "Form6", kRightVerdict);
+      break;
+    case 7:
+      CreateVerdictWindow(Form7, "Form7", kWrongVerdict);
+      break;
+    case 97:
+      Create(Form97, "Form97");
+      break;
+    case 116:
+      Create(Form116, "Form116");
+      break;
     case 117:
       Create(Form117, "Form117");
       break;
     case 118:
       Create(Form118, "Form118");
-      break;
-    case 97:
-      Create(Form97, "Form97");
-      break;
-    case 98:
-      Create(Form98, "Form98", *HandbookPages()[0]);
-      break;
-    case 99:
-      Create(Form99, "Form99", *HandbookPages()[1]);
-      break;
-    case 100:
-      Create(Form100, "Form100", *HandbookPages()[2]);
-      break;
-    case 101:
-      Create(Form101, "Form101", *HandbookPages()[3]);
-      break;
-    case 102:
-      Create(Form102, "Form102", *HandbookPages()[4]);
-      break;
-    case 103:
-      Create(Form103, "Form103", *HandbookPages()[5]);
-      break;
-    case 104:
-      Create(Form104, "Form104", *HandbookPages()[6]);
-      break;
-    case 105:
-      Create(Form105, "Form105", *HandbookPages()[7]);
-      break;
-    case 106:
-      Create(Form106, "Form106", *HandbookPages()[8]);
-      break;
-    case 107:
-      Create(Form107, "Form107", *HandbookPages()[9]);
-      break;
-    case 108:
-      Create(Form108, "Form108", *HandbookPages()[10]);
-      break;
-    case 109:
-      Create(Form109, "Form109", *HandbookPages()[11]);
-      break;
-    case 110:
-      Create(Form110, "Form110", *HandbookPages()[12]);
-      break;
-    case 111:
-      Create(Form111, "Form111", *HandbookPages()[13]);
-      break;
-    case 112:
-      Create(Form112, "Form112", *HandbookPages()[14]);
-      break;
-    case 113:
-      Create(Form113, "Form113", *HandbookPages()[15]);
-      break;
-    case 114:
-      Create(Form114, "Form114", *HandbookPages()[16]);
-      break;
-    case 115:
-      Create(Form115, "Form115", *HandbookPages()[17]);
-      break;
-    case 116:
-      Create(Form116, "Form116");
       break;
     case 120:
       Create(Form120, "Form120");
@@ -142,6 +119,13 @@ void CreateNumberedWindow(int number) {
       Create(ChoiceMissingWindow, "ChoiceMissingWindow");
       break;
     default:
+      if (const std::optional<TaskId> task = TaskOfWindow(number)) {
+        CreateTaskWindow(*task);
+      } else if (number >= 98 && number <= 115) {
+        const int topic = number - 97;
+        Create(HandbookPageForm(topic), qPrintable(QStringLiteral("Form%1").arg(number)),
+               *HandbookPages()[topic - 1]);
+      }
       break;
   }
 }

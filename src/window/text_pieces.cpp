@@ -1,7 +1,6 @@
 #include "window/text_pieces.h"
 
 #include <QLabel>
-#include <QPainter>
 #include <QPixmap>
 
 #include "controls/program_fonts.h"
@@ -25,27 +24,13 @@ QFont FontOf(PieceFace face) {
     case PieceFace::Mark:
       return SerifMarkFont();
     case PieceFace::Large:
-      return SansFont(kLargePixelSize);
+      // The sans face offers only its 11-pixel strike at every size.
+      return TahomaFont(kLargePixelSize, false);
     case PieceFace::Tall:
       return TallFont();
   }
   return SansFont();
 }
-
-// The window face has no bold of its own: a bold piece is drawn twice, the
-// second time a pixel to the right, as the title bars draw their titles.
-class OverstruckLabel : public QLabel {
- public:
-  using QLabel::QLabel;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.setFont(font());
-    painter.setPen(palette().color(QPalette::WindowText));
-    for (int dx : {0, 1}) painter.drawText(rect().translated(dx, 0), Qt::AlignLeft | Qt::AlignTop, text());
-  }
-};
 
 }  // namespace
 
@@ -54,10 +39,7 @@ QFont TallFont() { return TahomaFont(kTallPixelSize, false); }
 PlacedPieces PlacePieces(QWidget* parent, const PieceBlock& block) {
   PlacedPieces placed;
   for (const TextPiece& piece : block.texts) {
-    QLabel* label = piece.face == PieceFace::SansBold
-                        ? PlaceLabel(new OverstruckLabel(piece.text, parent), piece.x, piece.y, SansFont())
-                        : AddLabel(parent, piece.x, piece.y, piece.text, FontOf(piece.face));
-    if (piece.face == PieceFace::SansBold) label->resize(label->width() + 1, label->height());
+    QLabel* label = AddLabel(parent, piece.x, piece.y, piece.text, FontOf(piece.face));
     label->setAttribute(Qt::WA_TranslucentBackground);
     placed.labels.append(label);
   }

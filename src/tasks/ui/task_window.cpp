@@ -1,0 +1,212 @@
+#include "tasks/ui/task_window.h"
+
+#include <QApplication>
+#include <QGraphicsEffect>
+#include <QPainter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPixmap>
+#include <QPlainTextEdit>
+
+#include "controls/am_cb_rb.h"
+#include "controls/art_panel.h"
+#include "controls/colored_group_box.h"
+#include "controls/lb_button.h"
+#include "controls/lb_speed_button.h"
+#include "pictures/picture_library.h"
+#include "tasks/check_procedure.h"
+#include "tasks/task_layout.h"
+#include "tasks/ui/verdict_window.h"
+#include "textio/program_error.h"
+#include "window/error_box.h"
+#include "window/text_pieces.h"
+#include "window/window_frame.h"
+#include "window/window_registry.h"
+
+namespace rova {
+
+namespace {
+
+constexpr QRect kScratchGroup{344, 15, 313, 265};
+constexpr QRect kScratchPanel{8, 16, 297, 241};
+constexpr QRect kScratchArea{1, 1, 295, 239};
+constexpr QRect kAnswerGroup{16, 287, 641, 81};
+constexpr QRect kPreviousButton{10, 32, 111, 25};
+constexpr QRect kNextButton{522, 32, 111, 25};
+constexpr int kStatementGroupLeft = 16;
+constexpr int kStatementGroupTop = 15;
+constexpr int kStatementGroupHeight = 265;
+constexpr int kRadioSize = 12;
+
+// The radio buttons of every task draw their boxes from one host, kept as
+// long as the program runs.
+TAMCbRbHost* SharedRadioHost() {
+  static TAMCbRbHost* host = new TAMCbRbHost(qApp);
+  return host;
+}
+
+// Bold for the answer fields: the sans face has no bold strike, so the
+// field is drawn twice, one pixel apart, over its white panel.
+class OverstrikeEffect : public QGraphicsEffect {
+ public:
+  using QGraphicsEffect::QGraphicsEffect;
+
+ protected:
+  void draw(QPainter* painter) override {
+    QPoint offset;
+    const QPixmap pixmap = sourcePixmap(Qt::LogicalCoordinates, &offset, QGraphicsEffect::NoPad);
+    painter->drawPixmap(offset, pixmap);
+    painter->drawPixmap(offset + QPoint(1, 0), pixmap);
+  }
+};
+
+void MakeBlackOnWhite(QWidget* widget) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Base, Qt::white);
+  palette.setColor(QPalette::Text, Qt::black);
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+QString TaskWindowName(TaskId id) { return CatalogueRow(id).windowClass.mid(1); }
+
+TTaskForm* TaskForm(TaskId id) { return qobject_cast<TTaskForm*>(FindWindow(TaskWindowName(id))); }
+
+TTaskForm::TTaskForm(TaskId id) : id_(id) {
+  setWindowTitle(kProgramTitle);
+  SetClientSize(kMainWindowWidth, kMainWindowHeight);
+}
+
+void TTaskForm::BuildContents() {
+  const MainSizeFrame frame = BuildMainSizeFrame(this, TaskWindowTitle(id_.topic));
+  ArtPanel1 = frame.titleBar;
+  LbButton1 = frame.closeButton;
+  ArtPanel2 = frame.body;
+  connect(LbButton1, &TLbButton::OnClick, this, &TTaskForm::LbButton1Click);
+
+  const TaskLayout& layout = LayoutOf(id_);
+  BuildStatement(layout);
+
+  GroupBox2 = AddGroupBox(ArtPanel2, kScratchGroup, QStringLiteral(" Juodraštis "));
+  TArtPanel* scratchPanel = AddPanel(GroupBox2, kScratchPanel, kClWhite);
+  Memo1 = new QPlainTextEdit(scratchPanel);
+  Memo1->setGeometry(kScratchArea);
+  Memo1->setFrameShape(QFrame::NoFrame);
+  Memo1->setFont(SansFont());
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  MakeBlackOnWhite(Memo1);
+
+  BuildAnswer(layout);
+  // A pupil can type the answer as soon as the task opens.
+  if (!Edits.isEmpty()) Edits.first()->setFocus();
+}
+
+void TTaskForm::BuildStatement(const TaskLayout& layout) {
+  GroupBox1 = AddGroupBox(ArtPanel2,
+                          QRect(kStatementGroupLeft, kStatementGroupTop, layout.statement.groupWidth,
+                                kStatementGroupHeight),
+                          QStringLiteral(" Užduotis nr. %1 ").arg(id_.task));
+  PieceBlock block = layout.statement.pieces;
+  // The figures first, so that a label written over a figure stays readable.
+  QList<PicturePiece> pictures;
+  for (const StatementFigure& figure : CatalogueRow(id_).figures) {
+    pictures.append({figure.left, figure.top, figure.pictureName});
+  }
+  block.pictures = pictures + block.pictures;
+  const PlacedPieces placed = PlacePieces(GroupBox1, block);
+  StatementLabels = placed.labels;
+  for (QLabel* picture : placed.pictures) picture->lower();
+}
+
+void TTaskForm::BuildAnswer(const TaskLayout& layout) {
+  GroupBox3 = AddGroupBox(ArtPanel2, kAnswerGroup, QStringLiteral(" Atsakymas: "));
+  const AnswerLayout& answer = layout.answer;
+  const TaskRow& row = CatalogueRow(id_);
+
+  AnswerLabels = PlacePieces(GroupBox3, answer.pieces).labels;
+
+  for (qsizetype i = 0; i < answer.fields.size(); ++i) {
+    const AnswerField& field = answer.fields[i];
+    TArtPanel* panel = AddPanel(GroupBox3, field.panel, kClWhite);
+    auto* edit = new QLineEdit(panel);
+    edit->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
+    edit->setGeometry(field.edit);
+    edit->setFrame(false);
+    edit->setFont(SansFont());
+    // The text starts at the edit's own left edge, as the narrow fraction
+    // fields need to show two digits.
+    edit->setTextMargins(-2, 0, -2, 0);
+    edit->setContentsMargins(0, 0, 0, 0);
+    MakeBlackOnWhite(edit);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    edit->setPalette(palette);
+    edit->setGraphicsEffect(new OverstrikeEffect(edit));
+    if (i < row.fieldMaxLength.size()) edit->setMaxLength(row.fieldMaxLength[i]);
+    // Enter in a field checks the answer, as the button does.
+    connect(edit, &QLineEdit::returnPressed, this, [this] { LbSpeedButton1->Click(); });
+    Edits.append(edit);
+  }
+
+  for (const ChoiceButton& choice : answer.choices) {
+    auto* radio = new TAMRadioButton(GroupBox3);
+    radio->setObjectName(choice.name);
+    radio->setGeometry(choice.at.x(), choice.at.y(), kRadioSize, kRadioSize);
+    radio->SetHost(SharedRadioHost());
+    RadioButtons.append(radio);
+  }
+
+  LbSpeedButton1 = AddSpeedButton(GroupBox3, answer.checkButton, QStringLiteral("Tikrinti atsakymą"));
+  connect(LbSpeedButton1, &TLbSpeedButton::OnClick, this, &TTaskForm::LbSpeedButton1Click);
+  if (id_.task < kTasksPerTopic) {
+    LbSpeedButton2 = AddSpeedButton(GroupBox3, kNextButton, QStringLiteral("Sekantis uždavinys"));
+    connect(LbSpeedButton2, &TLbSpeedButton::OnClick, this, &TTaskForm::LbSpeedButton2Click);
+  }
+  if (id_.task > 1) {
+    LbSpeedButton3 = AddSpeedButton(GroupBox3, kPreviousButton, QStringLiteral("Buvęs uždavinys"));
+    connect(LbSpeedButton3, &TLbSpeedButton::OnClick, this, &TTaskForm::LbSpeedButton3Click);
+  }
+}
+
+TaskEntry TTaskForm::Entry() const {
+  TaskEntry entry;
+  if (Edits.size() > 0) entry.field1 = Edits[0]->text();
+  if (Edits.size() > 1) entry.field2 = Edits[1]->text();
+  for (const TAMRadioButton* radio : RadioButtons) {
+    if (radio->Checked()) entry.checkedRadio = radio->objectName();
+  }
+  return entry;
+}
+
+void TTaskForm::LbButton1Click() {
+  // Every task window of the topic up to this one leaves the screen once the
+  // confirmation has gone and control unwinds through them.
+  for (int task = 1; task <= id_.task; ++task) {
+    if (ProgramWindow* window = FindWindow(TaskWindowName({id_.topic, task}))) window->Close();
+  }
+  if (ProgramWindow* confirmation = FindWindow(u"Form4")) confirmation->ShowModal();
+}
+
+void TTaskForm::LbSpeedButton1Click() {
+  Verdict verdict;
+  try {
+    verdict = CheckAnswer(CatalogueRow(id_), Entry());
+  } catch (const ProgramError& error) {
+    ShowErrorBox(this, error);
+    return;
+  }
+  TVerdictForm* window = verdict == Verdict::Right ? Form6 : Form7;
+  if (window) window->ShowModal();
+}
+
+void TTaskForm::LbSpeedButton2Click() {
+  if (ProgramWindow* next = FindWindow(TaskWindowName({id_.topic, id_.task + 1}))) next->ShowModal();
+}
+
+void TTaskForm::LbSpeedButton3Click() { Close(); }
+
+}  // namespace rova
