@@ -29,7 +29,10 @@ QRgb Rgb(TColor color) { return qRgb(color.Red(), color.Green(), color.Blue()); 
 
 class WindowPicturesTest : public ::testing::Test {
  protected:
-  void SetUp() override { CreateWindows(); }
+  void SetUp() override {
+    CreateWindows();
+    for (ProgramWindow* window : RegisteredWindows()) window->EnsureContents();
+  }
   void TearDown() override { DestroyRegisteredWindows(); }
 
   // Controls paint only while they are on the screen.

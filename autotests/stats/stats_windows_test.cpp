@@ -43,6 +43,8 @@ class StatsWindowsTest : public testing::InTempDir {
     Form117 = new TForm117;
     Form126 = new TForm126;
     Form127 = new TForm127;
+    Form117->EnsureContents();
+    Form126->EnsureContents();
     ChoiceMissingWindow = new TChoiceMissingWindow;
   }
   void TearDown() override {

@@ -43,7 +43,10 @@ QLabel* AddBoldLine(QWidget* parent, int x, int y, const QString& text) {
 
 }  // namespace
 
-TForm118::TForm118() {
+// The controls are made when the window first appears, not at start-up.
+TForm118::TForm118() = default;
+
+void TForm118::BuildContents() {
   setWindowTitle(QStringLiteral("ROVA 2004 - Apie programą"));
   SetClientSize(kWidth, kHeight);
   SetWindowColor(this, kFrameColor);

@@ -18,21 +18,22 @@ class TForm118 : public ProgramWindow {
  public:
   TForm118();
 
-  TArtPanel* ArtPanel1;  // title bar
-  TLbButton* LbButton1;  // "X"
-  TArtPanel* ArtPanel2;  // body
-  QLabel* Label1;        // author line
-  QLabel* Label2;        // version
-  QLabel* Label3;        // version date
-  QLabel* Label4;        // literature, first line
-  QLabel* Label5;        // literature, second line
-  TLbSpeedButton* LbSpeedButton1;  // "Grįžti"
+  TArtPanel* ArtPanel1 = nullptr;  // title bar
+  TLbButton* LbButton1 = nullptr;  // "X"
+  TArtPanel* ArtPanel2 = nullptr;  // body
+  QLabel* Label1 = nullptr;        // author line
+  QLabel* Label2 = nullptr;        // version
+  QLabel* Label3 = nullptr;        // version date
+  QLabel* Label4 = nullptr;        // literature, first line
+  QLabel* Label5 = nullptr;        // literature, second line
+  TLbSpeedButton* LbSpeedButton1 = nullptr;  // "Grįžti"
 
   // "Grįžti" runs the handler of the window's fifth button name.
   void LbSpeedButton5Click();
   void LbButton1Click();
 
  protected:
+  void BuildContents() override;
   // "Grįžti" cannot take the focus, so the page answers the keys a pupil
   // presses to leave a message: Enter, Escape and Space.
   void keyPressEvent(QKeyEvent* event) override;

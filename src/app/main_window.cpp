@@ -46,7 +46,11 @@ QString WelcomeText() {
       .join(QLatin1Char('\n'));
 }
 
-TForm2::TForm2() {
+// The controls are made when the window first appears on the screen, after
+// the login, not at start-up; the window has its working size from the start.
+TForm2::TForm2() { SetClientSize(kMainWindowWidth, kMainWindowHeight); }
+
+void TForm2::BuildContents() {
   setWindowTitle(QStringLiteral("ROVA 2004"));
   const MainSizeFrame frame = BuildMainSizeFrame(this, QStringLiteral("ROVA 2004"));
   ArtPanel1 = frame.titleBar;

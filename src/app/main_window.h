@@ -18,19 +18,19 @@ class TForm2 : public ProgramWindow {
  public:
   TForm2();
 
-  TArtPanel* ArtPanel1;  // title bar
-  TLbButton* LbButton1;  // "X"
-  TLbButton* LbButton2;  // "-"
-  TArtPanel* ArtPanel2;  // body
-  QLabel* Label1;        // welcome text
-  QLabel* Label2;        // author credit
-  TColoredGroupBox* ColoredGroupBox1;  // " Programos meniu: "
-  TLbSpeedButton* LbSpeedButton1;      // "Testai"
-  TLbSpeedButton* LbSpeedButton2;      // "Žinynas"
-  TLbSpeedButton* LbSpeedButton6;      // "Statistika"
-  TLbSpeedButton* LbSpeedButton7;      // "Apie programą"
-  TLbSpeedButton* LbSpeedButton3;      // "Pagalba"
-  TLbSpeedButton* LbSpeedButton5;      // "Išeiti"
+  TArtPanel* ArtPanel1 = nullptr;  // title bar
+  TLbButton* LbButton1 = nullptr;  // "X"
+  TLbButton* LbButton2 = nullptr;  // "-"
+  TArtPanel* ArtPanel2 = nullptr;  // body
+  QLabel* Label1 = nullptr;        // welcome text
+  QLabel* Label2 = nullptr;        // author credit
+  TColoredGroupBox* ColoredGroupBox1 = nullptr;  // " Programos meniu: "
+  TLbSpeedButton* LbSpeedButton1 = nullptr;      // "Testai"
+  TLbSpeedButton* LbSpeedButton2 = nullptr;      // "Žinynas"
+  TLbSpeedButton* LbSpeedButton6 = nullptr;      // "Statistika"
+  TLbSpeedButton* LbSpeedButton7 = nullptr;      // "Apie programą"
+  TLbSpeedButton* LbSpeedButton3 = nullptr;      // "Pagalba"
+  TLbSpeedButton* LbSpeedButton5 = nullptr;      // "Išeiti"
 
   void LbButton1Click();
   void LbButton2Click();
@@ -42,6 +42,7 @@ class TForm2 : public ProgramWindow {
   void LbSpeedButton5Click();
 
  protected:
+  void BuildContents() override;
   void FormCreate();
   // Out of sight until the login is accepted; the splash comes first.
   void FormActivate() override;

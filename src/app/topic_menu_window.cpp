@@ -41,7 +41,10 @@ QString FirstTaskWindowName(int topic) {
   return CatalogueRow({topic, 1}).windowClass.mid(1);
 }
 
-TForm3::TForm3() {
+// The controls are made when the window first appears, not at start-up.
+TForm3::TForm3() = default;
+
+void TForm3::BuildContents() {
   setWindowTitle(QStringLiteral("ROVA 2004 - Testai"));
   const MainSizeFrame frame = BuildMainSizeFrame(this, QStringLiteral("ROVA 2004 - Testai"));
   ArtPanel1 = frame.titleBar;

@@ -25,18 +25,21 @@ class TForm3 : public ProgramWindow {
  public:
   TForm3();
 
-  TArtPanel* ArtPanel1;  // title bar
-  TLbButton* LbButton1;  // "X"
-  TArtPanel* ArtPanel2;  // body
-  QLabel* Label1;
-  QLabel* Label2;
-  TColoredGroupBox* ColoredGroupBox1;  // " Testų temos: "
+  TArtPanel* ArtPanel1 = nullptr;  // title bar
+  TLbButton* LbButton1 = nullptr;  // "X"
+  TArtPanel* ArtPanel2 = nullptr;  // body
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  TColoredGroupBox* ColoredGroupBox1 = nullptr;  // " Testų temos: "
   // LbSpeedButton1 to LbSpeedButton18, the button of topic t at [t - 1].
   std::array<TLbSpeedButton*, kTopicCount> LbSpeedButtons;
 
   // The handler of every topic button (LbSpeedButton<t>Click).
   void LbSpeedButtonClick(int topic);
   void LbButton1Click();
+
+ protected:
+  void BuildContents() override;
 };
 
 extern TForm3* Form3;

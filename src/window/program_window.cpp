@@ -52,7 +52,11 @@ bool ProgramWindow::IsOnScreen() const {
 void ProgramWindow::EnsureContents() {
   if (contentsBuilt_) return;
   contentsBuilt_ = true;
+  // The window is put on the screen after its controls exist, never while
+  // they are being made: a child made after its window is shown stays hidden.
+  building_ = true;
   BuildContents();
+  building_ = false;
 }
 
 void ProgramWindow::ShowModal() {
@@ -93,7 +97,6 @@ void ProgramWindow::Close() {
 
 void ProgramWindow::ShowAsMainWindow() {
   if (open_) return;
-  EnsureContents();
   programEnding = false;
   open_ = true;
   activationPending_ = true;
@@ -136,10 +139,13 @@ void ProgramWindow::ApplySize() {
 }
 
 void ProgramWindow::UpdateScreenPresence() {
+  if (building_) return;
   if (!IsOnScreen()) {
     if (isVisible()) hide();
     return;
   }
+  // The main window opens out of sight; its contents wait until it is seen.
+  EnsureContents();
   if (!placed_) {
     // Centred on the screen the first time it is seen; later it keeps its
     // place, so a window that grows, grows downwards.

@@ -30,7 +30,7 @@ class ProgramWindow : public QWidget, public ModalResultTarget {
   void ShowModal();
 
   // Makes the window's contents if they have not been made yet; ShowModal
-  // calls it first. A window whose contents cost much to make builds them on
+  // calls it first, and so does a window's first appearance on the screen. A window whose contents cost much to make builds them on
   // first use rather than at start-up; it is still the one object kept until
   // the program ends, so what a pupil typed stays.
   void EnsureContents();
@@ -110,6 +110,7 @@ class ProgramWindow : public QWidget, public ModalResultTarget {
   int width_ = 0;
   int height_ = 0;
   bool contentsBuilt_ = false;
+  bool building_ = false;
   bool open_ = false;
   bool closeMarked_ = false;
   bool activationPending_ = false;

@@ -37,6 +37,7 @@ class LoginWindowTest : public rova::testing::InTempDir {
     writeBytes("user.dat", {});
     writeBytes("password.dat", {});
     CreateWindows();
+    Form120->EnsureContents();
     // Every dialog is answered with "Gerai", as a pupil would.
     for (AccountMessageDialog* dialog : Dialogs()) {
       log.Watch(dialog, [this](ProgramWindow* window) {

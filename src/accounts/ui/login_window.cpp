@@ -28,7 +28,10 @@ QRect EditPanel(int x, int y) { return QRect(x, y, kEditPanelWidth, kEditPanelHe
 
 }  // namespace
 
-TForm120::TForm120() {
+// The controls are made when the window first appears, not at start-up.
+TForm120::TForm120() = default;
+
+void TForm120::BuildContents() {
   setWindowTitle(QStringLiteral("ROVA2003 - Identifikacija"));
   SetClientSize(kWidth, kLoginHeight);
   SetWindowColor(this, kPanelColor);

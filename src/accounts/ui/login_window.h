@@ -22,26 +22,26 @@ class TForm120 : public ProgramWindow {
   static constexpr int kLoginHeight = 183;         // the login part only
   static constexpr int kRegistrationHeight = 347;  // with the registration part below
 
-  TArtPanel* ArtPanel1;  // title bar
-  TLbButton* LbButton1;  // "X"
-  TArtPanel* ArtPanel2;  // upper panel: login and the invitation to register
-  TColoredGroupBox* ColoredGroupBox1;
-  TColoredGroupBox* ColoredGroupBox2;
-  QLineEdit* Edit1;  // user name
-  QLineEdit* Edit2;  // password
-  TLbSpeedButton* LbSpeedButton1;  // "Prisijungti"
-  TLbSpeedButton* LbSpeedButton2;  // "Išvalyti"
-  TLbSpeedButton* LbSpeedButton4;  // "Registruotis", uncovers the registration part
-  TArtPanel* ArtPanel5;            // lower panel: registration
-  TColoredGroupBox* ColoredGroupBox3;
-  QLineEdit* Edit3;  // user name
-  QLineEdit* Edit4;  // password
-  QLineEdit* Edit5;  // first name
-  QLineEdit* Edit6;  // surname
-  QLineEdit* Edit7;  // class
-  QLineEdit* Edit8;  // e-mail
-  TLbSpeedButton* LbSpeedButton3;  // "Registruotis"
-  TLbSpeedButton* LbSpeedButton5;  // "Išvalyti"
+  TArtPanel* ArtPanel1 = nullptr;  // title bar
+  TLbButton* LbButton1 = nullptr;  // "X"
+  TArtPanel* ArtPanel2 = nullptr;  // upper panel: login and the invitation to register
+  TColoredGroupBox* ColoredGroupBox1 = nullptr;
+  TColoredGroupBox* ColoredGroupBox2 = nullptr;
+  QLineEdit* Edit1 = nullptr;  // user name
+  QLineEdit* Edit2 = nullptr;  // password
+  TLbSpeedButton* LbSpeedButton1 = nullptr;  // "Prisijungti"
+  TLbSpeedButton* LbSpeedButton2 = nullptr;  // "Išvalyti"
+  TLbSpeedButton* LbSpeedButton4 = nullptr;  // "Registruotis", uncovers the registration part
+  TArtPanel* ArtPanel5 = nullptr;            // lower panel: registration
+  TColoredGroupBox* ColoredGroupBox3 = nullptr;
+  QLineEdit* Edit3 = nullptr;  // user name
+  QLineEdit* Edit4 = nullptr;  // password
+  QLineEdit* Edit5 = nullptr;  // first name
+  QLineEdit* Edit6 = nullptr;  // surname
+  QLineEdit* Edit7 = nullptr;  // class
+  QLineEdit* Edit8 = nullptr;  // e-mail
+  TLbSpeedButton* LbSpeedButton3 = nullptr;  // "Registruotis"
+  TLbSpeedButton* LbSpeedButton5 = nullptr;  // "Išvalyti"
 
   void LbButton1Click();
   void LbSpeedButton1Click();
@@ -51,6 +51,7 @@ class TForm120 : public ProgramWindow {
   void LbSpeedButton5Click();
 
  protected:
+  void BuildContents() override;
   // The covered registration part leaves the tab chain, so nothing typed
   // goes into fields the pupil cannot see.
   void FormResize() override;

@@ -33,7 +33,10 @@ void SetLabelText(QLabel* label, const QString& text) {
 
 }  // namespace
 
-TForm117::TForm117() {
+// The controls are made when the window first appears, not at start-up.
+TForm117::TForm117() = default;
+
+void TForm117::BuildContents() {
   setWindowTitle(kProgramTitle);
   SetClientSize(kWidth, kHeight);
   SetWindowColor(this, kFrameColor);

@@ -19,20 +19,20 @@ class TForm117 : public ProgramWindow {
  public:
   TForm117();
 
-  TArtPanel* ArtPanel1;  // title bar
-  TLbButton* LbButton1;  // "X"
-  TArtPanel* ArtPanel2;
-  TColoredGroupBox* ColoredGroupBox2;
-  QLabel* Label17;  // "Vartotojas:"
-  QLabel* Label1;   // the user's full name
-  QLabel* Label2;   // "Rūšiavimas:"
-  QLabel* Label3;   // what is summed
-  QLabel* Label4;   // "Duomenys:"
-  QLabel* Label5;   // correct answers
-  QLabel* Label6;   // incorrect answers
-  QLabel* Label7;   // checks made
-  TLbSpeedButton* LbSpeedButton3;  // "Nustatymai..."
-  TLbSpeedButton* LbSpeedButton1;  // "Grįžti"
+  TArtPanel* ArtPanel1 = nullptr;  // title bar
+  TLbButton* LbButton1 = nullptr;  // "X"
+  TArtPanel* ArtPanel2 = nullptr;
+  TColoredGroupBox* ColoredGroupBox2 = nullptr;
+  QLabel* Label17 = nullptr;  // "Vartotojas:"
+  QLabel* Label1 = nullptr;   // the user's full name
+  QLabel* Label2 = nullptr;   // "Rūšiavimas:"
+  QLabel* Label3 = nullptr;   // what is summed
+  QLabel* Label4 = nullptr;   // "Duomenys:"
+  QLabel* Label5 = nullptr;   // correct answers
+  QLabel* Label6 = nullptr;   // incorrect answers
+  QLabel* Label7 = nullptr;   // checks made
+  TLbSpeedButton* LbSpeedButton3 = nullptr;  // "Nustatymai..."
+  TLbSpeedButton* LbSpeedButton1 = nullptr;  // "Grįžti"
 
   void LbSpeedButton3Click();
   void LbSpeedButton5Click();
@@ -42,6 +42,9 @@ class TForm117 : public ProgramWindow {
   // report is opened and when the settings window stores a new choice. A
   // failure shows the stop box and leaves the labels set so far.
   void FormActivate() override;
+
+ protected:
+  void BuildContents() override;
 };
 
 extern TForm117* Form117;

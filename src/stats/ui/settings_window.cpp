@@ -70,7 +70,10 @@ void SetGroupEnabled(TColoredGroupBox* box, bool enabled) {
 
 }  // namespace
 
-TForm126::TForm126() {
+// The controls are made when the window first appears, not at start-up.
+TForm126::TForm126() = default;
+
+void TForm126::BuildContents() {
   setWindowTitle(kProgramTitle);
   ArtPanel2 = BuildSmallWindowFrame(this, kWidth, kHeight);
   ColoredGroupBox2 = AddGroupBox(ArtPanel2, QRect(12, 8, 189, 273), QStringLiteral(" Nustatymai: "));

@@ -22,28 +22,28 @@ class TForm126 : public ProgramWindow {
  public:
   TForm126();
 
-  TArtPanel* ArtPanel2;
-  TColoredGroupBox* ColoredGroupBox2;  // " Nustatymai: "
-  QLabel* Label2;                      // "Rūšiavimas:"
-  TAMRadioButton* AMRadioButton2;      // "Visos užduotys"
-  TAMRadioButton* AMRadioButton1;      // "Atskiros temos"
-  TAMRadioButton* AMRadioButton3;      // "Atskiros užduotys"
-  QLabel* Label3;
-  QLabel* Label1;
-  QLabel* Label4;
-  TColoredGroupBox* ColoredGroupBox1;  // the topic range
-  QLabel* Label5;                      // "Nuo"
-  QComboBox* ComboBox1;                // first topic
-  QLabel* Label6;                      // " iki"
-  QComboBox* ComboBox2;                // last topic
-  QLabel* Label7;                      // " temos."
-  TColoredGroupBox* ColoredGroupBox3;  // the single task
-  QLabel* Label8;                      // "Tema:"
-  QComboBox* ComboBox3;                // topic
-  QLabel* Label9;                      // "Užduotis:"
-  QComboBox* ComboBox4;                // task
-  TLbSpeedButton* LbSpeedButton3;      // "Patvirtinti"
-  TLbSpeedButton* LbSpeedButton1;      // "Grįžti"
+  TArtPanel* ArtPanel2 = nullptr;
+  TColoredGroupBox* ColoredGroupBox2 = nullptr;  // " Nustatymai: "
+  QLabel* Label2 = nullptr;                      // "Rūšiavimas:"
+  TAMRadioButton* AMRadioButton2 = nullptr;      // "Visos užduotys"
+  TAMRadioButton* AMRadioButton1 = nullptr;      // "Atskiros temos"
+  TAMRadioButton* AMRadioButton3 = nullptr;      // "Atskiros užduotys"
+  QLabel* Label3 = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label4 = nullptr;
+  TColoredGroupBox* ColoredGroupBox1 = nullptr;  // the topic range
+  QLabel* Label5 = nullptr;                      // "Nuo"
+  QComboBox* ComboBox1 = nullptr;                // first topic
+  QLabel* Label6 = nullptr;                      // " iki"
+  QComboBox* ComboBox2 = nullptr;                // last topic
+  QLabel* Label7 = nullptr;                      // " temos."
+  TColoredGroupBox* ColoredGroupBox3 = nullptr;  // the single task
+  QLabel* Label8 = nullptr;                      // "Tema:"
+  QComboBox* ComboBox3 = nullptr;                // topic
+  QLabel* Label9 = nullptr;                      // "Užduotis:"
+  QComboBox* ComboBox4 = nullptr;                // task
+  TLbSpeedButton* LbSpeedButton3 = nullptr;      // "Patvirtinti"
+  TLbSpeedButton* LbSpeedButton1 = nullptr;      // "Grįžti"
 
   void AMRadioButton2Click();
   void AMRadioButton1Click();
@@ -55,6 +55,7 @@ class TForm126 : public ProgramWindow {
   StatisticsSettings Choice() const;
 
  protected:
+  void BuildContents() override;
   // Takes the radio buttons' look from the one shared host once the task
   // window that carries it has made it.
   void FormActivate() override;
@@ -62,7 +63,7 @@ class TForm126 : public ProgramWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  TAMCbRbHost* ownHost_;
+  TAMCbRbHost* ownHost_ = nullptr;
 };
 
 extern TForm126* Form126;
