@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "window/window_registry.h"
+#include "textio/text_file.h"
 
 namespace rova {
 
@@ -92,6 +93,7 @@ int RunProgram() {
   SetProgramTitle();
   // Only closing the main window ends the program, not hiding the last one.
   QApplication::setQuitOnLastWindowClosed(false);
+  TidyDataFolder();
   CreateWindows();
   StartMainWindow();
   const int code = QApplication::exec();
