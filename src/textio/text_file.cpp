@@ -372,7 +372,8 @@ bool ParseRecord(const QByteArray& bytes, Phase* phase, Plan* plan) {
 
 // Finishes what a process that died left of its transaction.
 void Recover() {
-  if (unlink(kSingleCopyName) != 0 && errno != ENOENT) Fail(errno);
+  // A read-only folder holds no copy to remove, and its writes fail anyway.
+  if (unlink(kSingleCopyName) != 0 && errno != ENOENT && errno != EROFS) Fail(errno);
   const int fd = open(kRecordName, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
   if (fd < 0) {
     if (errno == ENOENT) return;
