@@ -551,8 +551,8 @@ void FileTransaction::Commit() {
         RollBack(plan);
         unlink(kRecordName);
       } catch (const ProgramError&) {
-        // The record still says committed: the next taker of the lock puts
-        // the rest in place.
+        // The record says committed or undoing: the next taker of the lock
+        // finishes whichever it is.
       }
       throw;
     }
