@@ -11,10 +11,10 @@ namespace rova {
 
 QString ReadSessionUser() {
   // A line longer than any file name names no user: read no further.
-  constexpr qsizetype limit = 1024;
-  const QByteArray line = ReadFirstLine(kSessionFileName, limit);
+  constexpr qsizetype kLongestLine = 1024;
+  const QByteArray line = ReadFirstLine(kSessionFileName, kLongestLine);
   const QString userName = FromBaltic(line);
-  if (line.size() > limit || !IsUsableUserName(userName)) throw ProgramError::FromErrno(EINVAL);
+  if (line.size() > kLongestLine || !IsUsableUserName(userName)) throw ProgramError::FromErrno(EINVAL);
   return userName;
 }
 

@@ -73,8 +73,8 @@ RegistrationOutcome RegisterUser(const RegistrationData& data,
   if (!IsFilled(data)) return {RegistrationResult::Incomplete};
   if (!CanBeStored(data)) return {RegistrationResult::Refused};
 
-  QList<QByteArray> passwords = ReadLines(kPasswordFileName);
   if (beforeWriting) beforeWriting();
+  QList<QByteArray> passwords = ReadLines(kPasswordFileName);
 
   QList<QByteArray> newUsers = users;
   newUsers.prepend(name);

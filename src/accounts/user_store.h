@@ -30,7 +30,8 @@ struct RegistrationOutcome {
 // statistics settings file, all in one FileTransaction: a failure, or the
 // process dying at any moment, leaves the new user there whole or not at
 // all and every other file as it was. `beforeWriting` runs once the user is
-// known to be new, complete and storable, just before any file is written.
+// known to be new, complete and storable, before password.dat is read and
+// any file is written.
 // Throws ProgramError.
 RegistrationOutcome RegisterUser(const RegistrationData& data,
                                  const std::function<void()>& beforeWriting = {});
