@@ -18,7 +18,8 @@ int MaxFileNameBytes();
 // and for the second name a set of rewrites keeps of the old file (one more "~").
 constexpr int kRewriteNameOverhead = 10;
 
-// The whole file; a missing file is "File not found".
+// The whole file; a missing file is "File not found", one that is not a
+// regular file "File access denied" (see InputFile).
 QByteArray ReadFileBytes(const QString& fileName);
 
 // Lines as a person's editor may leave them: CR LF, LF or CR ends a line, and
