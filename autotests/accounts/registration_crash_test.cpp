@@ -61,11 +61,14 @@ TEST_F(KilledRegistration, atAnyStepLeavesNewPupilWholeOrAbsentAfterNextOperatio
     const auto end = testing::RunInChild([] { RegisterUser(Pupil("jonas", "slaptas")); }, step);
     if (end == testing::ChildEnd::Finished) break;
     ASSERT_EQ(end, testing::ChildEnd::Killed) << "step " << step;
-    // The next taker of the store's lock: start-up or a log-in.
-    if (step % 2) {
+    // The next taker of the store's lock: start-up, a log-in, or jonas
+    // registering again, which finds him there or registers him whole.
+    if (step % 3 == 0) {
       TidyDataFolder();
-    } else {
+    } else if (step % 3 == 1) {
       LogIn("ona", "antras");
+    } else {
+      RegisterUser(Pupil("jonas", "slaptas"));
     }
     const Folder now = Files();
     const bool isIn = now == with;
@@ -79,7 +82,7 @@ TEST_F(KilledRegistration, atAnyStepLeavesNewPupilWholeOrAbsentAfterNextOperatio
   // Killed before every one of its 95 renames, and at each step before them.
   EXPECT_GT(step, 2 * 95);
   EXPECT_GT(registered, 95) << "every kill after the commit is finished by the next operation";
-  EXPECT_GT(step - registered, 95);
+  EXPECT_GT(step - registered, 60);
 }
 
 }  // namespace
