@@ -244,20 +244,62 @@ void SyncFolders(const Plan& plan) {
   for (const QByteArray& folder : folders) SyncFolder(folder);
 }
 
+void WriteAndSync(int fd, const QString& fileName, const QByteArray& bytes, bool sync, int mode) {
+  if (mode >= 0 && fchmod(fd, static_cast<mode_t>(mode)) != 0) Fail(errno);
+  CheckFault(fileName, FaultOp::Write);
+  WriteAll(fd, bytes);
+  if (sync) {
+    CheckFault(fileName, FaultOp::Sync);
+    if (fsync(fd) != 0) Fail(errno);
+  }
+}
+
+// Gives an unnamed file its name; false, with errno set, when it cannot.
+bool GiveName(int fd, const QByteArray& path) {
+  const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+  if (linkat(AT_FDCWD, self.constData(), AT_FDCWD, path.constData(), AT_SYMLINK_FOLLOW) == 0) {
+    return true;
+  }
+  return errno == ENOENT &&
+         linkat(fd, "", AT_FDCWD, path.constData(), AT_EMPTY_PATH) == 0;
+}
+
+// Writes and syncs the file before it has a name: a crash before the name
+// is given leaves nothing behind, and syncing a file that has no name yet
+// does not also write its folder, which the sync after the rename does
+// once. False where the file system or the system has no unnamed files.
+bool WriteUnnamedFirst(const QByteArray& path, const QString& fileName, const QByteArray& bytes,
+                       int mode) {
+  const int fd = open(FolderOf(path).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  try {
+    WriteAndSync(fd, fileName, bytes, true, mode);
+    if (!GiveName(fd, path)) {
+      if (errno != ENOENT && errno != EPERM) FailOn(fileName, errno);
+      close(fd);
+      return false;
+    }
+  } catch (...) {
+    close(fd);
+    throw;
+  }
+  if (close(fd) != 0) {
+    const int error = errno;
+    unlink(path.constData());
+    Fail(error);
+  }
+  return true;
+}
+
 // Creates `path` anew with `bytes`; with `sync`, the bytes are on the disk
 // when it returns. `fileName` names the file for the fault seam.
 void WriteNewFile(const QByteArray& path, const QString& fileName, const QByteArray& bytes,
                   bool sync, int mode = -1) {
+  if (sync && WriteUnnamedFirst(path, fileName, bytes, mode)) return;
   int fd = open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
   if (fd < 0) FailOn(fileName, errno);
   try {
-    if (mode >= 0 && fchmod(fd, static_cast<mode_t>(mode)) != 0) Fail(errno);
-    CheckFault(fileName, FaultOp::Write);
-    WriteAll(fd, bytes);
-    if (sync) {
-      CheckFault(fileName, FaultOp::Sync);
-      if (fsync(fd) != 0) Fail(errno);
-    }
+    WriteAndSync(fd, fileName, bytes, sync, mode);
     const int closed = close(fd);
     fd = -1;
     if (closed != 0) Fail(errno);
