@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace rova::testing {
 
@@ -10,6 +11,18 @@ void InTempDir::SetUp() {
   previous_ = QDir::currentPath();
   ASSERT_TRUE(QDir::setCurrent(dir_.path()));
 }
+
+namespace {
+
+QString MemoryFolderTemplate() {
+  const QString shm = QStringLiteral("/dev/shm");
+  if (!QFileInfo(shm).isWritable()) return QDir::tempPath() + QStringLiteral("/rova-XXXXXX");
+  return shm + QStringLiteral("/rova-XXXXXX");
+}
+
+}  // namespace
+
+InMemoryTempDir::InMemoryTempDir() : InTempDir(MemoryFolderTemplate()) {}
 
 void InTempDir::TearDown() { QDir::setCurrent(previous_); }
 

@@ -11,6 +11,8 @@ namespace rova::testing {
 // directory, since the program opens its data files by relative name.
 class InTempDir : public ::testing::Test {
  protected:
+  InTempDir() = default;
+  explicit InTempDir(const QString& templatePath) : dir_(templatePath) {}
   void SetUp() override;
   void TearDown() override;
 
@@ -21,6 +23,13 @@ class InTempDir : public ::testing::Test {
 
   QTemporaryDir dir_;
   QString previous_;
+};
+
+// The same in a folder in memory where the system has one, for tests that
+// write thousands of files: a sync there costs nothing.
+class InMemoryTempDir : public InTempDir {
+ protected:
+  InMemoryTempDir();
 };
 
 // Where test output meant for people (contact sheets, window pictures) goes.

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <cerrno>
 #include <limits>
 
+#include "accounts/user_store.h"
+#include "child_process.h"
+#include "error_message.h"
 #include "temp_dir.h"
 #include "tasks/check_procedure.h"
 #include "textio/fault_injection.h"
@@ -132,6 +137,87 @@ TEST_F(CheckProcedure, twoProcessesCheckingAtOnceLoseNoCount) {
   ASSERT_EQ(waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   EXPECT_EQ(readBytes("jonas_1-2.dat"), QByteArray("60\r\n120\r\n"));
+}
+
+TEST_F(CheckProcedure, killedAtAnyStepCountsOnceOrNotAtAllAndLeavesNoCopy) {
+  int step = 1;
+  for (;; ++step) {
+    writeBytes("jonas_1-2.dat", "3\r\n7\r\n");
+    const auto end = testing::RunInChild([this] { Check({1, 2}, {"30"}); }, step);
+    if (end == testing::ChildEnd::Finished) break;
+    ASSERT_EQ(end, testing::ChildEnd::Killed) << "step " << step;
+    const QByteArray left = readBytes("jonas_1-2.dat");
+    EXPECT_TRUE(left == "3\r\n7\r\n" || left == "4\r\n8\r\n") << "step " << step << ": " << left.constData();
+    // The next check finishes what the killed one left and counts once more.
+    EXPECT_EQ(Check({1, 2}, {"31"}), Verdict::Wrong);
+    EXPECT_EQ(readBytes("jonas_1-2.dat"), left.startsWith('3') ? "3\r\n8\r\n" : "4\r\n9\r\n");
+    EXPECT_EQ(QDir::current().entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"jonas_1-2.dat", "temp.dat"}))
+        << "step " << step;
+  }
+  EXPECT_GE(step, 6) << "session, counts, copy, sync, rename, folder sync";
+  EXPECT_EQ(readBytes("jonas_1-2.dat"), QByteArray("4\r\n8\r\n"));
+}
+
+TEST_F(CheckProcedure, fifoInPlaceOfADataFileFailsAtOnceWithAccessDenied) {
+  writeBytes("jonas_1-2.dat", "0\r\n0\r\n");
+  ASSERT_EQ(mkfifo("jonas_1-3.dat", 0644), 0);
+  const auto failsWithAccessDenied = [this](TaskId task) {
+    return testing::RunInChild([this, task] {
+      if (FailureOf(task, {"30"}) != "File access denied") throw 0;
+    });
+  };
+  EXPECT_EQ(failsWithAccessDenied({1, 3}), testing::ChildEnd::Finished) << "result file";
+  QFile::remove("temp.dat");
+  ASSERT_EQ(mkfifo("temp.dat", 0644), 0);
+  EXPECT_EQ(failsWithAccessDenied({1, 2}), testing::ChildEnd::Finished) << "session file";
+  EXPECT_EQ(readBytes("jonas_1-2.dat"), QByteArray("0\r\n0\r\n"));
+}
+
+TEST_F(CheckProcedure, sessionNameThatRegistrationRefusesIsInvalidFilenameBeforeAnyFileIsOpened) {
+  // The data folder is a sub-folder here, so "../outside" names a real file.
+  ASSERT_TRUE(QDir::current().mkdir("data"));
+  writeBytes("outside_1-2.dat", "3\r\n7\r\n");
+  ASSERT_TRUE(QDir::setCurrent("data"));
+  const QByteArray absolute = path("outside").toUtf8();
+  for (const QByteArray& name : {QByteArray("../outside"), absolute, QByteArray(".."), QByteArray("."),
+                                 QByteArray("jo\tnas"), QByteArray("jo\x81"), QByteArray(""),
+                                 QByteArray(300, 'a'), QByteArray("a\\b")}) {
+    writeBytes("data/temp.dat", name + "\r\n");
+    EXPECT_EQ(FailureOf({1, 2}, {"30"}), "Invalid filename") << name.constData();
+  }
+  EXPECT_EQ(readBytes("outside_1-2.dat"), QByteArray("3\r\n7\r\n"));
+  for (const QString& refused : {QStringLiteral("../x"), QStringLiteral("/x"), QStringLiteral("..")}) {
+    EXPECT_EQ(testing::MessageOf([&] { ResultFileName(refused, {1, 2}); }), "Invalid filename");
+    EXPECT_EQ(testing::MessageOf([&] { ProfileFileName(refused); }), "Invalid filename");
+    EXPECT_EQ(testing::MessageOf([&] { SettingsFileName(refused); }), "Invalid filename");
+  }
+}
+
+TEST_F(CheckProcedure, hugeFilesAreReadOnlyAsFarAsTheLinesUsed) {
+  constexpr off_t kGiB = off_t(1) << 30;
+  writeBytes("jonas_1-2.dat", "3\r\n7\r\n");
+  ASSERT_EQ(truncate("jonas_1-2.dat", kGiB), 0);  // a gibibyte of zero bytes after the counts
+  writeBytes("temp.dat", "jonas\r\n");
+  ASSERT_EQ(truncate("temp.dat", kGiB), 0);
+  const auto end = testing::RunInChild([this] {
+    // A quarter of the file's size more than the child has now.
+    rlimit limit{};
+    getrlimit(RLIMIT_AS, &limit);
+    long pages = 0;
+    if (FILE* statm = fopen("/proc/self/statm", "r")) {
+      if (fscanf(statm, "%ld", &pages) != 1) pages = 0;
+      fclose(statm);
+    }
+    limit.rlim_cur = rlim_t(pages) * sysconf(_SC_PAGESIZE) + kGiB / 4;
+    if (pages == 0 || setrlimit(RLIMIT_AS, &limit) != 0) throw 0;
+    if (Check({1, 2}, {"30"}) != Verdict::Right) throw 0;
+    writeBytes("temp.dat", QByteArray(4096, 'a'));
+    if (truncate("temp.dat", kGiB) != 0) throw 0;
+    if (FailureOf({1, 2}, {"30"}) != "Invalid filename") throw 0;
+  });
+  EXPECT_EQ(end, testing::ChildEnd::Finished);
+  EXPECT_EQ(readBytes("jonas_1-2.dat"), QByteArray("4\r\n8\r\n"));
 }
 
 }  // namespace

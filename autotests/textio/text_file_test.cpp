@@ -2,8 +2,10 @@
 #include <sys/stat.h>
 
 #include <QDir>
+#include <algorithm>
 #include <cerrno>
 
+#include "child_process.h"
 #include "error_message.h"
 #include "temp_dir.h"
 #include "textio/baltic_codec.h"
@@ -135,6 +137,70 @@ TEST_F(Rewrite, lockReadsTheFileNowUnderItsName) {
   RewriteFile("f.dat", "2\r\n");
   FileLock lock("f.dat");
   EXPECT_EQ(lock.ReadAll(), QByteArray("2\r\n"));
+}
+
+TEST_F(Rewrite, syncsTheFolderAfterTheRename) {
+  ScopedFault fault(".", FaultOp::SyncFolder, EIO);
+  EXPECT_EQ(MessageOf([] { RewriteFile("f.dat", "1\r\n"); }), "I/O error 5");
+  EXPECT_EQ(fault.hits(), 1);
+}
+
+TEST_F(Rewrite, startUpRemovesCopiesThatInterruptedRewritesLeft) {
+  for (const char* name : {".jonas_1-2.dat.~a1b2c3", ".user.dat.~zz9900~", ".rova_copy", ".rova_commit.new",
+                           "jonas_1-2.dat", ".hidden", ".x.~abc", ".x.~ABCDEF", "x.dat.~abc123"}) {
+    writeBytes(name, "1\r\n");
+  }
+  TidyDataFolder();
+  EXPECT_EQ(FilesHere(), (QStringList{".hidden", ".x.~ABCDEF", ".x.~abc", "jonas_1-2.dat", "x.dat.~abc123"}));
+}
+
+class KilledTransaction : public testing::InMemoryTempDir {
+ protected:
+  // Runs a transaction of three files, one of them new, killed at every
+  // step in turn (with the rename of the last file failing when asked, so
+  // that the steps of undoing it are killed too), and checks after each that
+  // the next taker of the lock finds all or nothing.
+  void ExpectAllOrNothing(bool lastRenameFails) {
+    int step = 1;
+    std::vector<bool> outcomes;  // whether each kill left the new files
+    for (;; ++step) {
+      writeBytes("a.dat", "a-old\r\n");
+      writeBytes("b.dat", "b-old\r\n");
+      const auto end = testing::RunInChild([lastRenameFails] {
+        ScopedFault fault(lastRenameFails ? "b.dat" : "none", FaultOp::Rename, EIO);
+        FileTransaction transaction;
+        transaction.Stage("a.dat", "a-new\r\n");
+        transaction.Stage("n.dat", "n\r\n");
+        transaction.Stage("b.dat", "b-new\r\n");
+        transaction.Commit();
+      }, step);
+      if (end != testing::ChildEnd::Killed) {
+        EXPECT_EQ(end, lastRenameFails ? testing::ChildEnd::Threw : testing::ChildEnd::Finished);
+        break;
+      }
+      { StoreLock next; }
+      const bool isNew = readBytes("a.dat") == "a-new\r\n";
+      outcomes.push_back(isNew);
+      EXPECT_EQ(readBytes("b.dat"), isNew ? "b-new\r\n" : "b-old\r\n") << "step " << step;
+      const QStringList expected =
+          isNew ? QStringList{"a.dat", "b.dat", "n.dat"} : QStringList{"a.dat", "b.dat"};
+      EXPECT_EQ(FilesHere(), expected) << "step " << step;
+      QFile::remove("n.dat");
+    }
+    EXPECT_GT(step, 12);
+    ASSERT_GE(outcomes.size(), 2u);
+    EXPECT_TRUE(std::find(outcomes.begin(), outcomes.end(), true) != outcomes.end())
+        << "a kill after the commit is finished by the next taker";
+    // The last two kills came once the undoing was recorded.
+    EXPECT_EQ(outcomes.end()[-2], !lastRenameFails);
+    EXPECT_EQ(outcomes.back(), !lastRenameFails);
+    EXPECT_EQ(readBytes("a.dat"), lastRenameFails ? "a-old\r\n" : "a-new\r\n");
+  }
+};
+
+TEST_F(KilledTransaction, leavesAllOrNothing) { ExpectAllOrNothing(false); }
+TEST_F(KilledTransaction, killedAroundAFailedRenameOrItsUndoLeavesAllOrNothing) {
+  ExpectAllOrNothing(true);
 }
 
 }  // namespace

@@ -9,7 +9,8 @@ namespace rova {
 inline const QString kSessionFileName = QStringLiteral("temp.dat");
 
 // Line 1 of the session file, up to the line break or the end of the file.
-// Throws ProgramError ("File not found" when there is no session file).
+// Throws ProgramError ("File not found" when there is no session file,
+// "Invalid filename" when the line is no name a user could register with).
 QString ReadSessionUser();
 
 // Makes the session file hold exactly one line, the user name.

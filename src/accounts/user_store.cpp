@@ -11,9 +11,6 @@ namespace rova {
 
 namespace {
 
-// The longest name the program derives from a user name ("_checkbox.dat").
-constexpr int kLongestUserFileSuffix = 13;
-
 bool HoldsLineBreak(const QString& text) {
   return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
 }
@@ -53,31 +50,22 @@ void StageUserFiles(FileTransaction& transaction, const RegistrationData& data) 
 }  // namespace
 
 QString ProfileFileName(const QString& userName) {
-  return QStringLiteral("user_") + userName + QStringLiteral(".dat");
+  return UserFileName(QStringLiteral("user_"), userName, QStringLiteral(".dat"));
 }
 
 QString SettingsFileName(const QString& userName) {
-  return userName + QStringLiteral("_checkbox.dat");
+  return UserFileName({}, userName, QStringLiteral("_checkbox.dat"));
 }
 
 bool IsUsableUserName(const QString& userName) {
-  if (userName.isEmpty() || userName == QLatin1String(".") || userName == QLatin1String("..")) {
-    return false;
-  }
-  for (const QChar c : userName) {
-    if (c == QLatin1Char('/') || c == QLatin1Char('\\')) return false;
-    if (c.category() == QChar::Other_Control) return false;
-  }
-  if (!FitsBaltic(userName)) return false;
-  return userName.toUtf8().size() + kLongestUserFileSuffix + kRewriteNameOverhead <=
-         MaxFileNameBytes();
+  return IsUsableFileStem(userName, kLongestUserFileSuffix);
 }
 
-RegistrationOutcome RegisterUser(const RegistrationData& data) {
+RegistrationOutcome RegisterUser(const RegistrationData& data,
+                                 const std::function<void()>& beforeWriting) {
   // Held to the end, so that two copies of the program cannot both prepend.
-  FileLock userFileLock(kUserFileName);
-  const QByteArray userFile = userFileLock.ReadAll();
-  const QList<QByteArray> users = SplitLines(userFile);
+  StoreLock lock;
+  const QList<QByteArray> users = ReadLines(kUserFileName);
   const QByteArray name = ToBaltic(data.userName);
 
   const int duplicates = static_cast<int>(users.count(name));
@@ -85,14 +73,15 @@ RegistrationOutcome RegisterUser(const RegistrationData& data) {
   if (!IsFilled(data)) return {RegistrationResult::Incomplete};
   if (!CanBeStored(data)) return {RegistrationResult::Refused};
 
+  if (beforeWriting) beforeWriting();
   QList<QByteArray> passwords = ReadLines(kPasswordFileName);
 
   QList<QByteArray> newUsers = users;
   newUsers.prepend(name);
   passwords.prepend(ToBaltic(data.password));
 
-  // user.dat and password.dat go first and together: line i of one always
-  // belongs to line i of the other.
+  // One transaction: line i of user.dat always belongs to line i of
+  // password.dat, and the new pupil is there whole or not at all.
   FileTransaction transaction;
   transaction.Stage(kUserFileName, JoinLines(newUsers));
   transaction.Stage(kPasswordFileName, JoinLines(passwords));
@@ -103,10 +92,10 @@ RegistrationOutcome RegisterUser(const RegistrationData& data) {
 }
 
 LoginResult LogIn(const QString& userName, const QString& password) {
+  StoreLock lock;
   WriteSessionUser(userName);
 
-  FileLock userFileLock(kUserFileName);
-  const QList<QByteArray> users = SplitLines(userFileLock.ReadAll());
+  const QList<QByteArray> users = ReadLines(kUserFileName);
   const QList<QByteArray> passwords = ReadLines(kPasswordFileName);
 
   const qsizetype line = users.lastIndexOf(ToBaltic(userName));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "accounts/session_file.h"
 
@@ -26,10 +27,14 @@ struct RegistrationOutcome {
 
 // Adds the user to user.dat and password.dat (newest first), names the user
 // in the session file, and creates the profile, the 90 result files and the
-// statistics settings file. All of it is prepared first and put in place
-// only when every file could be written, so a failure leaves the files as
-// they were. Throws ProgramError.
-RegistrationOutcome RegisterUser(const RegistrationData& data);
+// statistics settings file, all in one FileTransaction: a failure, or the
+// process dying at any moment, leaves the new user there whole or not at
+// all and every other file as it was. `beforeWriting` runs once the user is
+// known to be new, complete and storable, before password.dat is read and
+// any file is written.
+// Throws ProgramError.
+RegistrationOutcome RegisterUser(const RegistrationData& data,
+                                 const std::function<void()>& beforeWriting = {});
 
 enum class LoginResult { UnknownUser, WrongPassword, Accepted };
 
@@ -41,7 +46,8 @@ LoginResult LogIn(const QString& userName, const QString& password);
 // Whether a user name can form the user's file names.
 bool IsUsableUserName(const QString& userName);
 
-// "user_" + user name + ".dat": first name, surname, class.
+// "user_" + user name + ".dat": first name, surname, class. These two throw
+// "Invalid filename" for a name that IsUsableUserName refuses.
 QString ProfileFileName(const QString& userName);
 // user name + "_checkbox.dat": the statistics settings.
 QString SettingsFileName(const QString& userName);

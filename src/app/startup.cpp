@@ -21,6 +21,7 @@
 #include "stats/ui/settings_window.h"
 #include "window/error_box.h"
 #include "window/window_registry.h"
+#include "textio/text_file.h"
 
 namespace rova {
 
@@ -162,6 +163,7 @@ int RunProgram() {
   SetProgramTitle();
   // Only closing the main window ends the program, not hiding the last one.
   QApplication::setQuitOnLastWindowClosed(false);
+  TidyDataFolder();
   CreateWindows();
   StartMainWindow();
   const int code = QApplication::exec();

@@ -20,9 +20,11 @@ ResultCounts AddCheck(ResultCounts counts, Verdict verdict) {
 }
 
 Verdict CheckAnswer(const TaskRow& row, const TaskEntry& entry, const QLocale& locale) {
+  // Held from the read to the rewrite, so two copies of the program checking
+  // at once both count.
+  StoreLock lock;
   const QString fileName = ReadSessionUser() + row.resultFileSuffix;
-  FileLock lock(fileName);
-  const ResultCounts counts = ParseCounts(lock.ReadAll());
+  const ResultCounts counts = ReadCounts(fileName);
   const Verdict verdict = JudgeEntry(row, entry, locale);
   WriteCounts(fileName, AddCheck(counts, verdict));
   return verdict;

@@ -1,12 +1,20 @@
 #include "tasks/result_store.h"
 
+#include <cerrno>
+
 #include "textio/count_reader.h"
+#include "textio/program_error.h"
 #include "textio/text_file.h"
 
 namespace rova {
 
+QString UserFileName(const QString& prefix, const QString& userName, const QString& suffix) {
+  if (!IsUsableFileStem(userName, kLongestUserFileSuffix)) throw ProgramError::FromErrno(EINVAL);
+  return prefix + userName + suffix;
+}
+
 QString ResultFileName(const QString& userName, TaskId id) {
-  return userName + CatalogueRow(id).resultFileSuffix;
+  return UserFileName({}, userName, CatalogueRow(id).resultFileSuffix);
 }
 
 ResultCounts ParseCounts(const QByteArray& bytes) {
@@ -25,7 +33,14 @@ QByteArray InitialResultFileBytes(TaskId id) {
   return id.task == 1 ? QByteArrayLiteral("0\r\n0\r\n") : QByteArrayLiteral("0\r\n");
 }
 
-ResultCounts ReadCounts(const QString& fileName) { return ParseCounts(ReadFileBytes(fileName)); }
+ResultCounts ReadCounts(const QString& fileName) {
+  InputFile file(fileName);
+  CountReader reader(file);
+  ResultCounts counts;
+  counts.correct = reader.Next();
+  counts.checked = reader.Next();
+  return counts;
+}
 
 void WriteCounts(const QString& fileName, ResultCounts counts) {
   RewriteFile(fileName, CountsFileBytes(counts));

@@ -14,6 +14,17 @@ struct ResultCounts {
   bool operator==(const ResultCounts&) const = default;
 };
 
+// The longest ending the program gives a user name for a file name
+// ("_checkbox.dat").
+constexpr int kLongestUserFileSuffix = 13;
+
+// prefix + user name + suffix. Every file name built from a user name comes
+// from here, so that a name that registration would refuse (a path
+// separator, "." or "..", a control character, a character outside the code
+// page, too long), typed at log-in or written into the session file by hand,
+// fails with "Invalid filename" before any file is opened.
+QString UserFileName(const QString& prefix, const QString& userName, const QString& suffix);
+
 // user name + "_" + topic + "-" + task + ".dat", in the working directory.
 QString ResultFileName(const QString& userName, TaskId id);
 

@@ -50,20 +50,46 @@ bool ParseCount(const char* text, qsizetype length, int* value) {
   return true;
 }
 
+int CountReader::Peek() {
+  if (pos_ < bytes_.size()) return static_cast<unsigned char>(bytes_[pos_]);
+  if (!file_) return -1;
+  constexpr qsizetype kBlock = 4096;
+  bytes_.resize(kBlock);
+  bytes_.resize(file_->Read(bytes_.data(), kBlock));
+  pos_ = 0;
+  if (bytes_.isEmpty()) {
+    file_ = nullptr;
+    return -1;
+  }
+  return static_cast<unsigned char>(bytes_[0]);
+}
+
 int CountReader::Next() {
-  const qsizetype size = bytes_.size();
-  const char* data = bytes_.constData();
-  while (pos_ < size && IsSeparator(data[pos_])) ++pos_;
-  if (pos_ == size) return 0;
+  // The rest of the previous count's line is skipped only now, so that
+  // reading the last count needed stops right after it.
+  if (midLine_) {
+    int c;
+    while ((c = Peek()) >= 0 && c != '\n' && c != '\r') ++pos_;
+    if (c == '\r') {
+      ++pos_;
+      c = Peek();
+    }
+    if (c == '\n') ++pos_;
+    midLine_ = false;
+  }
+  int c;
+  while ((c = Peek()) >= 0 && IsSeparator(char(c))) ++pos_;
+  if (c < 0) return 0;
 
-  const qsizetype start = pos_;
-  while (pos_ < size && pos_ - start < kMaxTokenLength && !IsSeparator(data[pos_])) ++pos_;
+  char token[kMaxTokenLength];
+  qsizetype length = 0;
+  while (length < kMaxTokenLength && (c = Peek()) >= 0 && !IsSeparator(char(c))) {
+    token[length++] = char(c);
+    ++pos_;
+  }
   int value = 0;
-  if (!ParseCount(data + start, pos_ - start, &value)) throw ProgramError::InvalidNumericInput();
-
-  while (pos_ < size && data[pos_] != '\n' && data[pos_] != '\r') ++pos_;
-  if (pos_ < size && data[pos_] == '\r') ++pos_;
-  if (pos_ < size && data[pos_] == '\n') ++pos_;
+  if (!ParseCount(token, length, &value)) throw ProgramError::InvalidNumericInput();
+  midLine_ = true;
   return value;
 }
 

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <utility>
 
+#include "textio/text_file.h"
+
 namespace rova {
 
 // Reads whitespace-delimited 32-bit counts from a file's bytes: blanks, tabs
@@ -11,15 +13,23 @@ namespace rova {
 // (optional sign, decimal, or hexadecimal after "$", "x", "X", "0x", "0X"),
 // and the rest of its line is skipped. Anything else is "Invalid numeric
 // input".
+//
+// Read from a file, it takes the file in small blocks as far as the counts
+// need it, so that a huge file costs no more memory than a small one.
 class CountReader {
  public:
   explicit CountReader(QByteArray bytes) : bytes_(std::move(bytes)) {}
+  explicit CountReader(InputFile& file) : file_(&file) {}
 
   int Next();
 
  private:
+  int Peek();  // the next byte, or -1 at the end
+
   QByteArray bytes_;
   qsizetype pos_ = 0;
+  InputFile* file_ = nullptr;  // null once it has reached its end
+  bool midLine_ = false;       // the line of the last count is still to skip
 };
 
 // One count token converted on its own; false when it is not a valid count.

@@ -1,5 +1,7 @@
 #include "textio/fault_injection.h"
 
+#include <csignal>
+
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -13,7 +15,17 @@ std::vector<ScopedFault*>& ArmedFaults() {
   return faults;
 }
 
+int crashAtStep = 0;  // 0: no crash armed
+int stepsTaken = 0;
+
 }  // namespace
+
+ScopedCrash::ScopedCrash(int step) {
+  crashAtStep = step;
+  stepsTaken = 0;
+}
+
+ScopedCrash::~ScopedCrash() { crashAtStep = 0; }
 
 ScopedFault::ScopedFault(QString fileName, FaultOp op, int errorCode)
     : fileName_(std::move(fileName)), op_(op), errorCode_(errorCode) {
@@ -26,6 +38,7 @@ ScopedFault::~ScopedFault() {
 }
 
 int InjectedFault(const QString& fileName, FaultOp op) {
+  if (crashAtStep > 0 && ++stepsTaken == crashAtStep) std::raise(SIGKILL);
   auto& faults = ArmedFaults();
   for (auto it = faults.rbegin(); it != faults.rend(); ++it) {
     ScopedFault* fault = *it;

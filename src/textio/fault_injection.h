@@ -13,6 +13,8 @@ enum class FaultOp {
   Write,   // writing the new copy's bytes (ENOSPC here is a full disk)
   Sync,    // flushing the new copy to the disk
   Rename,  // replacing the old file by the complete new copy
+  Record,  // writing, marking or removing the commit record (".rova_commit")
+  SyncFolder,  // syncing the folder after the renames
 };
 
 // Makes one operation on one file fail with an errno while the object lives.
@@ -43,6 +45,18 @@ class ScopedFault {
   FaultOp op_;
   int errorCode_;
   int hits_ = 0;
+};
+
+// Kills the process with SIGKILL, as a power cut or kill -9 would stop it, at
+// the n-th step (counting from 1) that the text-file layer takes on any file
+// while the object lives. For tests that run the operation in a forked child
+// and look at what the files say afterwards.
+class ScopedCrash {
+ public:
+  explicit ScopedCrash(int step);
+  ~ScopedCrash();
+  ScopedCrash(const ScopedCrash&) = delete;
+  ScopedCrash& operator=(const ScopedCrash&) = delete;
 };
 
 // Used by the text-file layer before each operation: the errno to fail with,

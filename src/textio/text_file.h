@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <utility>
 #include <vector>
 
 namespace rova {
@@ -17,7 +18,8 @@ int MaxFileNameBytes();
 // and for the second name a set of rewrites keeps of the old file (one more "~").
 constexpr int kRewriteNameOverhead = 10;
 
-// The whole file; a missing file is "File not found".
+// The whole file; a missing file is "File not found", one that is not a
+// regular file "File access denied" (see InputFile).
 QByteArray ReadFileBytes(const QString& fileName);
 
 // Lines as a person's editor may leave them: CR LF, LF or CR ends a line, and
@@ -28,40 +30,28 @@ QList<QByteArray> ReadLines(const QString& fileName);
 // The bytes of a file that holds these lines, each ended by CR LF.
 QByteArray JoinLines(const QList<QByteArray>& lines);
 
-// A whole-file rewrite in two steps, so that several files can be prepared
-// before any of them changes: the constructor writes and syncs a new copy in
-// the same folder, Commit() puts it in place of the old file with one rename.
-// A rewrite that is never committed removes its copy and leaves the old file
-// as it was. A file without write permission bits is refused with "File
-// access denied", as a read-only file is, even for a user who could write it.
-class PendingRewrite {
- public:
-  PendingRewrite(const QString& fileName, const QByteArray& bytes);
-  ~PendingRewrite();
-  PendingRewrite(PendingRewrite&& other) noexcept;
-  PendingRewrite& operator=(PendingRewrite&&) = delete;
-  PendingRewrite(const PendingRewrite&) = delete;
-  PendingRewrite& operator=(const PendingRewrite&) = delete;
-
-  void Commit();
-  const QString& fileName() const { return fileName_; }
-
- private:
-  QString fileName_;
-  QByteArray copyPath_;
-  bool committed_ = false;
-};
-
-// Several whole-file rewrites that take effect together or not at all. Stage()
-// writes and syncs each new copy, so a full disk or a read-only file fails
-// there with nothing changed; Commit() then puts the files in place in the
-// order staged, and if one cannot be put in place it brings back those it
-// had already replaced (and removes those that did not exist) before it
-// throws.
+// Several whole-file rewrites that take effect together or not at all, even
+// when the process dies or the power fails part-way. Stage() only records a
+// file's new bytes; Commit() takes the store lock and then:
+//   1. writes a short commit record (".rova_commit") that names the files and
+//      the copies it is about to make;
+//   2. writes and syncs a new copy of every file beside it (".name.~XXXXXX"),
+//      and gives every file that exists a second name (the copy's name and
+//      "~"), so that a failure can bring it back;
+//   3. marks the record committed and syncs it: from here on the set is in;
+//   4. renames every copy over its file, syncs the folder, and removes the
+//      second names and the record.
+// Whoever takes the store lock next finishes what the record says: copies
+// of a record not yet committed are removed, a committed one is renamed into
+// place. A failure of a step raises its error after putting every file back
+// as it was. A file that is not a regular file, or has no write permission
+// bit, is refused with "File access denied", even for a user who could write
+// it. A single file needs none of this: its one rename is the commit, and
+// its copy has a fixed name (".rova_copy") that the next taker of the lock
+// removes.
 class FileTransaction {
  public:
   FileTransaction() = default;
-  ~FileTransaction();
   FileTransaction(const FileTransaction&) = delete;
   FileTransaction& operator=(const FileTransaction&) = delete;
 
@@ -69,18 +59,57 @@ class FileTransaction {
   void Commit();
 
  private:
-  struct Replaced {
-    QString fileName;
-    QByteArray backupPath;  // a second name of the old file; empty when there was none
-    bool existed = false;
-  };
-  void RollBack(const std::vector<Replaced>& replaced);
-
-  std::vector<PendingRewrite> staged_;
+  std::vector<std::pair<QString, QByteArray>> staged_;
 };
 
-// Rewrites one file whole: new copy, flush, sync, rename.
+// Rewrites one file whole under the store lock: new copy, sync, rename,
+// folder sync.
 void RewriteFile(const QString& fileName, const QByteArray& bytes);
+
+// The exclusive lock of the data folder (the working directory), held while
+// the object lives, by every operation that changes the store: registration,
+// log-in, a check and every rewrite. The first taker in a process finishes a
+// commit that another copy of the program left unfinished when it died. The
+// lock nests within one process. Throws ProgramError.
+class StoreLock {
+ public:
+  StoreLock();
+  ~StoreLock();
+  StoreLock(const StoreLock&) = delete;
+  StoreLock& operator=(const StoreLock&) = delete;
+};
+
+// At start-up: takes the store lock, finishing an interrupted commit, and
+// removes every copy and second name that an interrupted rewrite left in the
+// data folder (after a power cut the record of them may be lost). A failure
+// leaves the work to the next operation, which shows its error.
+void TidyDataFolder();
+
+// A data file open for reading. A missing file is "File not found"; a FIFO,
+// socket or device is "File access denied" at once, without waiting on it.
+class InputFile {
+ public:
+  explicit InputFile(const QString& fileName);
+  ~InputFile();
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+
+  // Up to `capacity` bytes; 0 only at the end of the file.
+  qsizetype Read(char* buffer, qsizetype capacity);
+
+ private:
+  QString fileName_;
+  int fd_ = -1;
+};
+
+// Line 1 of a file, read no further than `limit` + 1 bytes: a longer line
+// comes back cut to that length, so that the caller can tell it is too long.
+QByteArray ReadFirstLine(const QString& fileName, qsizetype limit);
+
+// Whether a user name can be the stem of file names up to `longestSuffix`
+// bytes longer, rewrites' copies included: no path separator, not "." or "..",
+// no control character, only characters of the code page, short enough.
+bool IsUsableFileStem(const QString& stem, int longestSuffix);
 
 // An exclusive advisory lock on an existing file, held while the object
 // lives, so that two copies of the program cannot interleave a read and a

@@ -297,7 +297,7 @@ TEST_F(LoginWindowTest, RegistrationLabelsStandBesideTheirEdits) {
   }
 }
 
-TEST_F(LoginWindowTest, FileErrorShowsBoxAndKeepsWindowAsItWas) {
+TEST_F(LoginWindowTest, FileErrorShowsBoxOverWindowShrunkBeforeTheFilesWereWritten) {
   std::vector<QString> errors;
   ScopedErrorBoxPresenter presenter([&](QWidget* window, const QString& text) {
     EXPECT_EQ(window, Form120);
@@ -310,10 +310,11 @@ TEST_F(LoginWindowTest, FileErrorShowsBoxAndKeepsWindowAsItWas) {
       Click(Form120->LbSpeedButton3);
     }
     EXPECT_EQ(errors.size(), 1u);
-    EXPECT_EQ(Form120->ClientHeight(), TForm120::kRegistrationHeight);
+    EXPECT_EQ(Form120->ClientHeight(), TForm120::kLoginHeight);
     EXPECT_TRUE(Form120->IsOpen());
     EXPECT_FALSE(Form120->IsCloseMarked());
     // Still usable: the same registration now goes through.
+    Click(Form120->LbSpeedButton4);
     Click(Form120->LbSpeedButton3);
   });
   ASSERT_EQ(errors.size(), 1u);

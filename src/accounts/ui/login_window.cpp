@@ -145,7 +145,9 @@ void TForm120::LbSpeedButton3Click() {
                               Edit6->text(), Edit7->text(), Edit8->text()};
   std::optional<RegistrationOutcome> outcome;
   try {
-    outcome = RegisterUser(data);
+    // The registration part is covered again before the files are written,
+    // so a file error leaves the window at its login height.
+    outcome = RegisterUser(data, [this] { SetClientHeight(kLoginHeight); });
   } catch (const ProgramError& error) {
     ShowErrorBox(this, error);
     return;
@@ -161,7 +163,6 @@ void TForm120::LbSpeedButton3Click() {
       RefusedNameDialog->ShowModal();
       break;
     case RegistrationResult::Registered:
-      SetClientHeight(kLoginHeight);
       Form123->ShowModal();
       break;
   }
