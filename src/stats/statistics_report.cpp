@@ -53,8 +53,10 @@ std::optional<std::vector<ResultFilePlace>> ChosenResultFiles(const StatisticsSe
 }
 
 QString ResultFileNameAt(const QString& userName, ResultFilePlace place) {
-  return userName + QLatin1Char('_') + Number(place.topic) + QLatin1Char('-') + Number(place.task) +
-         QStringLiteral(".dat");
+  // Positions past the course have no task id; the name is built the same way.
+  return UserFileName(QString(), userName,
+                      QLatin1Char('_') + Number(place.topic) + QLatin1Char('-') + Number(place.task) +
+                          QStringLiteral(".dat"));
 }
 
 QString ChecksText(StatisticsMode mode, std::int64_t checked) {
