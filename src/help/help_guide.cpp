@@ -9,9 +9,9 @@ const std::vector<GuideSection>& GuideSections() {
            "<p>ROVA 2004 padeda pakartoti pagrindinės mokyklos matematikos kursą. Kursas suskirstytas į 18 "
            "temų. Kiekviena tema turi savo žinyno puslapį su formulėmis ir sąvokomis bei penkis testo "
            "uždavinius.</p>"
-           "<p>Programa turi dvi pagrindines dalis: kartojimo dalį (<b>Žinynas</b>) ir testus "
-           "(<b>Testai</b>). Kiekvienas patikrintas atsakymas įrašomas, todėl lange <b>Statistika</b> "
-           "visada matysite, kaip Jums sekasi.</p>")},
+           "<p>Programa turi dvi pagrindines dalis: žinyną (<b>Žinynas</b>), kuriame surinktos formulės ir "
+           "sąvokos, ir testus (<b>Testai</b>). Kiekvienas patikrintas atsakymas įrašomas, todėl lange "
+           "<b>Statistika</b> visada matysite, kaip Jums sekasi.</p>")},
       {QStringLiteral("registracija"), QStringLiteral("Registracija"),
        QStringLiteral(
            "<p>Pirmą kartą naudodamiesi programa, užsiregistruokite. Prisijungimo lange paspauskite "
@@ -41,9 +41,9 @@ const std::vector<GuideSection>& GuideSections() {
            "<li><b>Pagalba</b> – šis vadovas;</li>"
            "<li><b>Išeiti</b> – programa iškart uždaroma.</li>"
            "</ul>"
-           "<p>Daugelio langų viršuje esantis mygtukas <b>X</b> paklausia, ar norite uždaryti programą, ar "
-           "grįžti į ankstesnį langą. Išeinant nieko išsaugoti nereikia: kiekvienas patikrintas atsakymas "
-           "įrašomas iškart.</p>")},
+           "<p>Testų ir žinyno languose mygtukas <b>X</b> viršutiniame dešiniajame kampe paklausia, ar "
+           "norite uždaryti programą, ar grįžti į ankstesnį langą. Išeinant nieko išsaugoti nereikia: "
+           "kiekvienas patikrintas atsakymas įrašomas iškart.</p>")},
       {QStringLiteral("testai"), QStringLiteral("Testai"),
        QStringLiteral(
            "<p>Paspaudę mygtuką <b>Testai</b>, pamatysite 18 temų sąrašą. Paspaudus temą, atsiveria jos pirmasis "
@@ -58,24 +58,28 @@ const std::vector<GuideSection>& GuideSections() {
       {QStringLiteral("vertinimas"), QStringLiteral("Kaip vertinami atsakymai"),
        QStringLiteral(
            "<p>Atsakymas lyginamas su teisingu tiksliai, ženklas po ženklo, todėl rašykite jį be tarpų ir "
-           "be nereikalingų ženklų:</p>"
+           "be nereikalingų ženklų. Matavimo vienetų rašyti nereikia: jie jau parašyti šalia laukelio.</p>"
            "<ul>"
-           "<li><b>Dešimtainės trupmenos</b> rašomos su kableliu: <i>2,9</i> yra teisingai, o <i>2.9</i> "
-           "(su tašku) laikoma klaida.</li>"
+           "<li><b>Dešimtainės trupmenos</b> rašomos su kableliu: <i>2,9</i> – teisingai, o <i>2.9</i> "
+           "(su tašku) – klaida.</li>"
            "<li><b>Sveikieji skaičiai</b> rašomi be nulių priekyje ir be pliuso ženklo: jei atsakymas 30, "
-           "tai <i>030</i>, <i>+30</i> ar <i>30,0</i> bus neteisingi.</li>"
+           "tai <i>030</i>, <i>+30</i> ar <i>30,0</i> bus neteisingi. Didelio skaičiaus skaitmenų tarpais "
+           "neskirkite: rašykite <i>11200</i>, o ne <i>11 200</i>.</li>"
+           "<li><b>Neigiami skaičiai</b> rašomi su minuso ženklu, kurį įvedate klaviatūros brūkšnelio "
+           "klavišu: <i>-4</i>.</li>"
            "<li><b>Raidžių dydis</b> svarbus: <i>2x</i> nėra tas pats, kas <i>2X</i>.</li>"
            "<li><b>Trupmenos.</b> Kai atsakymą reikia parašyti trupmena, viršutiniame laukelyje įrašykite "
-           "skaitiklį, apatiniame – vardiklį. Tinka bet kuri jai lygi trupmena: jei atsakymas yra 1/4, "
-           "teisinga bus ir <i>2/8</i>, ir <i>3/12</i>. Vardiklis negali būti nulis, o abu laukeliai turi būti "
-           "užpildyti skaičiais.</li>"
-           "<li><b>Pasirinkimo uždaviniai.</b> Kai vietoj laukelių yra keli apvalūs mygtukai, pažymėkite "
-           "vieną teisingą atsakymą. Pažymėjus kitą mygtuką, ankstesnis atžymimas; nepažymėjus nė vieno, "
-           "atsakymas laikomas neteisingu.</li>"
+           "skaitiklį, apatiniame – vardiklį. Rašykite suprastintą trupmeną: ji įskaitoma visada. Kitą jai "
+           "lygią trupmeną (pavyzdžiui, <i>2/8</i> vietoj <i>1/4</i>) programa dažniausiai irgi įskaito, bet "
+           "ne visada: kai reikia rasti skaičių, su kuriuo lygybė tampa teisinga, tinka tik suprastinta "
+           "trupmena. Vardiklis negali būti nulis, o abu laukeliai turi būti užpildyti skaičiais.</li>"
+           "<li><b>Pasirinkimo uždaviniai.</b> Kai vietoj laukelių pateikti atsakymo variantai, pažymėkite "
+           "mygtuką prie vieno teisingo atsakymo. Pažymėjus kitą mygtuką, ankstesnis atžymimas; "
+           "nepažymėjus nė vieno, atsakymas laikomas neteisingu.</li>"
            "<li>Jei uždavinyje yra du laukeliai, teisingai turi būti užpildyti abu.</li>"
            "</ul>"
            "<p>Kiekvienas patikrinimas skaičiuojamas: teisingas atsakymas, patikrintas tris kartus, "
-           "statistikoje bus užskaitytas tris kartus.</p>")},
+           "statistikoje bus įskaitytas tris kartus.</p>")},
       {QStringLiteral("zinynas"), QStringLiteral("Žinynas"),
        QStringLiteral(
            "<p>Žinyne surinktos dažniausiai naudojamos kiekvienos temos formulės ir sąvokos. Paspaudę "
@@ -92,8 +96,8 @@ const std::vector<GuideSection>& GuideSections() {
            "<p>Statistikos lange paspaudę <b>Nustatymai...</b>, galite pasirinkti, ką skaičiuoti:</p>"
            "<ul>"
            "<li><b>Visos užduotys</b> – visi 90 uždavinių;</li>"
-           "<li><b>Atskiros temos</b> – temos nuo pirmosios iki paskutiniosios pasirinktos; pirmoji tema "
-           "turi būti mažesnė už paskutiniąją;</li>"
+           "<li><b>Atskiros temos</b> – visi uždaviniai temų nuo pasirinktos pirmosios iki pasirinktos "
+           "paskutiniosios imtinai; pirmosios temos numeris turi būti mažesnis už paskutiniosios;</li>"
            "<li><b>Atskiros užduotys</b> – vienas pasirinktos temos uždavinys.</li>"
            "</ul>"
            "<p>Patvirtinus pasirinkimą, statistika iškart perskaičiuojama. Nustatymai įsimenami, todėl "

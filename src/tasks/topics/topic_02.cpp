@@ -18,9 +18,9 @@ const TopicLayout& Topic2Layout() {
        Answer({Text(240, 21, QStringLiteral("Atsakymas:"))}, {Field(296, 17, 97)})},
 
       // 3: rowing 21 km up the river and back.
-      {Statement(112, {QStringLiteral("Turistas nori valtimi nuplaukti 21 km prieš upės srovę ir grįžti"),
-                       QStringLiteral("atgal. Valties savasis greitis 7 km/h, o upės tėkmės greitis"),
-                       QStringLiteral("3,5 km/h. Kiek laiko truks kelionė?")}),
+      {Statement(112, {QStringLiteral("Turistas nori valtimi nuplaukti 21 km prieš upės srovę ir"),
+                       QStringLiteral("parplaukti atgal. Valties savasis greitis 7 km/h, o upės tėkmės"),
+                       QStringLiteral("greitis 3,5 km/h. Kiek laiko truks kelionė?")}),
        StandardField(QStringLiteral("h."))},
 
       // 4: the playground's real area from its plan.

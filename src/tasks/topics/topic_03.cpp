@@ -35,8 +35,8 @@ const TopicLayout& Topic3Layout() {
 
       // 5: how many times Jupiter's diameter is larger than Mercury's.
       {Statement(115, {QStringLiteral("Jupiterio skersmuo yra 1,428 * 10   m, o Merkurijaus 4,88 *"),
-                       QStringLiteral("* 10   m. Kiek kartų Jupiterio skersmuo didesnis už"),
-                       QStringLiteral("Merkurijaus? Atsakymą parašykite standartine išraiška.")},
+                       QStringLiteral("* 10   m. Kiek kartų Jupiterio skersmuo didesnis už Merkurijaus?"),
+                       QStringLiteral("Atsakymą vienetų tikslumu parašykite standartine išraiška.")},
                  {Mark(165, 112, QStringLiteral("8")), Mark(28, 128, QStringLiteral("6"))}),
        Answer({Text(246, 21, QStringLiteral("Atsakymas:")), Text(336, 24, QStringLiteral("*")),
                Bold(343, 21, QStringLiteral("10")), Text(360, 21, QStringLiteral("karto."))},

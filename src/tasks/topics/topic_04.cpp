@@ -28,10 +28,10 @@ const TopicLayout& Topic4Layout() {
        StandardField(QStringLiteral("Lt."))},
 
       // 5: the shares of the firms B and C.
-      {Statement(104, {QStringLiteral("Trys firmos A, B ir C turi gamyklos akcijų, kurios sudaro 75%"),
-                       QStringLiteral("visų išleistų akcijų. Firmų akcijos pasiskirsčiusios santykiu"),
-                       QStringLiteral("4 : 12 : 9. Likusių 35 000 akcijų savininkai yra gamyklos"),
-                       QStringLiteral("darbininkai. Kiek akcijų kartu turi firmos B ir C?")}),
+      {Statement(104, {QStringLiteral("Trys firmos A, B ir C turi 75% visų išleistų gamyklos akcijų."),
+                       QStringLiteral("Firmų akcijų skaičiai sutinka kaip 4 : 12 : 9."),
+                       QStringLiteral("Likusių 35 000 akcijų savininkai yra gamyklos darbininkai."),
+                       QStringLiteral("Kiek akcijų kartu turi firmos B ir C?")}),
        Answer({Text(264, 21, QStringLiteral("Atsakymas:"))}, {Field(327, 17, 58)})},
   }};
   return layouts;

@@ -39,8 +39,8 @@ const TopicLayout& Topic7Layout() {
        XField()},
 
       // 5: tickets for a group of 115 visitors.
-      {Statement(110, {QStringLiteral("Parodos lankytojų grupėms taikoma nuolaida: nusipirkus"),
-                       QStringLiteral("kiekvienus 15 bilietų, dar vienas bilietas duodamas"),
+      {Statement(110, {QStringLiteral("Parodos lankytojų grupėms taikoma nuolaida: už kiekvienus"),
+                       QStringLiteral("15 nupirktų bilietų dar vienas bilietas duodamas"),
                        QStringLiteral("nemokamai. Už kiek bilietų turės sumokėti grupė,"),
                        QStringLiteral("kurioje yra 115 lankytojų?")}),
        StandardField()},

@@ -24,7 +24,7 @@ const TopicLayout& Topic8Layout() {
        StandardField()},
 
       // 5: a freezer at -21 °C warming by three degrees an hour.
-      {Statement(112, {QStringLiteral("Išjungus šaldiklį iš elektros tinklo, temperatūra jame kas"),
+      {Statement(112, {QStringLiteral("Atjungus šaldiklį nuo elektros tinklo, temperatūra jame kas"),
                        QStringLiteral("valandą pakyla trimis laipsniais. Pradinė temperatūra"),
                        QStringLiteral("šaldiklyje -21  C. Kokia bus temperatūra po šešių valandų?")},
                  {Mark(69, 141, QStringLiteral("o"))}),
