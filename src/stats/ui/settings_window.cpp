@@ -8,13 +8,13 @@
 #include "controls/am_cb_rb.h"
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
-#include "controls/control_bitmaps.h"
 #include "controls/lb_speed_button.h"
 #include "stats/ui/report_window.h"
 #include "stats/ui/settings_messages.h"
 #include "tasks/task_catalogue.h"
 #include "textio/program_error.h"
 #include "window/error_box.h"
+#include "window/radio_host.h"
 #include "window/window_frame.h"
 #include "window/window_registry.h"
 
@@ -80,13 +80,10 @@ void TForm126::BuildContents() {
   ColoredGroupBox2->SetBorderColor(kClBlack);
   ColoredGroupBox2->SetFontColor(kClBlack);
 
-  // Until the shared host exists, a host of the window's own with the same strip.
-  ownHost_ = new TAMCbRbHost(this);
-  ownHost_->SetGlyph(ControlBitmap(QStringLiteral("AMRADIO")));
   const auto radio = [this](int y) {
     auto* button = new TAMRadioButton(ColoredGroupBox2);
     button->setGeometry(8, y, 12, 12);
-    button->SetHost(ownHost_);
+    button->SetHost(SharedRadioHost());
     return button;
   };
   Label2 = AddLabel(ColoredGroupBox2, 8, 24, QStringLiteral("Rūšiavimas:"));
@@ -122,13 +119,6 @@ void TForm126::BuildContents() {
   connect(AMRadioButton3, &TAMRadioButton::OnClick, this, &TForm126::AMRadioButton3Click);
   connect(LbSpeedButton3, &TLbSpeedButton::OnClick, this, &TForm126::LbSpeedButton3Click);
   connect(LbSpeedButton1, &TLbSpeedButton::OnClick, this, &TForm126::LbSpeedButton1Click);
-}
-
-void TForm126::FormActivate() {
-  ProgramWindow* carrier = FindWindow(u"Form47");
-  TAMCbRbHost* shared = carrier ? carrier->findChild<TAMCbRbHost*>() : nullptr;
-  if (shared == nullptr) return;
-  for (TAMRadioButton* button : {AMRadioButton2, AMRadioButton1, AMRadioButton3}) button->SetHost(shared);
 }
 
 bool TForm126::eventFilter(QObject* watched, QEvent* event) {

@@ -8,7 +8,6 @@ class QLabel;
 
 namespace rova {
 
-class TAMCbRbHost;
 class TAMRadioButton;
 class TArtPanel;
 class TColoredGroupBox;
@@ -56,14 +55,9 @@ class TForm126 : public ProgramWindow {
 
  protected:
   void BuildContents() override;
-  // Takes the radio buttons' look from the one shared host once the task
-  // window that carries it has made it.
-  void FormActivate() override;
   // A click on a radio button's caption clicks the radio button.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
- private:
-  TAMCbRbHost* ownHost_ = nullptr;
 };
 
 extern TForm126* Form126;

@@ -21,6 +21,7 @@
 #include "textio/program_error.h"
 #include "window/error_box.h"
 #include "window/text_pieces.h"
+#include "window/radio_host.h"
 #include "window/window_frame.h"
 #include "window/window_registry.h"
 
@@ -38,13 +39,6 @@ constexpr int kStatementGroupLeft = 16;
 constexpr int kStatementGroupTop = 15;
 constexpr int kStatementGroupHeight = 265;
 constexpr int kRadioSize = 12;
-
-// The radio buttons of every task draw their boxes from one host, kept as
-// long as the program runs.
-TAMCbRbHost* SharedRadioHost() {
-  static TAMCbRbHost* host = new TAMCbRbHost(qApp);
-  return host;
-}
 
 // Bold for the answer fields: the sans face has no bold strike, so the
 // field is drawn twice, one pixel apart, over its white panel.

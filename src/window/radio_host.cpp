@@ -1,0 +1,19 @@
+#include "window/radio_host.h"
+
+#include <QCoreApplication>
+
+#include "controls/am_cb_rb.h"
+#include "controls/control_bitmaps.h"
+
+namespace rova {
+
+TAMCbRbHost* SharedRadioHost() {
+  static TAMCbRbHost* host = [] {
+    auto* made = new TAMCbRbHost(QCoreApplication::instance());
+    made->SetGlyph(ControlBitmap(QStringLiteral("AMRADIO")));
+    return made;
+  }();
+  return host;
+}
+
+}  // namespace rova
