@@ -1,7 +1,6 @@
 #include "app/about_window.h"
 
 #include <QFontMetrics>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 
@@ -63,6 +62,7 @@ void TForm118::BuildContents() {
   LbSpeedButton1 = AddSpeedButton(ArtPanel2, QRect(114, 144, 109, 25), QStringLiteral("Grįžti"));
 
   connect(LbSpeedButton1, &TLbSpeedButton::OnClick, this, &TForm118::LbSpeedButton5Click);
+  SetAnswerButton(LbSpeedButton1);
   connect(LbButton1, &TLbButton::OnClick, this, &TForm118::LbButton1Click);
 }
 
@@ -70,18 +70,5 @@ void TForm118::LbSpeedButton5Click() { Close(); }
 
 // Closes the page only: leaving it is not leaving the program.
 void TForm118::LbButton1Click() { Close(); }
-
-void TForm118::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-    case Qt::Key_Space:
-      LbSpeedButton5Click();
-      break;
-    default:
-      ProgramWindow::keyPressEvent(event);
-  }
-}
 
 }  // namespace rova

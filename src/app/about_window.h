@@ -34,9 +34,6 @@ class TForm118 : public ProgramWindow {
 
  protected:
   void BuildContents() override;
-  // "Grįžti" cannot take the focus, so the page answers the keys a pupil
-  // presses to leave a message: Enter, Escape and Space.
-  void keyPressEvent(QKeyEvent* event) override;
 };
 
 extern TForm118* Form118;

@@ -1,10 +1,12 @@
 #include "window/program_window.h"
 
 #include "controls/lb_button.h"
+#include "controls/lb_speed_button.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -168,6 +170,23 @@ void ProgramWindow::UpdateScreenPresence() {
 void ProgramWindow::SetModalResult(int result) {
   modalResult_ = result;
   if (result != 0) Close();
+}
+
+void ProgramWindow::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Space:
+      if (answerButton_ != nullptr) {
+        answerButton_->Click();
+        return;
+      }
+      break;
+    default:
+      break;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void ProgramWindow::closeEvent(QCloseEvent* event) {

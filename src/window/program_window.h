@@ -5,8 +5,11 @@
 #include "controls/modal_result_target.h"
 
 class QEventLoop;
+class QKeyEvent;
 
 namespace rova {
+
+class TLbSpeedButton;
 
 // Base of every window of the program. It holds the one modal mechanism the
 // navigation relies on: a window is opened modally from the window beneath
@@ -75,6 +78,10 @@ class ProgramWindow : public QWidget, public ModalResultTarget {
   // The client size the window is built with; runs no FormResize.
   void SetClientSize(int width, int height);
 
+  // The button that Enter, Escape and Space press in a message window, whose
+  // buttons cannot take the keyboard focus themselves.
+  void SetAnswerButton(TLbSpeedButton* button) { answerButton_ = button; }
+
   // A button's modal result: any non-zero value closes the window.
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int result) override;
@@ -101,6 +108,7 @@ class ProgramWindow : public QWidget, public ModalResultTarget {
   // unless a window overrides it.
   virtual void CloseRequested() { Close(); }
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void ApplySize();
@@ -117,6 +125,7 @@ class ProgramWindow : public QWidget, public ModalResultTarget {
   bool placed_ = false;
   int modalResult_ = 0;
   QEventLoop* loop_ = nullptr;
+  TLbSpeedButton* answerButton_ = nullptr;
 };
 
 }  // namespace rova

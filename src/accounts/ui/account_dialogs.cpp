@@ -1,6 +1,5 @@
 #include "accounts/ui/account_dialogs.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 
 #include "window/window_frame.h"
@@ -33,22 +32,10 @@ AccountMessageDialog::AccountMessageDialog(int clientHeight, const std::vector<D
   for (const DialogLine& line : lines) Labels.push_back(AddLabel(ArtPanel1, line.x, line.y, line.text));
   LbSpeedButton2 = AddSpeedButton(ArtPanel1, QRect(kGeraiX, geraiY, 95, 25), QStringLiteral("Gerai"));
   connect(LbSpeedButton2, &TLbSpeedButton::OnClick, this, &AccountMessageDialog::LbSpeedButton2Click);
+  SetAnswerButton(LbSpeedButton2);
 }
 
 void AccountMessageDialog::LbSpeedButton2Click() { Close(); }
-
-void AccountMessageDialog::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-    case Qt::Key_Space:
-      LbSpeedButton2->Click();
-      return;
-    default:
-      ProgramWindow::keyPressEvent(event);
-  }
-}
 
 TForm121::TForm121()
     : AccountMessageDialog(kTwoLineHeight,

@@ -34,9 +34,6 @@ class AccountMessageDialog : public ProgramWindow {
   void LbSpeedButton2Click();
 
  protected:
-  // "Gerai" cannot take the focus, so the dialog answers the keys a pupil
-  // presses to dismiss a message: Enter, Escape and Space.
-  void keyPressEvent(QKeyEvent* event) override;
 };
 
 // TForm121: the login's user name is not registered.

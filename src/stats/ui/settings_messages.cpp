@@ -1,6 +1,5 @@
 #include "stats/ui/settings_messages.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 
 #include "controls/art_panel.h"
@@ -32,22 +31,10 @@ SettingsMessageWindow::SettingsMessageWindow() {
   Label2 = AddLabel(ArtPanel1, 12, 36, QString());
   LbSpeedButton2 = AddSpeedButton(ArtPanel1, QRect(90, 64, 95, 25), QStringLiteral("Gerai"));
   connect(LbSpeedButton2, &TLbSpeedButton::OnClick, this, &SettingsMessageWindow::LbSpeedButton2Click);
+  SetAnswerButton(LbSpeedButton2);
 }
 
 void SettingsMessageWindow::LbSpeedButton2Click() { Close(); }
-
-void SettingsMessageWindow::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-    case Qt::Key_Space:
-      LbSpeedButton2->Click();
-      return;
-    default:
-      ProgramWindow::keyPressEvent(event);
-  }
-}
 
 TForm127::TForm127() {
   Label1->setText(QStringLiteral("Temų įvedimo klaida: pirmoji tema turi būti mažesnė"));

@@ -28,9 +28,6 @@ class SettingsMessageWindow : public ProgramWindow {
   void LbSpeedButton2Click();
 
  protected:
-  // "Gerai" cannot take the focus, so the keys a pupil presses to dismiss a
-  // message press it: Enter, Escape and Space.
-  void keyPressEvent(QKeyEvent* event) override;
 };
 
 // TForm127: a topic range whose first topic is not smaller than the last.

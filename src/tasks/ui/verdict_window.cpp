@@ -1,7 +1,6 @@
 #include "tasks/ui/verdict_window.h"
 
 #include <QAccessible>
-#include <QKeyEvent>
 #include <QLabel>
 
 #include "controls/art_panel.h"
@@ -37,6 +36,7 @@ void TVerdictForm::BuildContents() {
   Label1->setAccessibleName(verdict_.trimmed());
   LbSpeedButton1 = AddSpeedButton(ArtPanel1, QRect(82, 64, 119, 25), QStringLiteral("Grįžti"));
   connect(LbSpeedButton1, &TLbSpeedButton::OnClick, this, &TVerdictForm::LbSpeedButton1Click);
+  SetAnswerButton(LbSpeedButton1);
 }
 
 void TVerdictForm::LbSpeedButton1Click() { Close(); }
@@ -44,18 +44,6 @@ void TVerdictForm::LbSpeedButton1Click() { Close(); }
 void TVerdictForm::FormActivate() {
   QAccessibleEvent alert(Label1, QAccessible::Alert);
   QAccessible::updateAccessibility(&alert);
-}
-
-void TVerdictForm::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-      LbSpeedButton1->Click();
-      return;
-    default:
-      ProgramWindow::keyPressEvent(event);
-  }
 }
 
 }  // namespace rova

@@ -27,8 +27,6 @@ class TVerdictForm : public ProgramWindow {
   void BuildContents() override;
   // Tells a screen reader the verdict as the window opens.
   void FormActivate() override;
-  // "Grįžti" takes no focus, so Enter and Escape close the window as it does.
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QString verdict_;
