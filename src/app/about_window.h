@@ -2,7 +2,6 @@
 
 #include "window/program_window.h"
 
-class QKeyEvent;
 class QLabel;
 
 namespace rova {

@@ -14,28 +14,6 @@ namespace rova {
 
 TForm3* Form3 = nullptr;
 
-namespace {
-
-constexpr int kButtonWidth = 295;
-constexpr int kButtonHeight = 25;
-constexpr int kButtonTop = 16;
-constexpr int kButtonPitch = 32;
-constexpr int kLeftColumn = 10;
-constexpr int kRightColumn = 338;
-constexpr int kTopicsPerColumn = 9;
-
-QRect TopicButtonRect(int topic) {
-  const bool left = topic <= kTopicsPerColumn;
-  const int row = left ? topic - 1 : topic - kTopicsPerColumn - 1;
-  QRect rect(left ? kLeftColumn : kRightColumn, kButtonTop + kButtonPitch * row, kButtonWidth, kButtonHeight);
-  // The last two buttons of the right column stand two pixels further left
-  // and are as much wider.
-  if (topic >= 17) rect.adjust(-2, 0, 0, 0);
-  return rect;
-}
-
-}  // namespace
-
 QString FirstTaskWindowName(int topic) {
   // The registry names a window after its reference: TForm5 is Form5.
   return CatalogueRow({topic, 1}).windowClass.mid(1);
@@ -57,13 +35,9 @@ void TForm3::BuildContents() {
   Label2 = AddLabel(ArtPanel2, 24, 32, QStringLiteral("skirtus uždavinius."));
   ColoredGroupBox1 = AddGroupBox(ArtPanel2, QRect(24, 55, 649, 306), QStringLiteral(" Testų temos: "));
 
-  for (int topic = 1; topic <= kTopicCount; ++topic) {
-    TLbSpeedButton* button = AddSpeedButton(ColoredGroupBox1, TopicButtonRect(topic), TopicMenuText(topic));
-    button->SetAlignment(TAlignment::taLeftJustify);  // the numbers line up down each column
-    button->setObjectName(QStringLiteral("LbSpeedButton%1").arg(topic));
-    connect(button, &TLbSpeedButton::OnClick, this, [this, topic] { LbSpeedButtonClick(topic); });
-    LbSpeedButtons[topic - 1] = button;
-  }
+  QStringList captions;
+  for (int topic = 1; topic <= kTopicCount; ++topic) captions << TopicMenuText(topic);
+  LbSpeedButtons = AddTopicButtons(ColoredGroupBox1, captions, [this](int topic) { LbSpeedButtonClick(topic); });
   connect(LbButton1, &TLbButton::OnClick, this, &TForm3::LbButton1Click);
 }
 

@@ -32,7 +32,7 @@ class TForm3 : public ProgramWindow {
   QLabel* Label2 = nullptr;
   TColoredGroupBox* ColoredGroupBox1 = nullptr;  // " Testų temos: "
   // LbSpeedButton1 to LbSpeedButton18, the button of topic t at [t - 1].
-  std::array<TLbSpeedButton*, kTopicCount> LbSpeedButtons;
+  QList<TLbSpeedButton*> LbSpeedButtons;  // LbSpeedButton1 to LbSpeedButton18, by topic
 
   // The handler of every topic button (LbSpeedButton<t>Click).
   void LbSpeedButtonClick(int topic);

@@ -13,18 +13,6 @@ namespace rova {
 
 TForm97* Form97 = nullptr;
 
-namespace {
-
-// The topic buttons stand as in the test-topic menu: topics 1 to 9 on the
-// left, 10 to 18 on the right, the last two a little wider.
-QRect TopicButtonRect(int topic) {
-  if (topic <= 9) return {10, 16 + 32 * (topic - 1), 295, 25};
-  if (topic >= 17) return {336, 16 + 32 * (topic - 10), 297, 25};
-  return {338, 16 + 32 * (topic - 10), 295, 25};
-}
-
-}  // namespace
-
 TForm97::TForm97() { setWindowTitle(QStringLiteral("ROVA 2004")); }
 
 void TForm97::BuildContents() {
@@ -38,13 +26,9 @@ void TForm97::BuildContents() {
   Label2 = AddLabel(ArtPanel2, 24, 32,
                     QStringLiteral("jos paspaudę, rasite specialiai tai temai skirtas formules ir sąvokas."));
   ColoredGroupBox1 = AddGroupBox(ArtPanel2, QRect(24, 55, 649, 306), QStringLiteral("Temos: "));
-  for (const HandbookPage* page : HandbookPages()) {
-    TLbSpeedButton* button = AddSpeedButton(ColoredGroupBox1, TopicButtonRect(page->topic), page->indexCaption);
-    button->setObjectName(QStringLiteral("LbSpeedButton%1").arg(page->topic));
-    const int topic = page->topic;
-    connect(button, &TLbSpeedButton::OnClick, this, [this, topic] { TopicButtonClick(topic); });
-    LbSpeedButtons.append(button);
-  }
+  QStringList captions;
+  for (const HandbookPage* page : HandbookPages()) captions << page->indexCaption;
+  LbSpeedButtons = AddTopicButtons(ColoredGroupBox1, captions, [this](int topic) { TopicButtonClick(topic); });
   connect(LbButton1, &TLbButton::OnClick, this, &TForm97::LbButton1Click);
 }
 

@@ -135,6 +135,34 @@ TLbSpeedButton* AddSpeedButton(QWidget* parent, const QRect& rect, const QString
   return button;
 }
 
+namespace {
+
+QRect TopicButtonRect(int topic) {
+  constexpr int kTopicsPerColumn = 9;
+  const bool left = topic <= kTopicsPerColumn;
+  const int row = left ? topic - 1 : topic - kTopicsPerColumn - 1;
+  QRect rect(left ? 10 : 338, 16 + 32 * row, 295, 25);
+  // The last two buttons of the right column stand two pixels further left
+  // and are as much wider.
+  if (topic >= 17) rect.adjust(-2, 0, 0, 0);
+  return rect;
+}
+
+}  // namespace
+
+QList<TLbSpeedButton*> AddTopicButtons(QWidget* group, const QStringList& captions,
+                                       const std::function<void(int topic)>& click) {
+  QList<TLbSpeedButton*> buttons;
+  for (int topic = 1; topic <= captions.size(); ++topic) {
+    TLbSpeedButton* button = AddSpeedButton(group, TopicButtonRect(topic), captions[topic - 1]);
+    button->SetAlignment(TAlignment::taLeftJustify);
+    button->setObjectName(QStringLiteral("LbSpeedButton%1").arg(topic));
+    QObject::connect(button, &TLbSpeedButton::OnClick, group, [click, topic] { click(topic); });
+    buttons.append(button);
+  }
+  return buttons;
+}
+
 TColoredGroupBox* AddGroupBox(QWidget* parent, const QRect& rect, const QString& caption) {
   auto* box = new TColoredGroupBox(parent);
   box->setGeometry(rect);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
+#include <QStringList>
+#include <functional>
 #include <QRect>
 #include <QString>
 
@@ -67,6 +70,13 @@ QLabel* PlaceLabel(QLabel* label, int x, int y, const QFont& font);
 TLbSpeedButton* AddSpeedButton(QWidget* parent, const QRect& rect, const QString& caption);
 
 TColoredGroupBox* AddGroupBox(QWidget* parent, const QRect& rect, const QString& caption);
+
+// The 18 topic buttons of the test-topic menu and the handbook index, in the
+// group both windows share: topics 1 to 9 on the left, 10 to 18 on the
+// right, captions left-aligned so their numbers line up; `click` gets the
+// topic. The buttons are named LbSpeedButton1 to LbSpeedButton18.
+QList<TLbSpeedButton*> AddTopicButtons(QWidget* group, const QStringList& captions,
+                                       const std::function<void(int topic)>& click);
 
 // A borderless single-line edit at (4, 4) inside a white bevelled panel at
 // `panelRect`. A password edit shows every character as "•".
