@@ -61,8 +61,11 @@ void DrawPowerParts(Canvas& c) {
   c.Label(QStringLiteral("laipsnio rodiklis"), {101, 18}, Anchor::Left);
   c.Line({50, 44}, {98, 44});
   c.Label(QStringLiteral("laipsnio pagrindas"), {101, 44}, Anchor::Left);
-  WithMarks(c, {14, 90}, {QStringLiteral("2"), QStringLiteral("5"), QStringLiteral(" = 2 · 2 · 2 · 2 · 2 = 32")});
-  c.Label(QStringLiteral("(penki dauginamieji, lygūs 2)"), {14, 110}, Anchor::BottomLeft);
+  WithMarks(c, {14, 80}, {QStringLiteral("2"), QStringLiteral("5"), QStringLiteral(" = 2 · 2 · 2 · 2 · 2 = 32")});
+  c.Label(QStringLiteral("(penki dauginamieji, lygūs 2)"), {14, 98}, Anchor::BottomLeft);
+  // A negative exponent, which the standard form of small numbers needs.
+  WithMarks(c, {14, 122}, {QStringLiteral("a"), QStringLiteral("–n"), QStringLiteral(" = 1 : a"), QStringLiteral("n"),
+                           QStringLiteral(",    a"), QStringLiteral("0"), QStringLiteral(" = 1")});
 }
 
 // A square root's sign and radicand named, and the root of 49.
