@@ -11,7 +11,7 @@ extern const HandbookPage kHandbookPage6 = {
         {10, 20, QStringLiteral(R"(## Panašieji nariai
 Panašieji nariai – sumos nariai, kurių raidinės dalys
 vienodos, pvz., 3ab ir –5ab. Sutraukiant panašiuosius
-narius, sudedami jų koeficientai, o raidinė dalis lieka:
+narius, sudedami jų koeficientai, o raidinė dalis nekinta:
 3x + 5x – 2x = 6x;     4a – 7b + a + 2b = 5a – 5b.
 
 ## Skliaustų atskleidimas
