@@ -61,8 +61,11 @@ void DrawPowerParts(Canvas& c) {
   c.Label(QStringLiteral("laipsnio rodiklis"), {101, 18}, Anchor::Left);
   c.Line({50, 44}, {98, 44});
   c.Label(QStringLiteral("laipsnio pagrindas"), {101, 44}, Anchor::Left);
-  WithMarks(c, {14, 90}, {QStringLiteral("2"), QStringLiteral("5"), QStringLiteral(" = 2 · 2 · 2 · 2 · 2 = 32")});
-  c.Label(QStringLiteral("(penki dauginamieji, lygūs 2)"), {14, 110}, Anchor::BottomLeft);
+  WithMarks(c, {14, 80}, {QStringLiteral("2"), QStringLiteral("5"), QStringLiteral(" = 2 · 2 · 2 · 2 · 2 = 32")});
+  c.Label(QStringLiteral("(penki dauginamieji, lygūs 2)"), {14, 98}, Anchor::BottomLeft);
+  // A negative exponent, which the standard form of small numbers needs.
+  WithMarks(c, {14, 122}, {QStringLiteral("a"), QStringLiteral("–n"), QStringLiteral(" = 1 : a"), QStringLiteral("n"),
+                           QStringLiteral(",    a"), QStringLiteral("0"), QStringLiteral(" = 1")});
 }
 
 // A square root's sign and radicand named, and the root of 49.
@@ -165,7 +168,8 @@ void DrawAdjacentAngles(Canvas& c) {
   c.Arc(v, 9, 60, 120);
   Greek(c, QStringLiteral("β"), Along(v, 30, 21));
   Greek(c, QStringLiteral("α"), Along(v, 120, 19));
-  Greek(c, QStringLiteral("α + β = 180°"), {60, 90});
+  Greek(c, QStringLiteral("α + β = 180°"), {60, 80});
+  c.Label(QStringLiteral("gretutiniai"), {60, 99}, Anchor::Bottom);
 }
 
 void DrawVerticalAngles(Canvas& c) {
@@ -319,7 +323,8 @@ void CircleAndLine(Canvas& c, double distance) {
   c.Line({x, 2}, {x, 58});
   c.DashedLine(o, {x, o.y()});
   c.RightAngle({x, o.y()}, 90, 180, 4);
-  c.Label(QStringLiteral("h"), {(o.x() + x) / 2, o.y() + 2}, Anchor::Top);
+  // Nearer the centre than the middle, so that the circle never runs through it.
+  c.Label(QStringLiteral("h"), {o.x() + distance * 0.42, o.y() + 2}, Anchor::Top);
   if (distance < r) {
     const double half = std::sqrt(r * r - distance * distance);
     c.Dot({x, o.y() - half});
@@ -361,11 +366,13 @@ void DrawCongruentTriangles(Canvas& c) {
 }
 
 void DrawCongruenceTests(Canvas& c) {
-  const QString names[] = {QStringLiteral("1) dvi kraštinės ir kampas"), QStringLiteral("2) kraštinė ir du kampai"),
-                           QStringLiteral("3) trys kraštinės")};
+  // Each test named in two lines under its triangle.
+  const QString names[][2] = {{QStringLiteral("1) dvi kraštinės ir"), QStringLiteral("kampas tarp jų")},
+                              {QStringLiteral("2) kraštinė ir du prie"), QStringLiteral("jos esantys kampai")},
+                              {QStringLiteral("3) trys kraštinės"), QString()}};
   for (int i = 0; i < 3; ++i) {
     const double dx = i * 136;
-    const QPointF a(14 + dx, 60), b(96 + dx, 60), cc(40 + dx, 14);
+    const QPointF a(14 + dx, 52), b(96 + dx, 52), cc(40 + dx, 8);
     c.Polygon({a, b, cc});
     if (i == 0) {
       c.Ticks(a, b, 1);
@@ -381,7 +388,8 @@ void DrawCongruenceTests(Canvas& c) {
       c.Ticks(b, cc, 2);
       c.Ticks(cc, a, 3);
     }
-    c.Label(names[i], {a.x() - 10, 86}, Anchor::BottomLeft);
+    c.Label(names[i][0], {a.x() - 10, 76}, Anchor::BottomLeft);
+    if (!names[i][1].isEmpty()) c.Label(names[i][1], {a.x() + 2, 90}, Anchor::BottomLeft);
   }
 }
 
@@ -390,7 +398,8 @@ void DrawCongruenceTests(Canvas& c) {
 void DrawSimilarTriangles(Canvas& c) {
   const QPointF a(12, 62), b(48, 62), cc(21, 40);
   Triangle(c, a, b, cc, QString());
-  const QPointF a1(82, 62), b1(134, 62), c1(95, 29);
+  // Every length of the first triangle times 1,5, so that the two are similar.
+  const QPointF a1(80, 62), b1(134, 62), c1(93.5, 29);
   Triangle(c, a1, b1, c1, QStringLiteral("1"));
   for (const auto& [p, q, r] : {std::tuple{a, b, cc}, std::tuple{a1, b1, c1}}) {
     c.Arc(p, 8, 0, AngleOf(r - p));

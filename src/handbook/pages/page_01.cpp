@@ -16,10 +16,10 @@ Dalumo požymiai: iš 2 dalijasi skaičiai, kurių paskutinis skaitmuo lyginis; 
 iš 10 – kurių paskutinis skaitmuo 0; iš 3 (iš 9) – kurių skaitmenų suma dalijasi iš 3 (iš 9).
 
 ## Didžiausias bendrasis daliklis ir mažiausias bendrasis kartotinis
-DBD – didžiausias skaičius, iš kurio dalijasi kiekvienas duotasis skaičius. Jį sudaro bendrieji pirminiai
-dauginamieji, paimti su mažiausiais laipsnių rodikliais.
-MBK – mažiausias skaičius, kuris dalijasi iš kiekvieno duotojo skaičiaus. Jį sudaro visi pirminiai dauginamieji,
-paimti su didžiausiais laipsnių rodikliais.
+DBD – didžiausias natūralusis skaičius, iš kurio dalijasi kiekvienas duotasis skaičius. Jis lygus bendrųjų pirminių
+dauginamųjų, paimtų su mažiausiais laipsnių rodikliais, sandaugai.
+MBK – mažiausias natūralusis skaičius, kuris dalijasi iš kiekvieno duotojo skaičiaus. Jis lygus visų skaidiniuose
+esančių pirminių dauginamųjų, paimtų su didžiausiais laipsnių rodikliais, sandaugai.
 
 Pavyzdys:   24 = 2^{3} · 3,    36 = 2^{2} · 3^{2};    DBD(24; 36) = 2^{2} · 3 = 12;    MBK(24; 36) = 2^{3} · 3^{2} = 72.
 Jei DBD(a; b) = 1, skaičiai a ir b vadinami tarpusavyje pirminiais.

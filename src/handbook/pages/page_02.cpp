@@ -23,23 +23,24 @@ dalinys : daliklis = dalmuo
 Dalyba su liekana:   23 : 4 = 5 (liekana 3), nes 23 = 4 · 5 + 3.
 Liekana visada mažesnė už daliklį.
 ## Veiksmų tvarka
-Pirmiausia atliekami veiksmai skliaustuose, po to kėlimas
-laipsniu, daugyba ir dalyba, galiausiai – sudėtis ir atimtis.
-Vienodos pakopos veiksmai atliekami iš kairės į dešinę.)")},
+Pirmiausia atliekami veiksmai skliaustuose, po to keliama
+laipsniu, tada dauginama ir dalijama, galiausiai sudedama
+ir atimama. Tos pačios pakopos veiksmai atliekami iš kairės
+į dešinę.)")},
     }},
     .formulas = HandbookGroup{.texts = {
         {10, 20, QStringLiteral(R"(## Sudėties dėsniai
-a + b = b + a                                 (perstatomumo)
-(a + b) + c = a + (b + c)                (jungiamumo)
+a + b = b + a                                  (perstatomumo)
+(a + b) + c = a + (b + c)                  (jungiamumo)
 ## Daugybos dėsniai
 a · b = b · a                                    (perstatomumo)
-(a · b) · c = a · (b · c)                   (jungiamumo)
-a · (b + c) = a · b + a · c             (skirstomumo)
+(a · b) · c = a · (b · c)                      (jungiamumo)
+a · (b + c) = a · b + a · c                 (skirstomumo)
 ## Veiksmai su 0 ir 1
 a + 0 = a,    a · 1 = a,    a · 0 = 0,    0 : a = 0, kai a {\ne} 0.)")},
         {10, 137, QStringLiteral("Dalyti iš nulio negalima.")},
         {10, 150, QStringLiteral(R"(## Veiksmai su paprastosiomis trupmenomis)")},
-        {10, 176, QStringLiteral(R"(\frac{a}{c} + \frac{b}{c} = \frac{a + b}{c}                \frac{a}{b} · \frac{c}{d} = \frac{a · c}{b · d})")},
+        {10, 176, QStringLiteral(R"(\frac{a}{c} ± \frac{b}{c} = \frac{a ± b}{c}                \frac{a}{b} · \frac{c}{d} = \frac{a · c}{b · d})")},
         {10, 218, QStringLiteral(R"(\frac{a}{b} : \frac{c}{d} = \frac{a · d}{b · c})")},
         {10, 252, QStringLiteral("Trupmenas su skirtingais vardikliais prieš sudedant")},
         {10, 265, QStringLiteral("ar atimant reikia subendravardiklinti.")},

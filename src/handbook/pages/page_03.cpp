@@ -9,24 +9,25 @@ extern const HandbookPage kHandbookPage3 = {
     .backButtonName = QStringLiteral("LbSpeedButton1"),
     .definitions = {
         .texts = {{12, 20, QStringLiteral(R"(## Laipsnis
-Laipsnis – kelių vienodų dauginamųjų sandauga. Laipsnio pagrindas – dauginamasis,
-laipsnio rodiklis – kiek kartų jis imamas dauginamuoju (žr. paveikslėlį dešinėje).
-Pirmasis skaičiaus laipsnis lygus pačiam skaičiui; nelygaus nuliui skaičiaus nulinis
-laipsnis lygus 1. Neigiamo skaičiaus lyginis laipsnis teigiamas, nelyginis – neigiamas.
+Laipsnis – kelių vienodų dauginamųjų sandauga. Laipsnio pagrindas – tas dauginamasis,
+laipsnio rodiklis – skaičius, rodantis, kiek kartų pagrindas imamas dauginamuoju.
+Pirmasis skaičiaus laipsnis lygus pačiam skaičiui. Nelygaus nuliui skaičiaus nulinis
+laipsnis lygus 1, o laipsnis su neigiamu rodikliu – vienetui, padalytam iš laipsnio su
+priešingu rodikliu (žr. paveikslėlį dešinėje).
+Neigiamo skaičiaus lyginis laipsnis teigiamas, nelyginis – neigiamas.
 ## Laipsnių savybės
 
 a^{m} · a^{n} = a^{m + n}           a^{m} : a^{n} = a^{m – n}           (a^{m})^{n} = a^{mn}
 Dauginant laipsnius su vienodais pagrindais, rodikliai sudedami, dalijant – atimami;
 keliant laipsnį laipsniu, rodikliai dauginami.
-
-## Šaknis
+## Kvadratinė šaknis
 Skaičiaus a kvadratinė šaknis – neneigiamas skaičius, kurio kvadratas lygus a.
-Šaknis traukiama tik iš neneigiamo skaičiaus (žr. paveikslėlį dešinėje).
-
+Kvadratinė šaknis traukiama tik iš neneigiamo skaičiaus (žr. paveikslėlį dešinėje).
+Neneigiamų skaičių sandaugos šaknis lygi tų skaičių šaknų sandaugai.
 ## Standartinė skaičiaus išraiška
 
-Skaičius užrašytas standartine išraiška, kai jis užrašytas a · 10^{n}, kur skaičius a ne
-mažesnis už 1 ir mažesnis už 10, o n – sveikasis skaičius.
+Standartinė skaičiaus išraiška – užrašas a · 10^{n}, kur a – skaičius, ne mažesnis už 1
+ir mažesnis už 10, o n – sveikasis skaičius.
 
 Pvz.,   4500 = 4,5 · 1000 = 4,5 · 10^{3}.)")}},
         .pictures = {{452, 22, QStringLiteral("hb_3_1")}, {452, 164, QStringLiteral("hb_3_2")}},

@@ -16,27 +16,27 @@ Procentas – šimtoji skaičiaus dalis.
 
 Pvz.,   25 % = 0,25 = \frac{1}{4};      100 % – visas skaičius.
 
-Norint procentus paversti dešimtaine trupmena, skaičių
-reikia padalyti iš 100; norint trupmeną paversti
-procentais – padauginti iš 100.)")},
+Norint procentus paversti trupmena, procentų skaičių
+reikia padalyti iš 100; norint trupmeną išreikšti
+procentais – ją padauginti iš 100 ir parašyti ženklą %.)")},
         {10, 170, QStringLiteral(R"(## Procentinis santykis
-Procentinis santykis parodo, kiek procentų vienas
-skaičius sudaro kito skaičiaus.)")},
-        {10, 216, QStringLiteral(R"(## Sudėtiniai procentai
+Dviejų skaičių procentinis santykis – jų santykis,
+išreikštas procentais. Jis parodo, kiek procentų
+vienas skaičius sudaro kito skaičiaus.)")},
+        {10, 228, QStringLiteral(R"(## Sudėtiniai procentai
 Kai dydis kelis kartus iš eilės padidėja (sumažėja)
-tiek pat procentų, kiekvieną kartą procentai
-skaičiuojami nuo jau pakitusio dydžio, o ne nuo
-pradinio.)")},
+tiek pat procentų, procentai kiekvieną kartą
+skaičiuojami nuo jau pakitusio, o ne nuo pradinio dydžio.)")},
     }},
     .formulas = HandbookGroup{.texts = {
         {10, 20, QStringLiteral(R"(## Skaičiaus procentai
 
-p % skaičiaus a lygu   \frac{a · p}{100}.
+p % skaičiaus a yra   \frac{a · p}{100}.
 
 Pvz., 15 % skaičiaus 80 yra 80 · 15 : 100 = 12.)")},
         {10, 98, QStringLiteral(R"(## Skaičiaus radimas pagal jo procentus
 
-Jei p % skaičiaus lygu b, tai skaičius lygus   \frac{b · 100}{p}.)")},
+Jei p % skaičiaus yra b, tai tas skaičius lygus   \frac{b · 100}{p}.)")},
         {10, 150, QStringLiteral(R"(## Procentinis santykis
 
 Skaičius a sudaro   \frac{a}{b} · 100 %   skaičiaus b.

@@ -10,8 +10,8 @@ extern const HandbookPage kHandbookPage6 = {
     .definitions = {.texts = {
         {10, 20, QStringLiteral(R"(## Panašieji nariai
 Panašieji nariai – sumos nariai, kurių raidinės dalys
-vienodos, pvz., 3ab ir –5ab. Juos sutraukiame,
-sudėdami koeficientus, o raidinę dalį palikdami:
+vienodos, pvz., 3ab ir –5ab. Sutraukiant panašiuosius
+narius, sudedami jų koeficientai, o raidinė dalis nekinta:
 3x + 5x – 2x = 6x;     4a – 7b + a + 2b = 5a – 5b.
 
 ## Skliaustų atskleidimas
@@ -22,8 +22,8 @@ Jei prieš skliaustus yra ženklas „–“, skliaustus
 praleidžiame, o visų dėmenų ženklus keičiame
 priešingais:
 a – (b – c) = a – b + c.)")},
-        {10, 202, QStringLiteral(R"(Dauginant reiškinį iš sumos, iš jo dauginamas kiekvienas
-sumos dėmuo:
+        {10, 202, QStringLiteral(R"(Norint reiškinį padauginti iš sumos, reikia jį padauginti
+iš kiekvieno sumos dėmens ir gautas sandaugas sudėti:
 a(b + c) = ab + ac;
 (a + b)(c + d) = ac + ad + bc + bd.)")},
     }},

@@ -26,7 +26,8 @@ Funkcijos nuliai – argumento reikšmės, su kuriomis funkcijos reikšmė lygi 
 Ten funkcijos grafikas kerta Ox ašį arba ją liečia.  Pvz., funkcijos y = 2x – 4 nulis: 2x – 4 = 0, x = 2.
 
 ## Didėjanti ir mažėjanti funkcija
-Funkcija didėja, jei didesnę argumento reikšmę atitinka didesnė funkcijos reikšmė; mažėja – jei mažesnė.)")},
+Funkcija intervale didėja, jei jame didesnę argumento reikšmę atitinka didesnė funkcijos reikšmė,
+ir mažėja, jei didesnę argumento reikšmę atitinka mažesnė funkcijos reikšmė.)")},
     }},
 };
 

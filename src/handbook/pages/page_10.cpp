@@ -12,18 +12,18 @@ extern const HandbookPage kHandbookPage10 = {
             {12, 20, QStringLiteral(R"(## Tiesinė funkcija  y = kx + b
 Grafikas – tiesė; ji kerta Oy ašį taške (0; b).
 k – krypties koeficientas: kai k > 0, funkcija didėja, kai k < 0 – mažėja;
-kai k = 0, y = b – tiesė lygiagreti Ox ašiai.
+kai k = 0, grafikas – tiesė y = b, lygiagreti Ox ašiai.
 Kai b = 0, y = kx – tiesioginis proporcingumas; grafikas eina per
 koordinačių pradžią (0; 0).
 ## Kvadratinė funkcija
 
 y = ax^{2} + bx + c  (a {\ne} 0).   Grafikas – parabolė; kai a > 0, jos šakos
 nukreiptos aukštyn, kai a < 0 – žemyn.)")},
-            {12, 170, QStringLiteral(R"(Parabolės viršūnės abscisė   x_{0} = –\frac{b}{2a}.      y = x^{2} – viršūnė (0; 0).)")},
+            {12, 170, QStringLiteral(R"(Parabolės viršūnės abscisė   x_{0} = – \frac{b}{2a}.      y = x^{2}:  viršūnė (0; 0).)")},
             {12, 198, QStringLiteral(R"(## Atvirkštinis proporcingumas
 
 y = \frac{k}{x}   (k {\ne} 0).   Grafikas – hiperbolė; kai k > 0, jos šakos)")},
-            {12, 250, QStringLiteral(R"(I ir III ketvirčiuose, kai k < 0 – II ir IV ketvirčiuose.)")},
+            {12, 250, QStringLiteral(R"(yra I ir III ketvirčiuose, kai k < 0 – II ir IV ketvirčiuose.)")},
             {12, 282, QStringLiteral(R"(Kitos funkcijos:   y = \sqrt{x}  (x {\ge} 0),   y = x^{3},   y = | x |.)")},
         },
         .pictures = {{414, 20, QStringLiteral("hb_10_1")}},

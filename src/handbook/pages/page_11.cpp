@@ -14,8 +14,8 @@ virsta teisinga lygybe. Išspręsti sistemą – rasti visus jos sprendinius arb
         {12, 70, QStringLiteral(R"(Pavyzdys:      \{x + y = 7,
 x – y = 1.        Šios sistemos sprendinys – pora (4; 3).)")},
         {12, 110, QStringLiteral(R"(## Grafinis būdas
-Nubraižome abiejų lygčių grafikus; jų susikirtimo taško koordinatės ir yra sistemos sprendinys.
-Jei tiesės lygiagrečios, sprendinių nėra; jei tiesės sutampa, sprendinių be galo daug.)")},
+Nubraižome abiejų lygčių grafikus; jų bendrųjų taškų koordinatės ir yra sistemos sprendiniai.
+Tiesinių lygčių grafikai – tiesės: jei jos lygiagrečios, sprendinių nėra; jei sutampa – sprendinių be galo daug.)")},
         {12, 162, QStringLiteral(R"(## Keitimo būdas
 Iš vienos lygties išreiškiame vieną nežinomąjį ir įrašome jo išraišką į kitą lygtį.
 Pavyzdyje: iš antrosios lygties x = 1 + y;  tada  1 + y + y = 7,  2y = 6,  y = 3,  x = 1 + 3 = 4.

@@ -23,7 +23,7 @@ Pvz.:   –2x < 6;   padaliję iš –2, gauname  x > –3.)")},
 Sistemos sprendiniai – skaičiai, kurie yra visų jos
 nelygybių sprendiniai (sprendinių aibių sankirta).)")},
         {10, 230, QStringLiteral(R"(Pvz.:   \{x > 1,
-x {\le} 4;           sprendiniai:  1 < x {\le} 4.)")},
+x {\le} 4;           sprendiniai – intervalas (1; 4].)")},
     }},
     .formulas = HandbookGroup{.texts = {
         {10, 20, QStringLiteral(R"(## Skaitinių nelygybių savybės
@@ -37,6 +37,7 @@ Jei a > b > 0 ir c > d > 0, tai ac > bd.)")},
         {10, 140, QStringLiteral(R"(## Skaičių intervalai
 [a; b] – skaičiai x, kai a {\le} x {\le} b;
 (a; b) – skaičiai x, kai a < x < b;
+[a; b) – skaičiai x, kai a {\le} x < b.
 Laužtinis skliaustas reiškia, kad intervalo galas
 priklauso intervalui, lenktinis – kad nepriklauso.)")},
     }},

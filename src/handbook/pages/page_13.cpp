@@ -20,7 +20,7 @@ Per tašką, nesantį tiesėje, galima nubrėžti tik vieną tiesę, lygiagreči
             {12, 124, QStringLiteral(R"(## Lygiagrečių tiesių požymiai
 Dvi tiesės, perkirstos trečiąja tiese (kirstine), yra lygiagrečios, jei atitinkamieji kampai lygūs ({\angle}1 = {\angle}5),
 arba priešiniai kampai lygūs ({\angle}3 = {\angle}5), arba vienašalių kampų suma lygi 180° ({\angle}4 + {\angle}5 = 180°).
-Ir atvirkščiai: lygiagrečias tieses perkirtus kirstine, atitinkamieji ir priešiniai kampai lygūs, o vienašalių suma lygi 180°.)")},
+Ir atvirkščiai: lygiagrečias tieses perkirtus kirstine, atitinkamieji ir priešiniai kampai lygūs, o vienašalių kampų suma lygi 180°.)")},
         },
         .pictures = {{12, 200, QStringLiteral("hb_13_1")},
                      {262, 200, QStringLiteral("hb_13_2")},

@@ -12,6 +12,7 @@ extern const HandbookPage kHandbookPage14 = {
             {12, 20, QStringLiteral(R"(## Trikampio kampai
 Trikampio kampų suma lygi 180°. Priekampis lygus dviejų
 su juo negretutinių trikampio kampų sumai.
+
 ## Trikampio linijos
 Aukštinė – statmuo, nuleistas iš trikampio viršūnės į
 tiesę, kurioje yra prieš tą viršūnę esanti kraštinė.
@@ -21,13 +22,17 @@ Pusiaukampinė – atkarpa, dalijanti trikampio kampą pusiau,
 nuo viršūnės iki prieš ją esančios kraštinės.
 Kraštinės vidurio statmuo – tiesė, statmena kraštinei
 ir einanti per jos vidurio tašką.
-Vidurinė linija – atkarpa, jungianti dviejų kraštinių vidurio
-taškus; ji lygiagreti trečiajai kraštinei ir lygi jos pusei.)")},
-            {12, 214, QStringLiteral(R"(## Pitagoro teorema
+Vidurio linija – atkarpa, jungianti dviejų kraštinių vidurio
+taškus; ji lygiagreti trečiajai kraštinei ir lygi jos pusei.
+
+## Trikampio plotas
+Trikampio plotas lygus kraštinės ir į ją nuleistos aukštinės
+sandaugos pusei:   S = ah : 2.)")},
+            {356, 232, QStringLiteral(R"(## Pitagoro teorema
 Stačiojo trikampio įžambinės kvadratas lygus statinių
 kvadratų sumai:
 
-c^{2} = a^{2} + b^{2}     (c – įžambinė, a ir b – statiniai).)")},
+c^{2} = a^{2} + b^{2}    (c – įžambinė, a ir b – statiniai).)")},
         },
         .pictures = {{356, 20, QStringLiteral("hb_14_1")}},
     },

@@ -11,8 +11,8 @@ extern const HandbookPage kHandbookPage15 = {
         .texts = {
             {10, 20, QStringLiteral(R"(## Keturkampis
 Keturkampį sudaro keturi taškai (viršūnės), iš kurių
-jokie trys nėra vienoje tiesėje, ir keturios atkarpos
-(kraštinės), nuosekliai jungiančios šiuos taškus.)")},
+jokie trys nėra vienoje tiesėje, ir keturios nesikertančios
+atkarpos (kraštinės), nuosekliai jungiančios šiuos taškus.)")},
             {10, 72, QStringLiteral("Atkarpos, jungiančios priešingas viršūnes, – įstrižainės.")},
             {10, 92, QStringLiteral("Iškilasis keturkampis yra vienoje kiekvienos tiesės,")},
             {10, 105, QStringLiteral("einančios per jo kraštinę, pusėje; kitaip keturkampis")},
@@ -21,7 +21,7 @@ jokie trys nėra vienoje tiesėje, ir keturios atkarpos
             {10, 216, QStringLiteral(R"(## Lygiagretainis ir trapecija)")},
             {10, 229, QStringLiteral("Lygiagretainio priešingos kraštinės lygiagrečios ir lygios,")},
             {10, 242, QStringLiteral("įstrižainės susikirtimo taške dalija viena kitą pusiau.")},
-            {10, 255, QStringLiteral("Trapecijos lygiagrečios tik dvi priešingos kraštinės.")},
+            {10, 255, QStringLiteral("Trapecijos lygiagrečios tik dvi kraštinės – pagrindai.")},
         },
         .pictures = {{10, 136, QStringLiteral("hb_15_1")}},
     },

@@ -11,7 +11,7 @@ extern const HandbookPage kHandbookPage17 = {
         .texts = {
             {12, 20, QStringLiteral(R"(## Lygios figūros
 Dvi figūros vadinamos lygiomis, jei, uždėjus vieną ant kitos, jos sutampa.
-Lygių figūrų atitinkamos kraštinės lygios ir atitinkami kampai lygūs.)")},
+Lygių daugiakampių atitinkamos kraštinės ir atitinkami kampai lygūs.)")},
             {12, 72, QStringLiteral("Trikampių lygumas žymimas taip:   ΔABC = ΔA_{1}B_{1}C_{1}.")},
             {12, 98, QStringLiteral(R"(## Trikampių lygumo požymiai
 Du trikampiai lygūs, jei:

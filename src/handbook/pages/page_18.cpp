@@ -10,11 +10,11 @@ extern const HandbookPage kHandbookPage18 = {
     .definitions = {
         .texts = {
             {12, 20, QStringLiteral(R"(## Panašios figūros
-Figūros panašios, jei vieną iš jų galima gauti iš kitos, visus atstumus padidinus
+Dvi figūros panašios, jei vieną iš jų galima gauti iš kitos, visus atstumus padidinus
 (arba sumažinus) tą patį skaičių kartų. Tas skaičius k – panašumo koeficientas.
-Panašių figūrų atitinkami kampai lygūs, o atitinkamos kraštinės proporcingos.
+Panašių daugiakampių atitinkami kampai lygūs, o atitinkamos kraštinės proporcingos.
 
-Panašių figūrų perimetrų santykis lygus k, plotų santykis lygus k^{2}, tūrių – k^{3}.)")},
+Panašių figūrų perimetrų santykis lygus k, plotų santykis – k^{2}, panašių kūnų tūrių santykis – k^{3}.)")},
             {12, 108, QStringLiteral(R"(## Trikampių panašumo požymiai
 Du trikampiai panašūs, jei:
 1) du vieno trikampio kampai atitinkamai lygūs dviem kito trikampio kampams;
