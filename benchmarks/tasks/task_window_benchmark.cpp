@@ -6,11 +6,9 @@
 // Uses the display it is given, and the offscreen platform when there is none.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QEvent>
-#include <chrono>
 
 #include "app/startup.h"
+#include "open_until_painted.h"
 #include "controls/program_fonts.h"
 #include "tasks/task_catalogue.h"
 #include "tasks/ui/task_window.h"
@@ -18,33 +16,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// Closes the window at its first paint and notes when that was.
-class FirstPaint : public QObject {
- public:
-  explicit FirstPaint(rova::ProgramWindow* window) : window_(window) { window->installEventFilter(this); }
-  Clock::time_point paintedAt;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint && window_->IsOpen() && !window_->IsCloseMarked()) {
-      paintedAt = Clock::now();
-      window_->Close();
-    }
-    return false;
-  }
-
- private:
-  rova::ProgramWindow* window_;
-};
-
-double OpenUntilPainted(rova::TTaskForm* window) {
-  FirstPaint paint(window);
-  const Clock::time_point start = Clock::now();
-  window->ShowModal();
-  return std::chrono::duration<double>(paint.paintedAt - start).count();
-}
+using rova::bench::OpenUntilPainted;
 
 void BM_OpenTaskWindowFirstTime(benchmark::State& state) {
   rova::CreateWindows();
@@ -74,10 +46,7 @@ BENCHMARK(BM_OpenTaskWindowAgain)->UseManualTime()->Unit(benchmark::kMillisecond
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
+  rova::bench::UseOffscreenWithoutDisplay();
   QApplication app(argc, argv);
   rova::RegisterProgramFonts();
   benchmark::Initialize(&argc, argv);

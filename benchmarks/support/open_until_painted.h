@@ -1,0 +1,50 @@
+// Opening a window of the program until it has been painted, for the
+// benchmarks of the windows; and the platform they run on.
+#pragma once
+
+#include <QApplication>
+#include <QEvent>
+#include <chrono>
+
+#include "window/program_window.h"
+
+namespace rova::bench {
+
+using Clock = std::chrono::steady_clock;
+
+// Closes the window at its first paint and notes when that was.
+class FirstPaint : public QObject {
+ public:
+  explicit FirstPaint(ProgramWindow* window) : window_(window) { window->installEventFilter(this); }
+  Clock::time_point paintedAt;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint && window_->IsOpen() && !window_->IsCloseMarked()) {
+      paintedAt = Clock::now();
+      window_->Close();
+    }
+    return false;
+  }
+
+ private:
+  ProgramWindow* window_;
+};
+
+// Seconds from the modal show to the first paint.
+inline double OpenUntilPainted(ProgramWindow* window) {
+  FirstPaint paint(window);
+  const Clock::time_point start = Clock::now();
+  window->ShowModal();
+  return std::chrono::duration<double>(paint.paintedAt - start).count();
+}
+
+// The display the benchmark is given, or the offscreen platform without one.
+inline void UseOffscreenWithoutDisplay() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+}
+
+}  // namespace rova::bench
