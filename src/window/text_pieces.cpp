@@ -22,7 +22,8 @@ QFont FontOf(PieceFace face) {
     case PieceFace::Mark:
       return SerifMarkFont();
     case PieceFace::Large:
-      return SansFont(kLargePixelSize);
+      // The sans face offers only its 11-pixel strike at every size.
+      return TahomaFont(kLargePixelSize, false);
   }
   return SansFont();
 }

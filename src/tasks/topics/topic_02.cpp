@@ -2,9 +2,36 @@
 
 namespace rova {
 
-// Topic 2: its statements are still to be written.
+// Topic 2: "Veiksmai su skaičiais".
 const TopicLayout& Topic2Layout() {
-  static const TopicLayout layouts = PlaceholderTopic(2);
+  static const TopicLayout layouts = {{
+      // 1: how long the train took from Vilnius to Klaipėda.
+      {Statement(120, {QStringLiteral("Traukinys iš Vilniaus išvyko 6 h 55 min, o į Klaipėdą atvyko"),
+                       QStringLiteral("12 h 15 min. Kiek laiko truko kelionė?")}),
+       Answer({Text(232, 21, QStringLiteral("Atsakymas:")), Text(328, 21, QStringLiteral("val. ir")),
+               Text(391, 21, QStringLiteral("min."))},
+              {Field(295, 17, 26), Field(359, 17, 26)})},
+
+      // 2: bacteria doubling every hour for a day.
+      {Statement(120, {QStringLiteral("Bakterijų skaičius kas valandą padvigubėja. Kiek kartų"),
+                       QStringLiteral("padidėja bakterijų skaičius per parą?")}),
+       Answer({Text(240, 21, QStringLiteral("Atsakymas:"))}, {Field(296, 17, 97)})},
+
+      // 3: rowing 21 km up the river and back.
+      {Statement(112, {QStringLiteral("Turistas nori valtimi nuplaukti 21 km prieš upės srovę ir grįžti"),
+                       QStringLiteral("atgal. Valties savasis greitis 7 km/h, o upės tėkmės greitis"),
+                       QStringLiteral("3,5 km/h. Kiek laiko truks kelionė?")}),
+       StandardField(QStringLiteral("h."))},
+
+      // 4: the playground's real area from its plan.
+      {Statement(32, {QStringLiteral("Plane pavaizduota sporto aikštelė. Apskaičiuokite tikrąjį"),
+                      QStringLiteral("aikštelės plotą, jei plano mastelis 1 : 2500.")}),
+       StandardField(QStringLiteral("m  ."), {Mark(392, 18, QStringLiteral("2"))})},
+
+      // 5: salt in 240 g of the solution.
+      {Statement(128, {QStringLiteral("800 g tirpalo yra 50 g druskos. Kiek druskos yra 240 g tirpalo?")}),
+       StandardField(QStringLiteral("g."))},
+  }};
   return layouts;
 }
 

@@ -2,9 +2,38 @@
 
 namespace rova {
 
-// Topic 4: its statements are still to be written.
+// Topic 4: "Procentai".
 const TopicLayout& Topic4Layout() {
-  static const TopicLayout layouts = PlaceholderTopic(4);
+  static const TopicLayout layouts = {{
+      // 1: the shaded share of a square of 100 cells, as a fraction.
+      {NarrowStatement(24, {QStringLiteral("Kvadratas padalytas į 100 lygių langelių. Kiek procentų"),
+                            QStringLiteral("kvadrato nuspalvinta? Atsakymą parašykite trupmena.")}),
+       FractionAnswer(306, 28, QStringLiteral("_____"), 305)},
+
+      // 2: 1500 Lt at 3 % a year.
+      {Statement(120, {QStringLiteral("Taupomasis bankas moka 3% metinių palūkanų. Kiek pinigų"),
+                       QStringLiteral("po metų turės indėlininkas, padėjęs į banką 1500 Lt?")}),
+       StandardField(QStringLiteral("Lt."))},
+
+      // 3: 144 pages read are 36 % of the book.
+      {Statement(112, {QStringLiteral("Petras perskaitė 144 knygos puslapius. Tai sudaro 36%"),
+                       QStringLiteral("visų knygos puslapių. Kiek puslapių Petrui dar liko"),
+                       QStringLiteral("perskaityti?")}),
+       StandardField()},
+
+      // 4: shoes of 240 Lt marked down by 10 %, then by 20 %.
+      {Statement(112, {QStringLiteral("Vasaros pabaigoje batai buvo du kartus atpiginti: pirmą kartą"),
+                       QStringLiteral("10%, o antrą kartą dar 20%. Kiek reikės mokėti už batus,"),
+                       QStringLiteral("kurie vasaros pradžioje kainavo 240 Lt?")}),
+       StandardField(QStringLiteral("Lt."))},
+
+      // 5: the shares of the firms B and C.
+      {Statement(104, {QStringLiteral("Trys firmos A, B ir C turi gamyklos akcijų, kurios sudaro 75%"),
+                       QStringLiteral("visų išleistų akcijų. Firmų akcijos pasiskirsčiusios santykiu"),
+                       QStringLiteral("4 : 12 : 9. Likusių 35 000 akcijų savininkai yra gamyklos"),
+                       QStringLiteral("darbininkai. Kiek akcijų kartu turi firmos B ir C?")}),
+       Answer({Text(264, 21, QStringLiteral("Atsakymas:"))}, {Field(327, 17, 58)})},
+  }};
   return layouts;
 }
 

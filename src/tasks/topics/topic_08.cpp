@@ -2,9 +2,34 @@
 
 namespace rova {
 
-// Topic 8: its statements are still to be written.
+// Topic 8: "Sekos. Progresijos".
 const TopicLayout& Topic8Layout() {
-  static const TopicLayout layouts = PlaceholderTopic(8);
+  static const TopicLayout layouts = {{
+      // 1: 1 + 2 + ... + 99.
+      {Statement(128, {QStringLiteral("Apskaičiuokite natūraliųjų skaičių 1, 2, 3, ..., 99 sumą.")}), StandardField()},
+
+      // 2: digits to number 100 pages.
+      {Statement(120, {QStringLiteral("Knygoje yra 100 puslapių. Kiek skaitmenų reikia jos"),
+                       QStringLiteral("puslapiams sunumeruoti?")}),
+       StandardField()},
+
+      // 3: pages numbered with 6869 digits.
+      {Statement(120, {QStringLiteral("Enciklopedijos puslapiams sunumeruoti prireikė 6869"),
+                       QStringLiteral("skaitmenų. Kiek puslapių turi enciklopedija?")}),
+       StandardField()},
+
+      // 4: S₂₁ when a₁ = 3, d = 4.
+      {Statement(128, {QStringLiteral("Apskaičiuokite aritmetinės progresijos S      , kai a   = 3, d = 4.")},
+                 {Mark(193, 134, QStringLiteral("21")), Mark(240, 134, QStringLiteral("1"))}),
+       StandardField()},
+
+      // 5: a freezer at -21 °C warming by three degrees an hour.
+      {Statement(112, {QStringLiteral("Išjungus šaldiklį iš elektros tinklo, temperatūra jame kas"),
+                       QStringLiteral("valandą pakyla trimis laipsniais. Pradinė temperatūra"),
+                       QStringLiteral("šaldiklyje -21   C. Kokia bus temperatūra po šešių valandų?")},
+                 {Mark(71, 141, QStringLiteral("o"))}),
+       StandardField()},
+  }};
   return layouts;
 }
 

@@ -2,9 +2,78 @@
 
 namespace rova {
 
-// Topic 9: its statements are still to be written.
+namespace {
+
+const QString kChoiceHeading = QStringLiteral("Atsakymo variantai:");
+
+// "x ∈ interval" after the radio button at `radioX`: the "x", the ∈ picture
+// and the interval's label; the interval's gaps are filled by the caller.
+QList<TextPiece> Element(int radioX, const QString& variable, const QString& interval) {
+  return {Text(radioX + 15, 30, variable), Text(radioX + 35, 30, interval)};
+}
+PicturePiece ElementOf(int radioX) { return Picture(radioX + 24, 34, QStringLiteral("sym_element_of")); }
+
+QList<ChoiceButton> ThreeButtons(int third) {
+  return {{QStringLiteral("AMRadioButton1"), {146, 32}},
+          {QStringLiteral("AMRadioButton2"), {274, 32}},
+          {QStringLiteral("AMRadioButton3"), {third, 32}}};
+}
+
+const QStringList kFromGraph{QStringLiteral("Iš grafiko nustatykite, su kuriomis kintamojo x reikšmėmis")};
+
+}  // namespace
+
+// Topic 9: "Funkcija".
 const TopicLayout& Topic9Layout() {
-  static const TopicLayout layouts = PlaceholderTopic(9);
+  static const TopicLayout layouts = {{
+      // 1: where f decreases: (1; +∞), (-∞; +∞), (0; +∞).
+      {Statement(24, kFromGraph + QStringList{QStringLiteral("funkcija mažėja.")}),
+       Choices(ThreeButtons(394),
+               Join({{Text(272, 13, kChoiceHeading)},
+                     Element(146, QStringLiteral("x"), QStringLiteral("( 1; +     )")), Infinity(206, 30),
+                     Element(274, QStringLiteral("x"), QStringLiteral("( -     ; +     )")), Infinity(319, 30),
+                     Infinity(346, 30),
+                     Element(394, QStringLiteral("x"), QStringLiteral("(   ; +     )")),
+                     {Text(433, 30, QStringLiteral("0"))}, Infinity(454, 30)}),
+               {ElementOf(146), ElementOf(274), ElementOf(394)})},
+
+      // 2: where g is negative: [-2; 0), [-2; +∞), [0; 2).
+      {Statement(24, kFromGraph + QStringList{QStringLiteral("funkcija įgyja neigiamas reikšmes.")}),
+       Choices(ThreeButtons(410),
+               Join({{Text(272, 13, kChoiceHeading)},
+                     Element(146, QStringLiteral("x"), QStringLiteral("[ -2; 0 )")),
+                     Element(274, QStringLiteral("x"), QStringLiteral("[ -2;  +     )")), Infinity(340, 30),
+                     Element(410, QStringLiteral("x"), QStringLiteral("[ 0; 2 )"))}),
+               {ElementOf(146), ElementOf(274), ElementOf(410)}, kLowCheckButton)},
+
+      // 3: which curve is not the graph of a function.
+      {Statement(24, {QStringLiteral("Kuri kreivė NĖRA funkcijos grafikas?")},
+                 {Bold(44, 46, QStringLiteral("A")), Bold(158, 46, QStringLiteral("B")),
+                  Bold(46, 142, QStringLiteral("C")), Bold(158, 144, QStringLiteral("D"))}),
+       Choices({{QStringLiteral("AMRadioButton1"), {250, 32}},
+                {QStringLiteral("AMRadioButton2"), {290, 32}},
+                {QStringLiteral("AMRadioButton3"), {330, 32}},
+                {QStringLiteral("AMRadioButton4"), {370, 32}}},
+               {Text(272, 13, kChoiceHeading), Text(264, 30, QStringLiteral("A")),
+                Text(304, 30, QStringLiteral("B")), Text(344, 30, QStringLiteral("C")),
+                Text(384, 30, QStringLiteral("D"))},
+               {}, kLowCheckButton)},
+
+      // 4: the range of f: [-1; 0), (-2; +∞), [-1; 1]. The values are y's.
+      {Statement(24, {QStringLiteral("Nustatykite funkcijos y = f(x) reikšmių sritį.")}),
+       Choices(ThreeButtons(410),
+               Join({{Text(272, 13, kChoiceHeading)},
+                     Element(146, QStringLiteral("y"), QStringLiteral("[ -1; 0 )")),
+                     Element(274, QStringLiteral("y"), QStringLiteral("( -2;  +     )")), Infinity(340, 30),
+                     Element(410, QStringLiteral("y"), QStringLiteral("[ -1; 1 ]"))}),
+               {ElementOf(146), ElementOf(274), ElementOf(410)}, kLowCheckButton)},
+
+      // 5: f(0,5) when f(x) = 2 / (1 - x).
+      {Statement(129, {QStringLiteral("Apskaičiuokite f(0,5), kai f(x) =")},
+                 {Text(158, 122, QStringLiteral(" 2")), Text(155, 125, QStringLiteral("____")),
+                  Text(157, 137, QStringLiteral("1 - x"))}),
+       StandardField()},
+  }};
   return layouts;
 }
 

@@ -18,16 +18,16 @@ namespace {
 
 constexpr int kWidth = 291;
 constexpr int kHeight = 115;
-// The 20-pixel strike of the sans face: it has every letter of both verdicts
-// and the line fits the label.
-constexpr int kVerdictPixelSize = 20;
+// The sans face offers only its 11-pixel strike at every size, so the large
+// verdict line is drawn in Tahoma at the label's 19 pixels.
+constexpr int kVerdictPixelSize = 19;
 
 }  // namespace
 
 TVerdictForm::TVerdictForm(const QString& verdict) {
   setWindowTitle(kProgramTitle);
   ArtPanel1 = BuildSmallWindowFrame(this, kWidth, kHeight);
-  Label1 = AddLabel(ArtPanel1, 1, 24, verdict, SansFont(kVerdictPixelSize));
+  Label1 = AddLabel(ArtPanel1, 1, 24, verdict, TahomaFont(kVerdictPixelSize, false));
   Label1->setAlignment(Qt::AlignCenter);
   Label1->setGeometry(1, 24, 284, 25);
   Label1->setAccessibleName(verdict.trimmed());
