@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "controls/am_cb_rb.h"
 #include "controls/colored_group_box.h"
+#include "controls/control_bitmaps.h"
 #include "controls/lb_speed_button.h"
 #include "tasks/ui/task_window.h"
 #include "tasks/ui/verdict_window.h"
@@ -70,6 +71,7 @@ class TaskChoicesTest : public testing::InTempDir {
 TEST_F(TaskChoicesTest, OptionsStandInTheirOrderUncheckedWithTheOneSharedLook) {
   const TAMCbRbHost* host = Task(9, 1)->RadioButtons.value(0)->Host();
   ASSERT_NE(host, nullptr);
+  EXPECT_EQ(host->Glyph(), ControlBitmap(QStringLiteral("AMRADIO")));
   for (const ChoiceTask& c : kChoiceTasks) {
     TTaskForm* window = Task(c.topic, c.task);
     QList<TAMRadioButton*> radios = window->RadioButtons;

@@ -10,6 +10,7 @@
 #include "controls/am_cb_rb.h"
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
+#include "controls/control_bitmaps.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
 #include "pictures/picture_library.h"
@@ -40,7 +41,11 @@ constexpr int kRadioSize = 12;
 // The radio buttons of every task draw their boxes from one host, kept as
 // long as the program runs.
 TAMCbRbHost* SharedRadioHost() {
-  static TAMCbRbHost* host = new TAMCbRbHost(qApp);
+  static TAMCbRbHost* host = [] {
+    auto* made = new TAMCbRbHost(qApp);
+    made->SetGlyph(ControlBitmap(QStringLiteral("AMRADIO")));  // round boxes, not the check box's squares
+    return made;
+  }();
   return host;
 }
 
