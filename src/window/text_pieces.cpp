@@ -1,7 +1,11 @@
 #include "window/text_pieces.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
+
+#include "controls/control_text.h"
 
 #include "controls/program_fonts.h"
 #include "pictures/picture_library.h"
@@ -28,12 +32,33 @@ QFont FontOf(PieceFace face) {
   return SansFont();
 }
 
+// A label whose bold text keeps its weight in a face without a bold strike.
+class BoldLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter canvas(this);
+    canvas.setFont(font());
+    canvas.setPen(palette().color(QPalette::WindowText));
+    DrawCaption(canvas, rect(), Qt::AlignLeft | Qt::AlignTop, text());
+  }
+};
+
+QLabel* MakeLabel(QWidget* parent, const TextPiece& piece) {
+  if (piece.face != PieceFace::SansBold) return AddLabel(parent, piece.x, piece.y, piece.text, FontOf(piece.face));
+  QLabel* label = PlaceLabel(new BoldLabel(piece.text, parent), piece.x, piece.y, FontOf(piece.face));
+  label->resize(QFontMetrics(DrawnFont(label->font())).horizontalAdvance(piece.text) + 1, label->height());
+  return label;
+}
+
 }  // namespace
 
 PlacedPieces PlacePieces(QWidget* parent, const PieceBlock& block) {
   PlacedPieces placed;
   for (const TextPiece& piece : block.texts) {
-    QLabel* label = AddLabel(parent, piece.x, piece.y, piece.text, FontOf(piece.face));
+    QLabel* label = MakeLabel(parent, piece);
     label->setAttribute(Qt::WA_TranslucentBackground);
     placed.labels.append(label);
   }

@@ -50,6 +50,8 @@ TEST_F(TaskWindowPicturesTest, ContactSheetPerTopic) {
     painter.end();
     sheet.save(artifacts.filePath(QStringLiteral("tasks_topic_%1.png").arg(topic, 2, 10, QLatin1Char('0'))));
   }
+  Form6->EnsureContents();
+  Form7->EnsureContents();
   const QImage right = Grab(Form6);
   const QImage wrong = Grab(Form7);
   ASSERT_EQ(right.size(), QSize(291, 115));
@@ -75,6 +77,7 @@ TEST_F(TaskWindowPicturesTest, StatementAndAnswerLabelsStayInsideTheirGroups) {
     }
   }
   for (TVerdictForm* verdict : {Form6, Form7}) {
+    verdict->EnsureContents();
     EXPECT_LE(verdict->Label1->fontMetrics().horizontalAdvance(verdict->Label1->text()), 284);
   }
 }

@@ -9,10 +9,10 @@ const TopicLayout& Topic6Layout() {
       {Statement(128, {QStringLiteral("Sutraukite panašiuosius dėmenis: 2(3x + 5) - 4x - 10.")}), StandardField()},
 
       // 2: 6a⁶ / 3a³.
-      {Statement(127, {QStringLiteral("Suprastinkite:")},
+      {Statement(128, {QStringLiteral("Suprastinkite:")},
                  {Text(78, 120, QStringLiteral("6a")), Mark(90, 116, QStringLiteral("6")),
-                  Text(78, 123, QStringLiteral("___")),
-                  Text(78, 135, QStringLiteral("3a")), Mark(90, 131, QStringLiteral("3"))}),
+                  Text(78, 124, QStringLiteral("___")),
+                  Text(78, 137, QStringLiteral("3a")), Mark(90, 134, QStringLiteral("3"))}),
        Answer({Text(272, 21, QStringLiteral("Atsakymas:"))}, {Field(330, 17, 25), ExponentField(357, 12)})},
 
       // 3: 2m/(m - n) + 2n/(n - m).

@@ -19,15 +19,15 @@ const TopicLayout& Topic8Layout() {
        StandardField()},
 
       // 4: S₂₁ when a₁ = 3, d = 4.
-      {Statement(128, {QStringLiteral("Apskaičiuokite aritmetinės progresijos S      , kai a   = 3, d = 4.")},
-                 {Mark(193, 134, QStringLiteral("21")), Mark(240, 134, QStringLiteral("1"))}),
+      {Statement(128, {QStringLiteral("Apskaičiuokite aritmetinės progresijos S    , kai a   = 3, d = 4.")},
+                 {Mark(193, 134, QStringLiteral("21")), Mark(234, 134, QStringLiteral("1"))}),
        StandardField()},
 
       // 5: a freezer at -21 °C warming by three degrees an hour.
       {Statement(112, {QStringLiteral("Išjungus šaldiklį iš elektros tinklo, temperatūra jame kas"),
                        QStringLiteral("valandą pakyla trimis laipsniais. Pradinė temperatūra"),
-                       QStringLiteral("šaldiklyje -21   C. Kokia bus temperatūra po šešių valandų?")},
-                 {Mark(71, 141, QStringLiteral("o"))}),
+                       QStringLiteral("šaldiklyje -21  C. Kokia bus temperatūra po šešių valandų?")},
+                 {Mark(69, 141, QStringLiteral("o"))}),
        StandardField()},
   }};
   return layouts;

@@ -47,9 +47,8 @@ const TopicLayout& Topic9Layout() {
                {ElementOf(146), ElementOf(274), ElementOf(410)}, kLowCheckButton)},
 
       // 3: which curve is not the graph of a function.
-      {Statement(24, {QStringLiteral("Kuri kreivė NĖRA funkcijos grafikas?")},
-                 {Bold(44, 46, QStringLiteral("A")), Bold(158, 46, QStringLiteral("B")),
-                  Bold(46, 142, QStringLiteral("C")), Bold(158, 144, QStringLiteral("D"))}),
+      // The four pictures carry their bold letters A to D.
+      {Statement(24, {QStringLiteral("Kuri kreivė NĖRA funkcijos grafikas?")}),
        Choices({{QStringLiteral("AMRadioButton1"), {250, 32}},
                 {QStringLiteral("AMRadioButton2"), {290, 32}},
                 {QStringLiteral("AMRadioButton3"), {330, 32}},

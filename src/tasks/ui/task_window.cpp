@@ -89,6 +89,8 @@ void TTaskForm::BuildContents() {
   MakeBlackOnWhite(Memo1);
 
   BuildAnswer(layout);
+  // A pupil can type the answer as soon as the task opens.
+  if (!Edits.isEmpty()) Edits.first()->setFocus();
 }
 
 void TTaskForm::BuildStatement(const TaskLayout& layout) {
@@ -122,7 +124,8 @@ void TTaskForm::BuildAnswer(const TaskLayout& layout) {
     edit->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
     edit->setGeometry(field.edit);
     edit->setFrame(false);
-    edit->setFont(SansFont(11, true));
+    // The sans face has no bold strike; Tahoma's bold is its nearest match.
+    edit->setFont(TahomaFont(11, true));
     edit->setTextMargins(0, 0, 0, 0);
     edit->setContentsMargins(0, 0, 0, 0);
     MakeBlackOnWhite(edit);

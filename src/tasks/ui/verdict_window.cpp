@@ -24,13 +24,17 @@ constexpr int kVerdictPixelSize = 19;
 
 }  // namespace
 
-TVerdictForm::TVerdictForm(const QString& verdict) {
+TVerdictForm::TVerdictForm(const QString& verdict) : verdict_(verdict) {
   setWindowTitle(kProgramTitle);
+  SetClientSize(kWidth, kHeight);
+}
+
+void TVerdictForm::BuildContents() {
   ArtPanel1 = BuildSmallWindowFrame(this, kWidth, kHeight);
-  Label1 = AddLabel(ArtPanel1, 1, 24, verdict, TahomaFont(kVerdictPixelSize, false));
+  Label1 = AddLabel(ArtPanel1, 1, 24, verdict_, TahomaFont(kVerdictPixelSize, false));
   Label1->setAlignment(Qt::AlignCenter);
   Label1->setGeometry(1, 24, 284, 25);
-  Label1->setAccessibleName(verdict.trimmed());
+  Label1->setAccessibleName(verdict_.trimmed());
   LbSpeedButton1 = AddSpeedButton(ArtPanel1, QRect(82, 64, 119, 25), QStringLiteral("Grįžti"));
   connect(LbSpeedButton1, &TLbSpeedButton::OnClick, this, &TVerdictForm::LbSpeedButton1Click);
 }

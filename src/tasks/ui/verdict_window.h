@@ -10,23 +10,28 @@ class TArtPanel;
 class TLbSpeedButton;
 
 // TForm6 and TForm7: the verdict windows of a check, right and wrong answer.
+// They make their controls when first shown.
 class TVerdictForm : public ProgramWindow {
   Q_OBJECT
 
  public:
   explicit TVerdictForm(const QString& verdict);
 
-  TArtPanel* ArtPanel1;
-  QLabel* Label1;                  // the verdict
-  TLbSpeedButton* LbSpeedButton1;  // "Grįžti"
+  TArtPanel* ArtPanel1 = nullptr;
+  QLabel* Label1 = nullptr;                  // the verdict
+  TLbSpeedButton* LbSpeedButton1 = nullptr;  // "Grįžti"
 
   void LbSpeedButton1Click();
 
  protected:
+  void BuildContents() override;
   // Tells a screen reader the verdict as the window opens.
   void FormActivate() override;
   // "Grįžti" takes no focus, so Enter and Escape close the window as it does.
   void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QString verdict_;
 };
 
 inline const QString kRightVerdict = QStringLiteral(" ATSAKYMAS TEISINGAS!!!");
