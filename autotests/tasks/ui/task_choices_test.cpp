@@ -1,6 +1,8 @@
-// The options of the choice tasks of topics 10 to 18: their order, their
-// one shared look, their grouping, and a check with nothing chosen.
+// The answer areas of topics 10 to 18: the options of the choice tasks (their
+// order, their one shared look, their grouping, a check with nothing chosen),
+// and labels that stay clear of the buttons and fields.
 #include <QLabel>
+#include <QLineEdit>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -130,6 +132,37 @@ TEST_F(TaskChoicesTest, CheckingWithNothingChosenCountsAWrongAnswer) {
     window->ShowModal();
     EXPECT_EQ(verdicts, std::vector<QString>{"ATSAKYMAS NETEISINGAS!!!"}) << c.topic << "-" << c.task;
     EXPECT_EQ(readBytes(file), QByteArray("0\r\n1\r\n")) << c.topic << "-" << c.task;
+  }
+}
+
+TEST_F(TaskChoicesTest, LabelsAndOptionsStayClearOfButtonsAndFields) {
+  for (int topic = 10; topic <= kTopicCount; ++topic) {
+    for (int task = 1; task <= kTasksPerTopic; ++task) {
+      TTaskForm* window = Task(topic, task);
+      QList<QRect> solid;
+      for (QWidget* button : {static_cast<QWidget*>(window->LbSpeedButton1), static_cast<QWidget*>(window->LbSpeedButton2),
+                              static_cast<QWidget*>(window->LbSpeedButton3)}) {
+        if (button) solid.append(button->geometry());
+      }
+      for (const QLineEdit* edit : window->Edits) solid.append(edit->parentWidget()->geometry());
+      // What is drawn: a label's letters (not its blanks), a radio button's box.
+      QList<std::pair<QRect, QString>> drawn;
+      for (const QLabel* label : window->AnswerLabels) {
+        const QString text = label->text();
+        qsizetype blanks = 0;
+        while (blanks < text.size() && text[blanks] == QLatin1Char(' ')) ++blanks;
+        const QFontMetrics metrics = label->fontMetrics();
+        const QRect ink = metrics.tightBoundingRect(text.mid(blanks))
+                              .translated(metrics.horizontalAdvance(text.left(blanks)), metrics.ascent());
+        drawn.append({ink.translated(label->pos()), text});
+      }
+      for (const TAMRadioButton* radio : window->RadioButtons) drawn.append({radio->geometry(), radio->objectName()});
+      for (const auto& [rect, what] : drawn) {
+        for (const QRect& other : solid) {
+          EXPECT_FALSE(rect.intersects(other)) << topic << "-" << task << ": " << what.toStdString();
+        }
+      }
+    }
   }
 }
 
