@@ -10,10 +10,10 @@ const TopicLayout& Topic17Layout() {
 
       // 2: congruent triangles ABC and A₁B₁C₁; the indices stand in the
       // blanks after A, B and C.
-      {Statement(24, {QStringLiteral("Trikampiai ABC ir A  B  C  yra lygūs. Apskaičiuokite"),
+      {Statement(24, {QStringLiteral("Pavaizduoti trikampiai ABC ir A  B  C  yra lygūs. Apskaičiuokite"),
                       QStringLiteral("kraštinės AC ilgį.")},
-                 {Mark(98, 30, QStringLiteral("1")), Mark(111, 30, QStringLiteral("1")),
-                  Mark(124, 30, QStringLiteral("1"))}),
+                 {Mark(152, 30, QStringLiteral("1")), Mark(165, 30, QStringLiteral("1")),
+                  Mark(178, 30, QStringLiteral("1"))}),
        StandardField()},
 
       // 3: a point of an angle's bisector and the sides of the angle.
