@@ -96,6 +96,29 @@ TEST_F(TaskWindowTest, CloseInTaskThreeLeavesTheTopicAfterGoingBackFromTheConfir
   EXPECT_EQ(tasks[0]->Edits[0]->text(), "-4") << "kept for the next visit";
 }
 
+TEST_F(TaskWindowTest, LeavingTheProgramFromTheFifthTaskEndsItInOneStep) {
+  ProgramWindow opener;  // the topic menu in the program
+  opener.SetClientSize(200, 100);
+  TTaskForm* tasks[] = {Task(1, 1), Task(1, 2), Task(1, 3), Task(1, 4), Task(1, 5)};
+  OpenLog log;
+  for (TTaskForm* task : tasks) {
+    log.Watch(task, [task](ProgramWindow*) {
+      if (task->LbSpeedButton2) {
+        Click(task->LbSpeedButton2);
+      } else {
+        Click(task->LbButton1);
+      }
+    });
+  }
+  log.Watch(Form4, [](ProgramWindow*) { Click(Form4->LbSpeedButton2); });  // "Išeiti iš programos"
+  Later([&] { opener.ShowModal(); });
+  Later([&] { tasks[0]->ShowModal(); });
+  QCoreApplication::exec();
+
+  EXPECT_TRUE(ProgramWindow::IsProgramEnding());
+  EXPECT_EQ(log.opened, (std::vector<QString>{"Form5", "Form8", "Form9", "Form10", "Form11", "Form4"}));
+}
+
 TEST_F(TaskWindowTest, EnterChecksAndEscapeOrEnterClosesTheVerdict) {
   writeBytes("jonas_1-2.dat", "0\r\n0\r\n");
   TTaskForm* window = Task(1, 2);

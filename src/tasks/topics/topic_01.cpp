@@ -16,9 +16,9 @@ const TopicLayout& Topic1Layout() {
 
       // 3: two equal coils cut into 3 m and 4 m pieces.
       {Statement(104, {QStringLiteral("Parduotuvė gavo dvi vienodas vielos rites. Pardavėjas"),
-                       QStringLiteral("pirmąją ritę supjaustė 3 m, o antrąją - 4 m ilgio"),
-                       QStringLiteral("gabalais, ir iš abiejų ričių nieko neliko. Kiek mažiausiai"),
-                       QStringLiteral("metrų vielos galėjo būti ritėje, jei joje buvo daugiau kaip 100 m?")}),
+                       QStringLiteral("pirmąją ritę supjaustė 3 m, o antrąją - 4 m ilgio gabalais;"),
+                       QStringLiteral("nuo abiejų ričių nieko neliko. Kiek mažiausiai metrų vielos"),
+                       QStringLiteral("galėjo būti kiekvienoje ritėje, jei joje buvo daugiau kaip 100 m?")}),
        StandardField()},
 
       // 4: 36 pears and 54 apples shared equally.

@@ -1,6 +1,8 @@
 #include "tasks/ui/task_window.h"
 
 #include <QApplication>
+#include <QGraphicsEffect>
+#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -48,6 +50,21 @@ TAMCbRbHost* SharedRadioHost() {
   }();
   return host;
 }
+
+// Bold for the answer fields: the sans face has no bold strike, so the
+// field is drawn twice, one pixel apart, over its white panel.
+class OverstrikeEffect : public QGraphicsEffect {
+ public:
+  using QGraphicsEffect::QGraphicsEffect;
+
+ protected:
+  void draw(QPainter* painter) override {
+    QPoint offset;
+    const QPixmap pixmap = sourcePixmap(Qt::LogicalCoordinates, &offset, QGraphicsEffect::NoPad);
+    painter->drawPixmap(offset, pixmap);
+    painter->drawPixmap(offset + QPoint(1, 0), pixmap);
+  }
+};
 
 void MakeBlackOnWhite(QWidget* widget) {
   QPalette palette = widget->palette();
@@ -124,11 +141,16 @@ void TTaskForm::BuildAnswer(const TaskLayout& layout) {
     edit->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
     edit->setGeometry(field.edit);
     edit->setFrame(false);
-    // The sans face has no bold strike; Tahoma's bold is its nearest match.
-    edit->setFont(TahomaFont(11, true));
-    edit->setTextMargins(0, 0, 0, 0);
+    edit->setFont(SansFont());
+    // The text starts at the edit's own left edge, as the narrow fraction
+    // fields need to show two digits.
+    edit->setTextMargins(-2, 0, -2, 0);
     edit->setContentsMargins(0, 0, 0, 0);
     MakeBlackOnWhite(edit);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    edit->setPalette(palette);
+    edit->setGraphicsEffect(new OverstrikeEffect(edit));
     if (i < row.fieldMaxLength.size()) edit->setMaxLength(row.fieldMaxLength[i]);
     // Enter in a field checks the answer, as the button does.
     connect(edit, &QLineEdit::returnPressed, this, [this] { LbSpeedButton1->Click(); });
