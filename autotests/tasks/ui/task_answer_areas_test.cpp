@@ -11,6 +11,8 @@
 #include "controls/colored_group_box.h"
 #include "controls/control_bitmaps.h"
 #include "controls/lb_speed_button.h"
+#include "pictures/picture_list.h"
+#include "tasks/task_layout.h"
 #include "tasks/ui/task_window.h"
 #include "tasks/ui/verdict_window.h"
 #include "temp_dir.h"
@@ -132,6 +134,19 @@ TEST_F(TaskChoicesTest, CheckingWithNothingChosenCountsAWrongAnswer) {
     window->ShowModal();
     EXPECT_EQ(verdicts, std::vector<QString>{"ATSAKYMAS NETEISINGAS!!!"}) << c.topic << "-" << c.task;
     EXPECT_EQ(readBytes(file), QByteArray("0\r\n1\r\n")) << c.topic << "-" << c.task;
+  }
+}
+
+// A misspelt symbol picture would leave a silent gap in a formula.
+TEST(TaskLayouts, NameOnlyPicturesTheProgramCarries) {
+  for (int topic = 1; topic <= kTopicCount; ++topic) {
+    for (int task = 1; task <= kTasksPerTopic; ++task) {
+      const TaskLayout& layout = LayoutOf({topic, task});
+      for (const PicturePiece& piece : layout.statement.pieces.pictures + layout.answer.pieces.pictures) {
+        EXPECT_NE(FindPicture(piece.pictureName.toLatin1().constData()), nullptr)
+            << topic << "-" << task << ": " << piece.pictureName.toStdString();
+      }
+    }
   }
 }
 
