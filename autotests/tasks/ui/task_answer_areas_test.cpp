@@ -1,6 +1,7 @@
 // The answer areas of topics 10 to 18: the options of the choice tasks (their
 // order, their one shared look, their grouping, a check with nothing chosen),
-// and labels that stay clear of the buttons and fields.
+// and labels that stay clear of the buttons and fields; and, for all 90
+// tasks, that a layout names only pictures the program carries.
 #include <QLabel>
 #include <QLineEdit>
 #include <algorithm>
