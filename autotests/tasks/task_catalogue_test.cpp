@@ -60,7 +60,7 @@ TEST(TaskCatalogue, holdsTheRightAnswerOfEveryTask) {
       "-4", "3", "2", "5", "108",                                          // 7
       "4950", "192", "1994", "903", "-3",                                  // 8
       "AMRadioButton2", "AMRadioButton1", "AMRadioButton4", "AMRadioButton3", "4",  // 9
-      "2", "AMRadioButton2", "AMRadioButton2", "AMRadioButton1", "AMRadioButton1",  // 10
+      "2", "AMRadioButton3", "AMRadioButton2", "AMRadioButton1", "AMRadioButton1",  // 10
       "3|-1", "1|2", "5|-2", "2|18", "16",                                 // 11
       "-2", "AMRadioButton1", "AMRadioButton3", "AMRadioButton2", "AMRadioButton3",  // 12
       "40", "112", "AMRadioButton1", "76", "75",                           // 13

@@ -57,7 +57,10 @@ constexpr AnswerData kAnswers[] = {
     Text(8, 5, "-3"),
     Pick(9, 1, "AMRadioButton2"), Pick(9, 2, "AMRadioButton1"), Pick(9, 3, "AMRadioButton4"),
     Pick(9, 4, "AMRadioButton3"), Text(9, 5, "4"),
-    Text(10, 1, "2", 3), Pick(10, 2, "AMRadioButton2"), Pick(10, 3, "AMRadioButton2"),
+    Text(10, 1, "2", 3),
+    // 10-2: g(1) = -4, so the line through A(1; 4) cannot be the graph of
+    // g(x) = -4x: "Negali" is the right choice.
+    Pick(10, 2, "AMRadioButton3"), Pick(10, 3, "AMRadioButton2"),
     Pick(10, 4, "AMRadioButton1"), Pick(10, 5, "AMRadioButton1"),
     Pair(11, 1, "3", "-1"), Pair(11, 2, "1", "2"), Pair(11, 3, "5", "-2"), Pair(11, 4, "2", "18"),
     Text(11, 5, "16"),

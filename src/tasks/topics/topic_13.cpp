@@ -1,10 +1,27 @@
+#include "tasks/topics/common_layouts.h"
 #include "tasks/topics/topic_layouts.h"
 
 namespace rova {
 
-// Topic 13: its statements are still to be written.
+// Topic 13: "Tiesės. Kampai".
 const TopicLayout& Topic13Layout() {
-  static const TopicLayout layouts = PlaceholderTopic(13);
+  static const TopicLayout layouts = {{
+      {Statement(24, {QStringLiteral("Raskite x pažymėtą kampą:")}), DegreeField()},
+
+      // 2: a board leaning against a wall at 68° to the floor.
+      {Statement(24, {QStringLiteral("Lenta atremta į sieną ir su grindimis sudaro 68  kampą."),
+                      QStringLiteral("Raskite kampą x.")},
+                 {Mark(221, 21, QStringLiteral("o"))}),
+       DegreeField()},
+
+      {Statement(24, {QStringLiteral("Ar tiesės a ir b lygiagrečios?")}),
+       OptionArea({275, 13}, {TextOption(QStringLiteral("AMRadioButton1"), 272, QStringLiteral("Taip")),
+                              TextOption(QStringLiteral("AMRadioButton2"), 340, QStringLiteral("Ne"))})},
+
+      {Statement(24, {QStringLiteral("Apskaičiuokite nežinomą kampą y, jeigu a || b.")}), DegreeField()},
+
+      {Statement(24, {QStringLiteral("Raskite kampą x, jeigu a || b.")}), DegreeField()},
+  }};
   return layouts;
 }
 

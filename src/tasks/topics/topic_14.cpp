@@ -1,10 +1,34 @@
+#include "tasks/topics/common_layouts.h"
 #include "tasks/topics/topic_layouts.h"
 
 namespace rova {
 
-// Topic 14: its statements are still to be written.
+// Topic 14: "Trikampiai".
 const TopicLayout& Topic14Layout() {
-  static const TopicLayout layouts = PlaceholderTopic(14);
+  static const TopicLayout layouts = {{
+      {Statement(32, {QStringLiteral("Raskite x pažymėtą kampą:")}), DegreeField()},
+
+      // 2: slats across two supports, equally spaced from E; the index "1"
+      // of A₁, D₁, C₁, B₁ stands in the blanks after each letter.
+      {Statement(24, {QStringLiteral("Ant atramų AE ir A  E nuo E vienodais tarpais prikaltos"),
+                      QStringLiteral("kartelės DD  , CC  , BB  ir AA  . Kokio ilgio kartelė DD  ,"),
+                      QStringLiteral("jeigu AA   = 80 cm?")},
+                 {Mark(94, 30, QStringLiteral("1")), Mark(64, 46, QStringLiteral("1")), Mark(90, 46, QStringLiteral("1")),
+                  Mark(116, 46, QStringLiteral("1")), Mark(144, 46, QStringLiteral("1")),
+                  Mark(258, 46, QStringLiteral("1")), Mark(47, 62, QStringLiteral("1"))}),
+       StandardField(QStringLiteral("cm."))},
+
+      {Statement(24, {QStringLiteral("Raskite x pažymėto kampo didumą.")}), DegreeField()},
+
+      {Statement(24, {QStringLiteral("Apskaičiuokite kraštinės x ilgį."),
+                      QStringLiteral("Atsakymą suapvalinkite iki dešimtųjų.")}),
+       StandardField(QStringLiteral("cm."))},
+
+      // 5: a house's height from 55 m away at an angle of elevation of 20°.
+      {Statement(24, {QStringLiteral("Namo viršūnė iš 55 m atstumo matoma 20 laipsnių kampu."),
+                      QStringLiteral("Koks yra namo aukštis (0,1 m tikslumu)?")}),
+       StandardField(QStringLiteral("m."))},
+  }};
   return layouts;
 }
 

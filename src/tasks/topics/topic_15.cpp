@@ -1,10 +1,38 @@
+#include "tasks/topics/common_layouts.h"
 #include "tasks/topics/topic_layouts.h"
 
 namespace rova {
 
-// Topic 15: its statements are still to be written.
+// Topic 15: "Keturkampiai".
 const TopicLayout& Topic15Layout() {
-  static const TopicLayout layouts = PlaceholderTopic(15);
+  static const TopicLayout layouts = {{
+      {Statement(24, {QStringLiteral("Apskaičiuokite lygiagretainio plotą:")}), SquareCentimetreField()},
+
+      {Statement(128, {QStringLiteral("Kvadrato plotas 64 cm  . Apskaičiuokite kvadrato perimetrą.")},
+                 {Mark(114, 125, QStringLiteral("2"))}),
+       StandardField(QStringLiteral("cm."))},
+
+      // 3: two 2 cm squares, one turned on the other's centre.
+      {Statement(24, {QStringLiteral("Du kvadratai, kurių kraštinės po 2 cm, uždėti vienas ant"),
+                      QStringLiteral("kito taip, kaip parodyta brėžinyje. Apskaičiuokite"),
+                      QStringLiteral("užtušuotos dalies plotą.")}),
+       SquareCentimetreField()},
+
+      // 4: a doll's towel: a square cut along its diagonal, sewn on a
+      // flowered rectangle.
+      {Statement(24, {QStringLiteral("Rūta padėjo jaunesniajai sesutei pasiūti lėlei rankšluostį."),
+                      QStringLiteral("Ji perkirpo kvadratinę skiautę pagal įstrižainę ir gautas"),
+                      QStringLiteral("dalis prisiuvo prie gėlėto stačiakampio audinio taip, kaip"),
+                      QStringLiteral("parodyta paveikslėlyje. Apskaičiuokite, koks matomos"),
+                      QStringLiteral("gėlėtos rankšluosčio dalies plotas.")}),
+       SquareCentimetreField()},
+
+      // 5: the shaded triangle of the parallelogram ABCD of 100 cm².
+      {Statement(24, {QStringLiteral("Apskaičiuokite užtušuotos figūros plotą, jei visos figūros"),
+                      QStringLiteral("plotas 100 cm  , o ABCD yra lygiagretainis.")},
+                 {Mark(74, 37, QStringLiteral("2"))}),
+       SquareCentimetreField()},
+  }};
   return layouts;
 }
 

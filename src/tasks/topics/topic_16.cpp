@@ -1,10 +1,29 @@
+#include "tasks/topics/common_layouts.h"
 #include "tasks/topics/topic_layouts.h"
 
 namespace rova {
 
-// Topic 16: its statements are still to be written.
+// Topic 16: "Apskritimas. Skritulys".
 const TopicLayout& Topic16Layout() {
-  static const TopicLayout layouts = PlaceholderTopic(16);
+  static const TopicLayout layouts = {{
+      // 1: a 1000 m track of two straights and two half circles of r = 63 m.
+      {Statement(24, {QStringLiteral("Bėgimo takas yra 1000 m ilgio. Jį sudaro dvi tiesios dalys"),
+                      QStringLiteral("ir du pusapskritimiai (r = 63 m). Koks vienos tiesios dalies"),
+                      QStringLiteral("ilgis? Atsakymą suapvalinkite iki metrų.")}),
+       StandardField(QStringLiteral("m."))},
+
+      // 2: a sector of radius 3 cm whose arc is π cm long.
+      {Statement(24, {QStringLiteral("Išpjovos spindulys yra 3 cm, o lankas    cm ilgio."),
+                      QStringLiteral("Apskaičiuokite išpjovos kampą x.")},
+                 {}, {Picture(186, 29, QStringLiteral("sym_pi"))}),
+       LowDegreeField()},
+
+      {Statement(24, {QStringLiteral("Apskaičiuokite nežinomą kampą:")}), LowDegreeField()},
+
+      {Statement(24, {QStringLiteral("Apskaičiuokite skersmenį.")}), StandardField()},
+
+      {Statement(24, {QStringLiteral("Apskaičiuokite kampą x.")}), LowDegreeField()},
+  }};
   return layouts;
 }
 

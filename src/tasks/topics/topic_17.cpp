@@ -1,10 +1,35 @@
+#include "tasks/topics/common_layouts.h"
 #include "tasks/topics/topic_layouts.h"
 
 namespace rova {
 
-// Topic 17: its statements are still to be written.
+// Topic 17: "Lygumas".
 const TopicLayout& Topic17Layout() {
-  static const TopicLayout layouts = PlaceholderTopic(17);
+  static const TopicLayout layouts = {{
+      {Statement(24, {QStringLiteral("Kiek nelygių trikampių matote brėžinyje?")}), StandardField()},
+
+      // 2: congruent triangles ABC and A₁B₁C₁; the indices stand in the
+      // blanks after A, B and C.
+      {Statement(24, {QStringLiteral("Pavaizduoti trikampiai ABC ir A  B  C  yra lygūs. Apskaičiuokite"),
+                      QStringLiteral("kraštinės AC ilgį.")},
+                 {Mark(152, 30, QStringLiteral("1")), Mark(165, 30, QStringLiteral("1")),
+                  Mark(178, 30, QStringLiteral("1"))}),
+       StandardField()},
+
+      // 3: a point of an angle's bisector and the sides of the angle.
+      {Statement(24, {QStringLiteral("AD yra kampo BAC pusiaukampinė. Ar taškas D vienodai"),
+                      QStringLiteral("nutolęs nuo kampo kraštinių, t. y. ar DB=DC?")}),
+       YesNoNotEnoughOptions()},
+
+      // 4: folding ABCD along BD; the angle at C is 63°, not 60°.
+      {Statement(24, {QStringLiteral("Aistė tvirtina, kad sulenkus figūrą ABCD per įstrižainę BD,"),
+                      QStringLiteral("taškai A ir C sutaps. Ar ji teisi?")}),
+       YesNoNotEnoughOptions()},
+
+      {Statement(24, {QStringLiteral("Sujungus taisyklingojo šešiakampio ABCDEF viršūnes B, D"),
+                      QStringLiteral("ir F, gaunamas trikampis BDF. Ar jis taisyklingasis?")}),
+       YesNoNotEnoughOptions()},
+  }};
   return layouts;
 }
 

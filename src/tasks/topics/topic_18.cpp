@@ -1,10 +1,38 @@
+#include "tasks/topics/common_layouts.h"
 #include "tasks/topics/topic_layouts.h"
 
 namespace rova {
 
-// Topic 18: its statements are still to be written.
+// Topic 18: "Panašumas".
 const TopicLayout& Topic18Layout() {
-  static const TopicLayout layouts = PlaceholderTopic(18);
+  static const TopicLayout layouts = {{
+      {Statement(24, {QStringLiteral("Duota ED || AB. Raskite x.")}), StandardField()},
+
+      // 2: a triangle similar to the 3, 4, 5 one with the perimeter 96.
+      {Statement(120, {QStringLiteral("Trikampio kraštinės yra 3, 4 ir 5. Jam panašaus trikampio"),
+                       QStringLiteral("perimetras 96. Kokio ilgio antrojo trikampio įstrižainė?")}),
+       StandardField()},
+
+      // 3: a rectangle 6 cm long of 30 cm², and a similar one 12 cm long.
+      {Statement(112, {QStringLiteral("Pirmojo stačiakampio ilgis 6 cm, o plotas 30 cm  ."),
+                       QStringLiteral("Antrasis stačiakampis, panašus į pirmąjį, yra 12 cm ilgio."),
+                       QStringLiteral("Koks antrojo stačiakampio plotas?")},
+                 {Mark(228, 109, QStringLiteral("2"))}),
+       SquareCentimetreField()},
+
+      // 4: the altitude to the hypotenuse; line 2 reads
+      // Ar △ACD ∼ △BCD ∼ △ABC?
+      {Statement(24, {QStringLiteral("Iš stačiojo kampo viršūnės į įžambinę nuleistas statmuo."),
+                      QStringLiteral("Ar    ACD       BCD       ABC?")},
+                 {},
+                 {Picture(21, 42, QStringLiteral("sym_triangle")), Picture(53, 45, QStringLiteral("sym_similar")),
+                  Picture(64, 42, QStringLiteral("sym_triangle")), Picture(97, 45, QStringLiteral("sym_similar")),
+                  Picture(107, 42, QStringLiteral("sym_triangle"))}),
+       YesNoNotEnoughOptions()},
+
+      {NarrowStatement(24, {QStringLiteral("Duota: BC || DE, AB = BD. Kam lygus panašumo koeficientas?")}),
+       FractionAnswer(314, 16, QStringLiteral("___"), 313)},
+  }};
   return layouts;
 }
 
