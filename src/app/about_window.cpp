@@ -1,11 +1,8 @@
 #include "app/about_window.h"
 
-#include <QFontMetrics>
 #include <QLabel>
-#include <QPainter>
 
 #include "controls/art_panel.h"
-#include "controls/control_text.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
 #include "window/window_frame.h"
@@ -18,27 +15,6 @@ namespace {
 
 constexpr int kWidth = 348;
 constexpr int kHeight = 203;
-
-// A bold line in the sans face, whose bitmap strikes have no bold of their
-// own: drawn twice, a pixel apart, as the title bars are.
-class BoldLine : public QLabel {
- public:
-  using QLabel::QLabel;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter canvas(this);
-    canvas.setFont(font());
-    canvas.setPen(palette().color(QPalette::WindowText));
-    DrawCaption(canvas, rect(), Qt::AlignLeft | Qt::AlignTop, text());
-  }
-};
-
-QLabel* AddBoldLine(QWidget* parent, int x, int y, const QString& text) {
-  QLabel* label = PlaceLabel(new BoldLine(text, parent), x, y, SansFont(11, true));
-  label->resize(QFontMetrics(DrawnFont(label->font())).horizontalAdvance(text) + 1, label->height());
-  return label;
-}
 
 }  // namespace
 
@@ -54,7 +30,8 @@ void TForm118::BuildContents() {
   LbButton1 = bar.closeButton;
   ArtPanel2 = AddPanel(this, QRect(2, 24, 343, 177), kPanelColor);
 
-  Label1 = AddBoldLine(ArtPanel2, 10, 24, QStringLiteral("Programą sukūrė ROVA 2004 autorių grupė"));
+  Label1 = AddLabel(ArtPanel2, 10, 24, QStringLiteral("Programą sukūrė ROVA 2004 autorių grupė"),
+                    SansFont(11, true));
   Label2 = AddLabel(ArtPanel2, 10, 40, QStringLiteral("Versija: v1.42"));
   Label3 = AddLabel(ArtPanel2, 10, 56, QStringLiteral("Versijos data: 2003.09.01"));
   Label4 = AddLabel(ArtPanel2, 10, 80, QStringLiteral("Uždaviniai ir formulės parengti pagal pagrindinės"));
