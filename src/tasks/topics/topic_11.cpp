@@ -29,17 +29,17 @@ const TopicLayout& Topic11Layout() {
 
       // 4: 80 km downstream in 4 hours, upstream in 5: the river's speed
       // above, the boat's own below.
-      {Statement(112, {QStringLiteral("Atstumas tarp dviejų vietovių upe yra 80 kilometrų."),
+      {Statement(112, {QStringLiteral("Atstumas upe tarp dviejų vietovių yra 80 kilometrų."),
                        QStringLiteral("Valtis šį atstumą pasroviui nuplaukia per 4 valandas,"),
-                       QStringLiteral("o prieš srovę per 5 valandas. Apskaičiuokite upės"),
+                       QStringLiteral("o prieš srovę – per 5 valandas. Apskaičiuokite upės"),
                        QStringLiteral("tėkmės greitį ir valties savąjį greitį.")}),
        Answer({Text(177, 25, QStringLiteral("Upės tėkmės greitis yra:")), Text(333, 25, QStringLiteral("km/h.")),
                Text(170, 49, QStringLiteral("Valties savasis greitis yra:")), Text(333, 49, QStringLiteral("km/h."))},
               {Field(292, 21, 37), Field(292, 45, 37)}, kWideTallCheckButton)},
 
       // 5: the tips of a clock's hands, 2 cm and 1,5 cm long.
-      {Statement(120, {QStringLiteral("Laikrodžio minutinė rodyklė yra 2 cm, o valandinė 1,5 cm"),
-                       QStringLiteral("ilgio. Kiek kartų minutinės rodyklės galas juda greičiau"),
+      {Statement(120, {QStringLiteral("Laikrodžio minutinės rodyklės ilgis 2 cm, o valandinės – 1,5 cm."),
+                       QStringLiteral("Kiek kartų minutinės rodyklės galas juda greičiau"),
                        QStringLiteral("už valandinės rodyklės galą?")}),
        StandardField()},
   }};

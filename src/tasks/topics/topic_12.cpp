@@ -47,13 +47,15 @@ const TopicLayout& Topic12Layout() {
                    IntervalOption(QStringLiteral("AMRadioButton3"), 404, QStringLiteral("(- 2; 0) U (0; 4)"), {})},
                   kLowCheckButton)},
 
-      // 5: how many goods a week for the revenue to exceed the cost.
+      // 5: how many goods a week for the revenue to exceed the cost. R names
+      // the revenue, so R = 2x is the revenue; the cost C = x + 600 is what
+      // makes R > C mean x > 600.
       {Statement(96, {QStringLiteral("Kad verslas būtų pelningas, pajamos R, gautos pardavus"),
                       QStringLiteral("prekes, turi viršyti jų gamybos išlaidas C, t. y. R > C."),
-                      QStringLiteral("Įmonės savaitės išlaidos apskaičiuojamos pagal formulę"),
-                      QStringLiteral("R = 2x, čia x yra per savaitę parduotų prekių skaičius."),
-                      QStringLiteral("Kiek prekių reikia parduoti per savaitę, kad pajamos"),
-                      QStringLiteral("viršytų išlaidas?")}),
+                      QStringLiteral("Įmonės savaitės pajamos apskaičiuojamos pagal formulę R = 2x,"),
+                      QStringLiteral("o išlaidos – pagal formulę C = x + 600; čia x – per savaitę"),
+                      QStringLiteral("parduotų prekių skaičius. Kiek prekių reikia parduoti per"),
+                      QStringLiteral("savaitę, kad pajamos viršytų išlaidas?")}),
        OptionArea({248, 10},
                   {TextOption(QStringLiteral("AMRadioButton1"), 226, QStringLiteral("Daugiau kaip 200 prekių"), {}, 26),
                    TextOption(QStringLiteral("AMRadioButton2"), 226, QStringLiteral("Daugiau kaip 400 prekių"), {}, 40),

@@ -24,9 +24,11 @@ const TopicLayout& Topic14Layout() {
                       QStringLiteral("Atsakymą suapvalinkite iki dešimtųjų.")}),
        StandardField(QStringLiteral("cm."))},
 
-      // 5: a house's height from 55 m away at an angle of elevation of 20°.
+      // 5: a house's height from 55 m away at an angle of elevation of 20°:
+      // 55 tan 20° = 20,02, and the check takes "20", so the statement says
+      // that a 0 after the comma is left out.
       {Statement(24, {QStringLiteral("Namo viršūnė iš 55 m atstumo matoma 20 laipsnių kampu."),
-                      QStringLiteral("Koks yra namo aukštis (0,1 m tikslumu)?")}),
+                      QStringLiteral("Koks namo aukštis 0,1 m tikslumu? (Nulio po kablelio nerašykite.)")}),
        StandardField(QStringLiteral("m."))},
   }};
   return layouts;

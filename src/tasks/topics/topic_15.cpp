@@ -22,7 +22,7 @@ const TopicLayout& Topic15Layout() {
       // flowered rectangle.
       {Statement(24, {QStringLiteral("Rūta padėjo jaunesniajai sesutei pasiūti lėlei rankšluostį."),
                       QStringLiteral("Ji perkirpo kvadratinę skiautę pagal įstrižainę ir gautas"),
-                      QStringLiteral("dalis prisiuvo prie gėlėto stačiakampio audinio taip, kaip"),
+                      QStringLiteral("dalis prisiuvo ant gėlėto stačiakampio audinio taip, kaip"),
                       QStringLiteral("parodyta paveikslėlyje. Apskaičiuokite, koks matomos"),
                       QStringLiteral("gėlėtos rankšluosčio dalies plotas.")}),
        SquareCentimetreField()},
