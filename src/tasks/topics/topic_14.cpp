@@ -25,10 +25,10 @@ const TopicLayout& Topic14Layout() {
        StandardField(QStringLiteral("cm."))},
 
       // 5: a house's height from 55 m away at an angle of elevation of 20°:
-      // 55 tan 20° = 20,02, and the check takes "20", so the statement says
-      // that a 0 after the comma is left out.
+      // 55 tan 20° = 20,02, and the check takes "20", so the statement asks
+      // for no trailing zeros, without saying which digit is one.
       {Statement(24, {QStringLiteral("Namo viršūnė iš 55 m atstumo matoma 20 laipsnių kampu."),
-                      QStringLiteral("Koks namo aukštis 0,1 m tikslumu? (Nulio po kablelio nerašykite.)")}),
+                      QStringLiteral("Koks namo aukštis 0,1 m tikslumu? (Nulių gale nerašykite.)")}),
        StandardField(QStringLiteral("m."))},
   }};
   return layouts;
