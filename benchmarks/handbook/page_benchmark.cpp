@@ -34,22 +34,10 @@ void BM_OpenHandbookPageFirstTime(benchmark::State& state) {
 BENCHMARK(BM_OpenHandbookPageFirstTime)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(72);
 
 void BM_OpenHandbookPageAgain(benchmark::State& state) {
-  rova::CreateWindows();
-  rova::ProgramWindow* page = rova::HandbookPageForm(15);  // the fullest page
-  OpenUntilPainted(page);
-  for (auto _ : state) state.SetIterationTime(OpenUntilPainted(page));
-  rova::DestroyRegisteredWindows();
+  rova::bench::TimeReopening(state, [] { return rova::HandbookPageForm(15); });  // the fullest page
 }
 BENCHMARK(BM_OpenHandbookPageAgain)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  rova::bench::UseOffscreenWithoutDisplay();
-  QApplication app(argc, argv);
-  rova::RegisterProgramFonts();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return rova::bench::RunWindowBenchmarks(argc, argv); }

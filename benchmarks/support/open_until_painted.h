@@ -2,11 +2,16 @@
 // benchmarks of the windows; and the platform they run on.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
 #include <QEvent>
 #include <chrono>
 
+#include "app/startup.h"
+#include "controls/program_fonts.h"
 #include "window/program_window.h"
+#include "window/window_registry.h"
 
 namespace rova::bench {
 
@@ -45,6 +50,28 @@ inline void UseOffscreenWithoutDisplay() {
       qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
+}
+
+// Times reopening a window whose controls already exist: the windows are
+// made, `window` picks one, it is opened once, then once per iteration.
+template <class PickWindow>
+void TimeReopening(benchmark::State& state, PickWindow window) {
+  CreateWindows();
+  ProgramWindow* picked = window();
+  OpenUntilPainted(picked);
+  for (auto _ : state) state.SetIterationTime(OpenUntilPainted(picked));
+  DestroyRegisteredWindows();
+}
+
+// The main of a window benchmark: the platform, the program's fonts, the runs.
+inline int RunWindowBenchmarks(int argc, char** argv) {
+  UseOffscreenWithoutDisplay();
+  QApplication app(argc, argv);
+  RegisterProgramFonts();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
 }
 
 }  // namespace rova::bench

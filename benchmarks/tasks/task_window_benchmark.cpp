@@ -35,22 +35,10 @@ void BM_OpenTaskWindowFirstTime(benchmark::State& state) {
 BENCHMARK(BM_OpenTaskWindowFirstTime)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(180);
 
 void BM_OpenTaskWindowAgain(benchmark::State& state) {
-  rova::CreateWindows();
-  rova::TTaskForm* window = rova::TaskForm({9, 1});
-  OpenUntilPainted(window);
-  for (auto _ : state) state.SetIterationTime(OpenUntilPainted(window));
-  rova::DestroyRegisteredWindows();
+  rova::bench::TimeReopening(state, [] { return rova::TaskForm({9, 1}); });
 }
 BENCHMARK(BM_OpenTaskWindowAgain)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  rova::bench::UseOffscreenWithoutDisplay();
-  QApplication app(argc, argv);
-  rova::RegisterProgramFonts();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return rova::bench::RunWindowBenchmarks(argc, argv); }

@@ -1,10 +1,12 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <map>
 #include <optional>
 
 #include "accounts/ui/account_dialogs.h"
 #include "accounts/ui/login_window.h"
+#include "tasks/task_catalogue.h"
 #include "tasks/ui/task_window.h"
 #include "tasks/ui/verdict_window.h"
 #include "app/about_window.h"
@@ -47,13 +49,15 @@ void CreateVerdictWindow(TVerdictForm*& reference, const char* name, const QStri
   RegisterWindow(reference, [&reference] { reference = nullptr; });
 }
 
-// The task of window number `number`, or none: topic 1 is 5 and 8 to 11,
-// topic t from 2 on is 5t + 2 to 5t + 6.
+// The task whose window is number `number` in the catalogue, or none.
 std::optional<TaskId> TaskOfWindow(int number) {
-  if (number == 5) return TaskId{1, 1};
-  if (number >= 8 && number <= 11) return TaskId{1, number - 6};
-  if (number >= 12 && number <= 96) return TaskId{(number - 2) / 5, (number - 2) % 5 + 1};
-  return std::nullopt;
+  static const std::map<int, TaskId> tasks = [] {
+    std::map<int, TaskId> byNumber;
+    for (const TaskRow& row : TaskCatalogue()) byNumber[row.windowClass.mid(5).toInt()] = row.id;  // "TForm39"
+    return byNumber;
+  }();
+  const auto found = tasks.find(number);
+  return found == tasks.end() ? std::nullopt : std::optional<TaskId>(found->second);
 }
 
 // Makes window number `number` if the program has it; the numbers follow the
