@@ -79,7 +79,7 @@ const std::vector<GuideSection>& GuideSections() {
            "trupmena, o tuščias laukelis reiškia neteisingą atsakymą. Kitose trupmenų užduotyse abu "
            "laukeliai turi būti užpildyti skaičiais ir vardiklis negali būti nulis: jei laukelis tuščias, "
            "jame įrašytas ne skaičius arba vardiklis lygus nuliui, programa parodo klaidos pranešimą, o "
-           "toks tikrinimas neįskaitomas nei teisingu, nei neteisingu atsakymu.</li>"
+           "toks patikrinimas statistikoje neskaičiuojamas.</li>"
            "<li><b>Pasirinkimo uždaviniai.</b> Kai vietoj laukelių pateikti atsakymo variantai, pažymėkite "
            "mygtuką prie vieno teisingo atsakymo. Pažymėjus kitą mygtuką, ankstesnis atžymimas; "
            "nepažymėjus nė vieno, atsakymas laikomas neteisingu.</li>"
