@@ -48,7 +48,7 @@ lenktinis – kad nepriklauso; prie begalybės – tik lenktinis.
 Perkėlę visus narius į vieną pusę, randame trinario šaknis.
 Kai koeficientas prie x kvadrato teigiamas, trinaris neigiamas
 tarp šaknų, o teigiamas – už jų. Pvz.: (x – 2)(x – 5) > 0,)")},
-        {10, 173, QStringLiteral("(a; +∞) – skaičiai x, kai x > a;   (–∞; a) – kai x < a.")},
+        {10, 173, QStringLiteral("(a; +∞) – kai x > a;   (–∞; a) – kai x < a;   (–∞; +∞) – visi skaičiai.")},
         {10, 264, QStringLiteral("kai x < 2 arba x > 5, t. y. (–∞; 2) ∪ (5; +∞).")},
     }},
 };
