@@ -1,6 +1,7 @@
 // The handbook as a pupil meets it: the index, the 18 pages and the
 // quadrilaterals' classification, their contents and the ways between them.
 #include <QDir>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -114,18 +115,34 @@ TEST_F(HandbookTest, EveryPageHasItsTitleGroupsLabelsPicturesAndBackButton) {
   }
 }
 
-// Nothing a pupil reads may run out of its group or under the buttons.
+// Nothing a pupil reads may run out of its group, under the buttons or
+// under a figure.
 TEST_F(HandbookTest, TextsAndPicturesStayInsideTheirGroupAboveTheButtons) {
   for (const ExpectedPage& row : kPages) {
     SCOPED_TRACE(row.window);
     THandbookPage* page = PageWindow(row);
     for (TColoredGroupBox* group : page->ArtPanel2->findChildren<TColoredGroupBox*>()) {
       const int bottom = row.groups == 1 ? 318 : group->height() - 3;
+      const Counted counted = CountLabels(group);
       for (QLabel* label : group->findChildren<QLabel*>()) {
         const QRect r = label->geometry();
         EXPECT_TRUE(r.left() >= 3 && r.top() >= 12 && r.right() <= group->width() - 4 && r.bottom() <= bottom)
             << label->text().left(40).toStdString() << " at " << r.x() << "," << r.y() << " " << r.width() << "x"
             << r.height();
+      }
+      // Line by line, since a block's label is as wide as its longest line.
+      for (QLabel* label : counted.labels) {
+        const QFontMetrics metrics(label->font());
+        const QStringList lines = label->text().split(u'\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+          const QRect line(label->x(), label->y() + int(i) * metrics.lineSpacing(),
+                           metrics.horizontalAdvance(lines[i].trimmed().isEmpty() ? QString() : lines[i]),
+                           metrics.lineSpacing());
+          for (QLabel* picture : counted.pictures) {
+            EXPECT_FALSE(line.intersects(picture->geometry()))
+                << lines[i].toStdString() << " runs under " << picture->objectName().toStdString();
+          }
+        }
       }
     }
   }

@@ -42,7 +42,9 @@ const std::vector<GuideSection>& GuideSections() {
            "<li><b>Išeiti</b> – programa iškart uždaroma.</li>"
            "</ul>"
            "<p>Testų ir žinyno languose mygtukas <b>X</b> viršutiniame dešiniajame kampe paklausia, ar "
-           "norite uždaryti programą, ar grįžti į ankstesnį langą. Išeinant nieko išsaugoti nereikia: "
+           "norite uždaryti programą, ar grįžti į ankstesnį langą. Tik žinyno lango <b>Keturkampių "
+           "skirstymas</b> mygtukas <b>X</b> nieko neklausia: jis uždaro tą langą ir grąžina į temos "
+           "„Keturkampiai“ puslapį. Išeinant nieko išsaugoti nereikia: "
            "kiekvienas patikrintas atsakymas įrašomas iškart.</p>")},
       {QStringLiteral("testai"), QStringLiteral("Testai"),
        QStringLiteral(
@@ -58,10 +60,12 @@ const std::vector<GuideSection>& GuideSections() {
       {QStringLiteral("vertinimas"), QStringLiteral("Kaip vertinami atsakymai"),
        QStringLiteral(
            "<p>Atsakymas lyginamas su teisingu tiksliai, ženklas po ženklo, todėl rašykite jį be tarpų ir "
-           "be nereikalingų ženklų. Matavimo vienetų rašyti nereikia: jie jau parašyti šalia laukelio.</p>"
+           "be nereikalingų ženklų. Matavimo vienetų nerašykite: atsakymas su vienetu (pavyzdžiui, "
+           "<i>108 m</i>) laikomas neteisingu. Kur vienetas svarbus, jis parašytas šalia laukelio arba "
+           "nurodytas sąlygoje.</p>"
            "<ul>"
            "<li><b>Dešimtainės trupmenos</b> rašomos su kableliu: <i>2,9</i> – teisingai, o <i>2.9</i> "
-           "(su tašku) – klaida.</li>"
+           "(su tašku) – klaida. Nulių po kablelio gale nerašykite: <i>172,8</i>, o ne <i>172,80</i>.</li>"
            "<li><b>Sveikieji skaičiai</b> rašomi be nulių priekyje ir be pliuso ženklo: jei atsakymas 30, "
            "tai <i>030</i>, <i>+30</i> ar <i>30,0</i> bus neteisingi. Didelio skaičiaus skaitmenų tarpais "
            "neskirkite: rašykite <i>11200</i>, o ne <i>11 200</i>.</li>"
@@ -72,7 +76,10 @@ const std::vector<GuideSection>& GuideSections() {
            "skaitiklį, apatiniame – vardiklį. Rašykite suprastintą trupmeną: ji įskaitoma visada. Kitą jai "
            "lygią trupmeną (pavyzdžiui, <i>2/8</i> vietoj <i>1/4</i>) programa dažniausiai irgi įskaito, bet "
            "ne visada: kai reikia rasti skaičių, su kuriuo lygybė tampa teisinga, tinka tik suprastinta "
-           "trupmena. Vardiklis negali būti nulis, o abu laukeliai turi būti užpildyti skaičiais.</li>"
+           "trupmena, o tuščias laukelis reiškia neteisingą atsakymą. Kitose trupmenų užduotyse abu "
+           "laukeliai turi būti užpildyti skaičiais ir vardiklis negali būti nulis: jei laukelis tuščias, "
+           "jame įrašytas ne skaičius arba vardiklis lygus nuliui, programa parodo klaidos pranešimą, o "
+           "toks patikrinimas statistikoje neskaičiuojamas.</li>"
            "<li><b>Pasirinkimo uždaviniai.</b> Kai vietoj laukelių pateikti atsakymo variantai, pažymėkite "
            "mygtuką prie vieno teisingo atsakymo. Pažymėjus kitą mygtuką, ankstesnis atžymimas; "
            "nepažymėjus nė vieno, atsakymas laikomas neteisingu.</li>"
@@ -100,8 +107,10 @@ const std::vector<GuideSection>& GuideSections() {
            "paskutiniosios imtinai; pirmosios temos numeris turi būti mažesnis už paskutiniosios;</li>"
            "<li><b>Atskiros užduotys</b> – vienas pasirinktos temos uždavinys.</li>"
            "</ul>"
-           "<p>Patvirtinus pasirinkimą, statistika iškart perskaičiuojama. Nustatymai įsimenami, todėl "
-           "kitą kartą prisijungę rasite juos tokius pat.</p>")},
+           "<p>Patvirtinus pasirinkimą, statistika iškart perskaičiuojama. Pasirinkimas įsimenamas: "
+           "paleidus programą iš naujo, statistika skaičiuojama pagal jį. Tačiau nustatymų lange po "
+           "paleidimo iš naujo vėl būna pažymėta <b>Visos užduotys</b>; paspaudus <b>Patvirtinti</b>, "
+           "įsimenamas tas pasirinkimas, kuris tuo metu pažymėtas lange.</p>")},
   };
   return sections;
 }

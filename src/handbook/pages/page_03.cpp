@@ -11,19 +11,19 @@ extern const HandbookPage kHandbookPage3 = {
         .texts = {{12, 20, QStringLiteral(R"(## Laipsnis
 Laipsnis – kelių vienodų dauginamųjų sandauga. Laipsnio pagrindas – tas dauginamasis,
 laipsnio rodiklis – skaičius, rodantis, kiek kartų pagrindas imamas dauginamuoju.
-Pirmasis skaičiaus laipsnis lygus pačiam skaičiui. Nelygaus nuliui skaičiaus nulinis
+Pirmasis skaičiaus laipsnis lygus pačiam skaičiui, nelygaus nuliui skaičiaus nulinis
 laipsnis lygus 1, o laipsnis su neigiamu rodikliu – vienetui, padalytam iš laipsnio su
-priešingu rodikliu (žr. paveikslėlį dešinėje).
-Neigiamo skaičiaus lyginis laipsnis teigiamas, nelyginis – neigiamas.
+priešingu rodikliu. Neigiamo skaičiaus lyginis laipsnis teigiamas, nelyginis – neigiamas.
 ## Laipsnių savybės
 
 a^{m} · a^{n} = a^{m + n}           a^{m} : a^{n} = a^{m – n}           (a^{m})^{n} = a^{mn}
-Dauginant laipsnius su vienodais pagrindais, rodikliai sudedami, dalijant – atimami;
-keliant laipsnį laipsniu, rodikliai dauginami.
-## Kvadratinė šaknis
-Skaičiaus a kvadratinė šaknis – neneigiamas skaičius, kurio kvadratas lygus a.
-Kvadratinė šaknis traukiama tik iš neneigiamo skaičiaus (žr. paveikslėlį dešinėje).
-Neneigiamų skaičių sandaugos šaknis lygi tų skaičių šaknų sandaugai.
+Dauginant vienodo pagrindo laipsnius, rodikliai sudedami, dalijant – atimami, keliant
+laipsnį laipsniu – dauginami. Sandaugos laipsnis lygus dauginamųjų laipsnių sandaugai.
+## Kvadratinė ir kubinė šaknis
+Skaičiaus a kvadratinė šaknis – neneigiamas skaičius, kurio kvadratas lygus a; ji
+traukiama tik iš neneigiamo skaičiaus (žr. paveikslėlį dešinėje). Skaičiaus a kubinė šaknis –
+skaičius, kurio kubas lygus a; ji traukiama iš bet kurio skaičiaus. Sandaugos šaknis lygi
+dauginamųjų šaknų sandaugai (kvadratinė – kai dauginamieji neneigiami).
 ## Standartinė skaičiaus išraiška
 
 Standartinė skaičiaus išraiška – užrašas a · 10^{n}, kur a – skaičius, ne mažesnis už 1

@@ -19,7 +19,7 @@ koordinačių pradžią (0; 0).
 
 y = ax^{2} + bx + c  (a {\ne} 0).   Grafikas – parabolė; kai a > 0, jos šakos
 nukreiptos aukštyn, kai a < 0 – žemyn.)")},
-            {12, 170, QStringLiteral(R"(Parabolės viršūnės abscisė   x_{0} = – \frac{b}{2a}.      y = x^{2}:  viršūnė (0; 0).)")},
+            {12, 170, QStringLiteral(R"(Parabolės viršūnės abscisė   x_{0} = – \frac{b}{2a}.      y = a(x – m)^{2} + n:  viršūnė (m; n).)")},
             {12, 198, QStringLiteral(R"(## Atvirkštinis proporcingumas
 
 y = \frac{k}{x}   (k {\ne} 0).   Grafikas – hiperbolė; kai k > 0, jos šakos)")},

@@ -26,6 +26,9 @@ nelygybių sprendiniai (sprendinių aibių sankirta).)")},
 x {\le} 4;           sprendiniai – intervalas (1; 4].)")},
     }},
     .formulas = HandbookGroup{.texts = {
+        // The lines with ∞ and ∪ are blocks of their own in the gaps left for
+        // them: the font has no such signs, and the taller fallback glyph
+        // would push the lines below off their headings and marks.
         {10, 20, QStringLiteral(R"(## Skaitinių nelygybių savybės
 Jei a > b, tai b < a.
 Jei a > b ir b > c, tai a > c.
@@ -33,13 +36,20 @@ Jei a > b, tai a + c > b + c (su bet kuriuo c).
 Jei a > b ir c > 0, tai ac > bc.
 Jei a > b ir c < 0, tai ac < bc.
 Jei a > b ir c > d, tai a + c > b + d.
-Jei a > b > 0 ir c > d > 0, tai ac > bd.)")},
-        {10, 140, QStringLiteral(R"(## Skaičių intervalai
+Jei a > b > 0 ir c > d > 0, tai ac > bd.
+## Skaičių intervalai
 [a; b] – skaičiai x, kai a {\le} x {\le} b;
 (a; b) – skaičiai x, kai a < x < b;
-[a; b) – skaičiai x, kai a {\le} x < b.
-Laužtinis skliaustas reiškia, kad intervalo galas
-priklauso intervalui, lenktinis – kad nepriklauso.)")},
+[a; b) – skaičiai x, kai a {\le} x < b;
+
+Laužtinis skliaustas reiškia, kad galas priklauso intervalui,
+lenktinis – kad nepriklauso; prie begalybės – tik lenktinis.
+## Kvadratinė nelygybė
+Perkėlę visus narius į vieną pusę, randame trinario šaknis.
+Kai koeficientas prie x kvadrato teigiamas, trinaris neigiamas
+tarp šaknų, o teigiamas – už jų. Pvz.: (x – 2)(x – 5) > 0,)")},
+        {10, 173, QStringLiteral("(a; +∞) – kai x > a;   (–∞; a) – kai x < a;   (–∞; +∞) – visi skaičiai.")},
+        {10, 264, QStringLiteral("kai x < 2 arba x > 5, t. y. (–∞; 2) ∪ (5; +∞).")},
     }},
 };
 

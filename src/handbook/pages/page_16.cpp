@@ -15,7 +15,7 @@ Skritulys – plokštumos dalis, kurią riboja apskritimas.)")},
             {12, 59, QStringLiteral(R"(Spindulys r – atkarpa, jungianti centrą su apskritimo tašku.
 Styga – atkarpa, jungianti du apskritimo taškus.
 Skersmuo d – styga, einanti per centrą:  d = 2r.)")},
-            {12, 104, QStringLiteral("Apskritimo ilgis:   C = 2πr = πd.")},
+            {12, 104, QStringLiteral("Apskritimo ilgis:   C = 2πr = πd.      n° lanko ilgis:   l = πrn : 180.")},
             {12, 122, QStringLiteral("Skritulio plotas:   S = πr^{2}.")},
             {12, 140, QStringLiteral("Centrinis kampas – kampas, kurio viršūnė yra apskritimo centre.")},
             {12, 153, QStringLiteral(R"(Įbrėžtinis kampas – kampas, kurio viršūnė yra apskritimo taške, o kraštinės kerta apskritimą.
@@ -23,7 +23,7 @@ Jis lygus pusei centrinio kampo, besiremiančio tuo pačiu lanku.)")},
             {12, 179, QStringLiteral("Įbrėžtinis kampas, besiremiantis skersmeniu, yra status.")},
             {12, 196, QStringLiteral(R"(## Apskritimo ir tiesės padėtis
 Tegu r – apskritimo spindulys, h – atstumas nuo centro O iki tiesės.
-Liestinė statmena spinduliui, nubrėžtam į lietimosi tašką.)")},
+Liestinė statmena spinduliui, nubrėžtam į lietimosi tašką. Dviejų liestinių, išvestų iš vieno taško, atkarpos iki lietimosi taškų lygios.)")},
             {12, 298, QStringLiteral("h > r:  bendrų taškų nėra.")},
             {222, 298, QStringLiteral("h = r:  liestinė, vienas bendras taškas.")},
             {432, 298, QStringLiteral("h < r:  kirstinė, du bendri taškai.")},

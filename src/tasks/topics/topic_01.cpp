@@ -14,11 +14,12 @@ const TopicLayout& Topic1Layout() {
                        QStringLiteral("juos būtų galima po lygiai padalyti ir 5, ir 6 vaikams?")}),
        StandardField()},
 
-      // 3: two equal coils cut into 3 m and 4 m pieces.
-      {Statement(104, {QStringLiteral("Parduotuvė gavo dvi vienodas vielos rites. Pardavėjas"),
-                       QStringLiteral("pirmąją ritę supjaustė 3 m, o antrąją - 4 m ilgio gabalais;"),
-                       QStringLiteral("nuo abiejų ričių nieko neliko. Kiek mažiausiai metrų vielos"),
-                       QStringLiteral("galėjo būti kiekvienoje ritėje, jei joje buvo daugiau kaip 100 m?")}),
+      // 3: two equal coils cut into 3 m and 4 m pieces; no unit stands after
+      // the field, so the statement asks for the number alone.
+      {Statement(104, {QStringLiteral("Parduotuvė gavo dvi vienodas vielos rites. Pardavėjas pirmąją"),
+                       QStringLiteral("ritę supjaustė 3 m, o antrąją – 4 m ilgio gabalais; nuo abiejų"),
+                       QStringLiteral("ričių nieko neliko. Kiek mažiausiai metrų vielos galėjo būti vienoje"),
+                       QStringLiteral("ritėje, jei joje buvo daugiau kaip 100 m? (Rašykite tik skaičių.)")}),
        StandardField()},
 
       // 4: 36 pears and 54 apples shared equally.
@@ -28,7 +29,7 @@ const TopicLayout& Topic1Layout() {
 
       // 5: four friends playing basketball every 4th, 2nd, 3rd day and daily.
       {Statement(104, {QStringLiteral("Keturi draugai vakarais žaidžia krepšinį: Tomas žaidžia"),
-                       QStringLiteral("kas ketvirtą dieną, Jonas - kas antrą, Paulius - kas trečią,"),
+                       QStringLiteral("kas ketvirtą dieną, Jonas – kas antrą, Paulius – kas trečią,"),
                        QStringLiteral("o Mantas - kiekvieną dieną. Kas kelintą dieną visi keturi"),
                        QStringLiteral("draugai žaidžia kartu?")}),
        Answer({Text(232, 21, QStringLiteral("Atsakymas: kas")), Text(360, 21, QStringLiteral(" - tą dieną."))},

@@ -12,9 +12,10 @@ const TopicLayout& Topic2Layout() {
                Text(391, 21, QStringLiteral("min."))},
               {Field(295, 17, 26), Field(359, 17, 26)})},
 
-      // 2: bacteria doubling every hour for a day.
-      {Statement(120, {QStringLiteral("Bakterijų skaičius kas valandą padvigubėja. Kiek kartų"),
-                       QStringLiteral("padidėja bakterijų skaičius per parą?")}),
+      // 2: bacteria doubling every hour for a day; the check takes the power
+      // of 2 written out, as the statement says.
+      {Statement(120, {QStringLiteral("Bakterijų skaičius kas valandą padvigubėja. Kiek kartų jis"),
+                       QStringLiteral("padidėja per parą? (Atsakymą parašykite skaičiumi, ne laipsniu.)")}),
        Answer({Text(240, 21, QStringLiteral("Atsakymas:"))}, {Field(296, 17, 97)})},
 
       // 3: rowing 21 km up the river and back.
@@ -23,9 +24,10 @@ const TopicLayout& Topic2Layout() {
                        QStringLiteral("greitis 3,5 km/h. Kiek laiko truks kelionė?")}),
        StandardField(QStringLiteral("h."))},
 
-      // 4: the playground's real area from its plan.
-      {Statement(32, {QStringLiteral("Plane pavaizduota sporto aikštelė. Apskaičiuokite tikrąjį"),
-                      QStringLiteral("aikštelės plotą, jei plano mastelis 1 : 2500.")}),
+      // 4: the playground's real area from its plan; the check takes 11200,
+      // not the grouped 11 200.
+      {Statement(32, {QStringLiteral("Plane pavaizduota sporto aikštelė. Apskaičiuokite tikrąjį aikštelės"),
+                      QStringLiteral("plotą, jei plano mastelis 1 : 2500. (Skaičių rašykite be tarpų.)")}),
        StandardField(QStringLiteral("m  ."), {Mark(392, 18, QStringLiteral("2"))})},
 
       // 5: salt in 240 g of the solution.

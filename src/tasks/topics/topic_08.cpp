@@ -23,11 +23,12 @@ const TopicLayout& Topic8Layout() {
                  {Mark(193, 134, QStringLiteral("21")), Mark(234, 134, QStringLiteral("1"))}),
        StandardField()},
 
-      // 5: a freezer at -21 °C warming by three degrees an hour.
+      // 5: a freezer at -21 °C warming by three degrees an hour; no unit
+      // stands after the field, so the statement asks for the number alone.
       {Statement(112, {QStringLiteral("Atjungus šaldiklį nuo elektros tinklo, temperatūra jame kas"),
-                       QStringLiteral("valandą pakyla trimis laipsniais. Pradinė temperatūra"),
-                       QStringLiteral("šaldiklyje -21  C. Kokia bus temperatūra po šešių valandų?")},
-                 {Mark(69, 141, QStringLiteral("o"))}),
+                       QStringLiteral("valandą pakyla trimis laipsniais. Pradinė temperatūra -21  C."),
+                       QStringLiteral("Kokia bus temperatūra po šešių valandų? (Rašykite tik skaičių.)")},
+                 {Mark(271, 125, QStringLiteral("o"))}),
        StandardField()},
   }};
   return layouts;

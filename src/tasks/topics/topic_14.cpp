@@ -26,9 +26,10 @@ const TopicLayout& Topic14Layout() {
 
       // 5: a house's height from 55 m away at an angle of elevation of 20°:
       // 55 tan 20° = 20,02, and the check takes "20", so the statement asks
-      // for no trailing zeros, without saying which digit is one.
-      {Statement(24, {QStringLiteral("Namo viršūnė iš 55 m atstumo matoma 20 laipsnių kampu."),
-                      QStringLiteral("Koks namo aukštis 0,1 m tikslumu? (Nulių gale nerašykite.)")}),
+      // to leave out the zeros that end the digits after the comma, the
+      // general rule, without saying that here they are all of them.
+      {Statement(24, {QStringLiteral("Namo viršūnė iš 55 m atstumo matoma 20 laipsnių kampu. Koks"),
+                      QStringLiteral("namo aukštis 0,1 m tikslumu? (Nulių po kablelio gale nerašykite.)")}),
        StandardField(QStringLiteral("m."))},
   }};
   return layouts;

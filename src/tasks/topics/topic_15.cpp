@@ -12,10 +12,11 @@ const TopicLayout& Topic15Layout() {
                  {Mark(114, 125, QStringLiteral("2"))}),
        StandardField(QStringLiteral("cm."))},
 
-      // 3: two 2 cm squares, one turned on the other's centre.
-      {Statement(24, {QStringLiteral("Du kvadratai, kurių kraštinės po 2 cm, uždėti vienas ant"),
-                      QStringLiteral("kito taip, kaip parodyta brėžinyje. Apskaičiuokite"),
-                      QStringLiteral("užtušuotos dalies plotą.")}),
+      // 3: two 2 cm squares, one turned on the other's centre; the answer
+      // rests on that vertex being the centre, so the statement says it.
+      {Statement(24, {QStringLiteral("Du kvadratai, kurių kraštinės po 2 cm, uždėti vienas ant kito"),
+                      QStringLiteral("taip, kad vieno kvadrato viršūnė yra kito kvadrato centre, kaip"),
+                      QStringLiteral("parodyta brėžinyje. Apskaičiuokite užtušuotos dalies plotą.")}),
        SquareCentimetreField()},
 
       // 4: a doll's towel: a square cut along its diagonal, sewn on a

@@ -20,7 +20,10 @@ const TopicLayout& Topic16Layout() {
 
       {Statement(24, {QStringLiteral("Apskaičiuokite nežinomą kampą:")}), LowDegreeField()},
 
-      {Statement(24, {QStringLiteral("Apskaičiuokite skersmenį.")}), StandardField()},
+      // 4: no unit stands after the field, so a second line says which.
+      {Statement(24, {QStringLiteral("Apskaičiuokite skersmenį."),
+                      QStringLiteral("Atsakymą parašykite centimetrais, be matavimo vieneto.")}),
+       StandardField()},
 
       {Statement(24, {QStringLiteral("Apskaičiuokite kampą x.")}), LowDegreeField()},
   }};

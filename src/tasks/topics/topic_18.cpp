@@ -8,9 +8,10 @@ const TopicLayout& Topic18Layout() {
   static const TopicLayout layouts = {{
       {Statement(24, {QStringLiteral("Duota ED || AB. Raskite x.")}), StandardField()},
 
-      // 2: a triangle similar to the 3, 4, 5 one with the perimeter 96.
-      {Statement(120, {QStringLiteral("Trikampio kraštinės yra 3, 4 ir 5. Jam panašaus trikampio"),
-                       QStringLiteral("perimetras 96. Kokio ilgio antrojo trikampio įstrižainė?")}),
+      // 2: a triangle similar to the right triangle 3, 4, 5 with the
+      // perimeter 96; the side asked for is its hypotenuse.
+      {Statement(120, {QStringLiteral("Stačiojo trikampio kraštinės yra 3, 4 ir 5. Jam panašaus trikampio"),
+                       QStringLiteral("perimetras 96. Kokio ilgio antrojo trikampio įžambinė?")}),
        StandardField()},
 
       // 3: a rectangle 6 cm long of 30 cm², and a similar one 12 cm long.
