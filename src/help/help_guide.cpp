@@ -61,8 +61,8 @@ const std::vector<GuideSection>& GuideSections() {
        QStringLiteral(
            "<p>Atsakymas lyginamas su teisingu tiksliai, ženklas po ženklo, todėl rašykite jį be tarpų ir "
            "be nereikalingų ženklų. Matavimo vienetų nerašykite: atsakymas su vienetu (pavyzdžiui, "
-           "<i>108 m</i>) laikomas neteisingu. Kur vienetas svarbus, jis parašytas šalia laukelio arba "
-           "nurodytas sąlygoje.</p>"
+           "<i>108 m</i>) laikomas neteisingu. Jei atsakymas turi matavimo vienetą, jis parašytas šalia "
+           "laukelio arba nurodytas sąlygoje.</p>"
            "<ul>"
            "<li><b>Dešimtainės trupmenos</b> rašomos su kableliu: <i>2,9</i> – teisingai, o <i>2.9</i> "
            "(su tašku) – klaida. Nulių po kablelio gale nerašykite: <i>172,8</i>, o ne <i>172,80</i>.</li>"

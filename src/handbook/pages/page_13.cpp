@@ -14,7 +14,7 @@ Smailusis kampas mažesnis už 90°, statusis lygus 90°, bukasis didesnis už 9
 Gretutiniai kampai turi bendrą kraštinę, o kitos dvi jų kraštinės sudaro tiesę; jų suma lygi 180°.
 Kryžminiai kampai (vieno kampo kraštinės yra kito kampo kraštinių tęsiniai) lygūs.
 ## Tiesės
-Dvi skirtingos plokštumos tiesės arba kertasi (turi vieną bendrą tašką), arba yra lygiagrečios (bendrų taškų neturi).)")},
+Dvi skirtingos tiesės, esančios vienoje plokštumoje, arba kertasi (turi vieną bendrą tašką), arba yra lygiagrečios (bendrų taškų neturi).)")},
             {12, 98, QStringLiteral(R"(a {\parallel} b – tiesės a ir b lygiagrečios;    a {\perp} b – tiesės a ir b statmenos (kertasi stačiu kampu).
 Per tašką, nesantį tiesėje, galima nubrėžti tik vieną tiesę, lygiagrečią duotajai.)")},
             {12, 124, QStringLiteral(R"(## Lygiagrečių tiesių požymiai

@@ -30,7 +30,7 @@ const TopicLayout& Topic1Layout() {
       // 5: four friends playing basketball every 4th, 2nd, 3rd day and daily.
       {Statement(104, {QStringLiteral("Keturi draugai vakarais žaidžia krepšinį: Tomas žaidžia"),
                        QStringLiteral("kas ketvirtą dieną, Jonas – kas antrą, Paulius – kas trečią,"),
-                       QStringLiteral("o Mantas - kiekvieną dieną. Kas kelintą dieną visi keturi"),
+                       QStringLiteral("o Mantas – kiekvieną dieną. Kas kelintą dieną visi keturi"),
                        QStringLiteral("draugai žaidžia kartu?")}),
        Answer({Text(232, 21, QStringLiteral("Atsakymas: kas")), Text(360, 21, QStringLiteral(" - tą dieną."))},
               {Field(311, 17)})},

@@ -13,9 +13,9 @@ const TopicLayout& Topic2Layout() {
               {Field(295, 17, 26), Field(359, 17, 26)})},
 
       // 2: bacteria doubling every hour for a day; the check takes the power
-      // of 2 written out, as the statement says.
+      // of 2 written out and ungrouped, as the statement says.
       {Statement(120, {QStringLiteral("Bakterijų skaičius kas valandą padvigubėja. Kiek kartų jis"),
-                       QStringLiteral("padidėja per parą? (Atsakymą parašykite skaičiumi, ne laipsniu.)")}),
+                       QStringLiteral("padidėja per parą? (Parašykite skaičių be tarpų, ne laipsnį.)")}),
        Answer({Text(240, 21, QStringLiteral("Atsakymas:"))}, {Field(296, 17, 97)})},
 
       // 3: rowing 21 km up the river and back.
