@@ -33,8 +33,9 @@ QByteArray InitialResultFileBytes(TaskId id) {
   return id.task == 1 ? QByteArrayLiteral("0\r\n0\r\n") : QByteArrayLiteral("0\r\n");
 }
 
-ResultCounts ReadCounts(const QString& fileName) {
+ResultCounts ReadCounts(const QString& fileName, qsizetype byteLimit) {
   InputFile file(fileName);
+  if (byteLimit >= 0) file.LimitTo(byteLimit);
   CountReader reader(file);
   ResultCounts counts;
   counts.correct = reader.Next();

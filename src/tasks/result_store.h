@@ -37,7 +37,9 @@ QByteArray CountsFileBytes(ResultCounts counts);
 QByteArray InitialResultFileBytes(TaskId id);
 
 // Throw ProgramError ("File not found", "Invalid numeric input", ...).
-ResultCounts ReadCounts(const QString& fileName);
+// A reader of files it does not trust bounds the bytes read with `byteLimit`
+// ("File too large" past it); -1 reads as far as the counts need.
+ResultCounts ReadCounts(const QString& fileName, qsizetype byteLimit = -1);
 void WriteCounts(const QString& fileName, ResultCounts counts);
 
 }  // namespace rova
