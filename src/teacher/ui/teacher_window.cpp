@@ -59,7 +59,6 @@ QTableWidget* DetailsTable(const QStringList& headers, const QString& name) {
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->verticalHeader()->setVisible(false);
-  table->horizontalHeader()->setStretchLastSection(true);
   table->setAccessibleName(name);
   return table;
 }
@@ -91,6 +90,8 @@ TeacherWindow::TeacherWindow(QWidget* parent)
   auto* filterLabel = new QLabel(QStringLiteral("&Klasė:"));
   classFilter_ = new QComboBox;
   classFilter_->setAccessibleName(QStringLiteral("Klasė"));
+  classFilter_->setMinimumContentsLength(16);
+  classFilter_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   filterLabel->setBuddy(classFilter_);
   filterRow->addWidget(filterLabel);
   filterRow->addWidget(classFilter_);
@@ -109,6 +110,7 @@ TeacherWindow::TeacherWindow(QWidget* parent)
   table_->sortByColumn(-1, Qt::AscendingOrder);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setWordWrap(true);
+  table_->verticalHeader()->hide();
   table_->setAccessibleName(QStringLiteral("Klasės lentelė"));
   table_->setAccessibleDescription(
       QStringLiteral("Eilutė – mokinys, stulpelis – tema: teisingai / tikrinta ir dalis procentais"));
@@ -128,7 +130,8 @@ TeacherWindow::TeacherWindow(QWidget* parent)
   pupilChart_->setAccessibleName(QStringLiteral("Mokinio ir klasės sėkmė pagal temas"));
   pupilSplit->addWidget(pupilTable_);
   pupilSplit->addWidget(pupilChart_);
-  pupilSplit->setStretchFactor(1, 2);
+  pupilSplit->setStretchFactor(1, 1);
+  pupilSplit->setSizes({320, 800});
   pupilLayout->addWidget(pupilSplit);
   tabs_->addTab(pupilPage, QStringLiteral("Mokinys"));
 
@@ -309,7 +312,11 @@ void TeacherWindow::ShowTask() {
     }
     ++row;
   }
-  taskTable_->setItem(row, 0, new QTableWidgetItem(QStringLiteral("Iš viso")));
+  auto* totals = new QTableWidgetItem(QStringLiteral("Iš viso"));
+  QFont bold = totals->font();
+  bold.setBold(true);
+  totals->setFont(bold);
+  taskTable_->setItem(row, 0, totals);
   taskTable_->setItem(row, 1, new QTableWidgetItem);
   SetCountCells(taskTable_, row, 2, ClassTaskTotals(chosen, id));
   taskTable_->resizeColumnsToContents();
