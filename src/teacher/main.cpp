@@ -47,6 +47,8 @@ int main(int argc, char** argv) {
         "rova2004-teacher: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); use --export without one"));
   }
   QApplication app(argc, argv);
+  // The window class the desktop entry's StartupWMClass names.
+  QCoreApplication::setApplicationName(QStringLiteral("rova2004-teacher"));
   QGuiApplication::setDesktopFileName(QStringLiteral("lt.rova2004.Rova2004.Teacher"));
   QString problem;
   const QStringList folders = rova::teacher::FoldersToRead(line, &problem);
