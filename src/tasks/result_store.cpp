@@ -17,6 +17,14 @@ QString ResultFileName(const QString& userName, TaskId id) {
   return UserFileName({}, userName, CatalogueRow(id).resultFileSuffix);
 }
 
+std::vector<QString> ResultFileNames(const QString& userName) {
+  if (!IsUsableFileStem(userName, kLongestUserFileSuffix)) throw ProgramError::FromErrno(EINVAL);
+  std::vector<QString> names;
+  names.reserve(TaskCatalogue().size());
+  for (const TaskRow& row : TaskCatalogue()) names.push_back(userName + row.resultFileSuffix);
+  return names;
+}
+
 ResultCounts ParseCounts(const QByteArray& bytes) {
   CountReader reader(bytes);
   ResultCounts counts;

@@ -98,9 +98,11 @@ void ReadPupilFiles(const QString& folder, Pupil& pupil) {
     AddProblem(pupil.profileProblem,
                QStringLiteral("%1: %2").arg(Printable(profileName), error.message()));
   }
-  for (const TaskRow& row : TaskCatalogue()) {
-    TaskCell& cell = pupil.tasks[TaskIndex(row.id)];
-    const QString fileName = InFolder(folder, ResultFileName(pupil.userName, row.id));
+  const std::vector<QString> names = ResultFileNames(pupil.userName);
+  const QString prefix = folder + QLatin1Char('/');
+  for (int i = 0; i < kTaskCount; ++i) {
+    TaskCell& cell = pupil.tasks[i];
+    const QString fileName = prefix + names[i];
     try {
       const ResultCounts counts = ReadCounts(fileName, kMaxResultFileBytes);
       Add(cell.counts, {counts.correct, counts.checked});
