@@ -4,7 +4,10 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDir>
+#include <QPainter>
+#include <QPrinter>
 #include <QProgressBar>
+#include <QTextDocument>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
@@ -12,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "made_up_class.h"
+#include "teacher/class_export.h"
 #include "temp_dir.h"
 
 namespace rova::teacher {
@@ -97,6 +101,24 @@ TEST_F(TeacherWindowTest, ShowsTheClassSortedWithTotalsLastFilteredAndNamedForSc
   auto* chart = qobject_cast<QChartView*>(window.Tabs()->currentWidget());
   ASSERT_NE(chart, nullptr);
   EXPECT_EQ(chart->chart()->series().size(), 1);
+
+  // The printed page, as a PDF and as a picture to look at.
+  const QString html = ClassHtml(window.Overview(), PupilsOf(window.Overview(), {}), {});
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path("class.pdf"));
+  PrintClass(printer, html);
+  EXPECT_TRUE(readBytes("class.pdf").startsWith("%PDF-"));
+  QTextDocument page;
+  page.setDefaultFont(QFont("DejaVu Sans", 7));
+  page.setHtml(html);
+  page.setTextWidth(1100);
+  QImage picture(1100, int(page.size().height()), QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  page.drawContents(&painter);
+  painter.end();
+  picture.save(QDir(rova::testing::ArtifactDir()).filePath("teacher_print.png"));
 }
 
 TEST_F(TeacherWindowTest, ClosingWhileReadingStopsTheWorkerWithoutWaitingForTheRest) {

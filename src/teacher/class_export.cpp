@@ -267,7 +267,10 @@ QString ClassHtml(const ClassOverview& overview, const std::vector<const Pupil*>
   }
   html += QStringLiteral("<tr><th>Iš viso</th><td></td>");
   for (int topic = 1; topic <= kTopicCount; ++topic) html += cell(ClassTopicTotals(pupils, topic));
-  html += cell(ClassTotals(pupils)) + QStringLiteral("</tr></table>");
+  html += cell(ClassTotals(pupils)) + QStringLiteral("</tr></table><p>");
+  QStringList titles;
+  for (int topic = 1; topic <= kTopicCount; ++topic) titles << TopicMenuText(topic).toHtmlEscaped();
+  html += titles.join(QStringLiteral("; ")) + QStringLiteral("</p>");
   const QStringList notes = ExportNotes(overview, pupils);
   if (!notes.isEmpty()) {
     html += QStringLiteral("<h3>Pastabos</h3><ul>");

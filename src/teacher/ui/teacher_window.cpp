@@ -72,6 +72,14 @@ Totals OneCell(const TaskCell& cell) {
 
 }  // namespace
 
+void PrintClass(QPrinter& printer, const QString& html) {
+  printer.setPageOrientation(QPageLayout::Landscape);
+  QTextDocument document;
+  document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 7));
+  document.setHtml(html);
+  document.print(&printer);
+}
+
 TeacherWindow::TeacherWindow(QWidget* parent)
     : QMainWindow(parent), overview_(std::make_shared<ClassOverview>()) {
   setWindowTitle(QStringLiteral("ROVA 2004 – mokytojo suvestinė"));
@@ -349,9 +357,7 @@ void TeacherWindow::Print() {
   printer.setPageOrientation(QPageLayout::Landscape);
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  QTextDocument document;
-  document.setHtml(ClassHtml(*overview_, Chosen(), classFilter_->currentData().toString()));
-  document.print(&printer);
+  PrintClass(printer, ClassHtml(*overview_, Chosen(), classFilter_->currentData().toString()));
 }
 
 void TeacherWindow::SavePdf() {
@@ -368,10 +374,7 @@ void TeacherWindow::SavePdf() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(fileName);
-  printer.setPageOrientation(QPageLayout::Landscape);
-  QTextDocument document;
-  document.setHtml(ClassHtml(*overview_, Chosen(), classFilter_->currentData().toString()));
-  document.print(&printer);
+  PrintClass(printer, ClassHtml(*overview_, Chosen(), classFilter_->currentData().toString()));
   status_->setText(QStringLiteral("Įrašyta: %1").arg(fileName));
 }
 

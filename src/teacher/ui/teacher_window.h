@@ -15,11 +15,15 @@ class QTabWidget;
 class QTableView;
 class QTableWidget;
 class QThread;
+class QPrinter;
 
 namespace rova::teacher {
 
 class ClassTableModel;
 class ClassTableSorter;
+
+// Prints the page of the class table (ClassHtml) across landscape pages.
+void PrintClass(QPrinter& printer, const QString& html);
 
 // "ROVA 2004 – mokytojo suvestinė": the class table, a pupil's and a task's
 // details, the charts and the notes, over folders read in a worker thread.
