@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <algorithm>
+#include <thread>
 
 #include "accounts/user_store.h"
 #include "tasks/result_store.h"
@@ -84,16 +86,15 @@ void ListPupils(const QString& folder, std::vector<Listed>& listed, QStringList&
   }
 }
 
+// One pupil's files in one folder; the name has passed IsUsableUserName.
 void ReadPupilFiles(const QString& folder, Pupil& pupil) {
+  pupil.folders << folder;
   const QString profileName = InFolder(folder, ProfileFileName(pupil.userName));
   try {
     const QList<QByteArray> lines = SplitLines(ReadBounded(profileName, kMaxProfileBytes));
-    // The first folder that has a name gives it.
-    if (pupil.firstName.isEmpty() && pupil.surname.isEmpty()) {
-      pupil.firstName = FromBaltic(lines.value(0));
-      pupil.surname = FromBaltic(lines.value(1));
-      pupil.schoolClass = FromBaltic(lines.value(2));
-    }
+    pupil.firstName = FromBaltic(lines.value(0));
+    pupil.surname = FromBaltic(lines.value(1));
+    pupil.schoolClass = FromBaltic(lines.value(2));
   } catch (const ProgramError& error) {
     AddProblem(pupil.profileProblem,
                QStringLiteral("%1: %2").arg(Printable(profileName), error.message()));
@@ -110,6 +111,28 @@ void ReadPupilFiles(const QString& folder, Pupil& pupil) {
       AddProblem(cell.problem, QStringLiteral("%1: %2").arg(Printable(fileName), error.message()));
     }
   }
+}
+
+// What another folder holds of the same pupil: the counts added, the first
+// folder that has a name gives it.
+void MergeInto(Pupil& pupil, const Pupil& part) {
+  pupil.folders << part.folders;
+  if (pupil.firstName.isEmpty() && pupil.surname.isEmpty()) {
+    pupil.firstName = part.firstName;
+    pupil.surname = part.surname;
+    pupil.schoolClass = part.schoolClass;
+  }
+  if (!part.profileProblem.isEmpty()) AddProblem(pupil.profileProblem, part.profileProblem);
+  for (int i = 0; i < kTaskCount; ++i) {
+    Add(pupil.tasks[i].counts, part.tasks[i].counts);
+    if (!part.tasks[i].readable()) AddProblem(pupil.tasks[i].problem, part.tasks[i].problem);
+  }
+}
+
+// Opening files costs waiting on the system more than work, so a few
+// threads share the pupils.
+int ReaderThreads() {
+  return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
 }
 
 }  // namespace
@@ -196,22 +219,44 @@ ClassOverview ReadClass(const QStringList& folders, const ReadProgress& progress
   }
 
   const int total = static_cast<int>(listed.size());
+  std::vector<Pupil> parts(listed.size());
+  std::vector<char> read(listed.size(), 0);
+  std::atomic<int> next{0};
+  std::atomic<int> done{0};
+  const auto work = [&] {
+    for (int i; (i = next++) < total;) {
+      if (progress.stop && progress.stop->load()) return;
+      parts[i].userName = listed[i].userName;
+      try {
+        ReadPupilFiles(listed[i].folder, parts[i]);
+        read[i] = 1;
+      } catch (const std::exception& error) {  // out of memory, say: the pupil is left out
+        parts[i].profileProblem = QString::fromLocal8Bit(error.what());
+      }
+      if (progress.report) progress.report(++done, total);
+    }
+  };
+  if (progress.report) progress.report(0, total);
+  std::vector<std::thread> threads;
+  for (int t = 1; t < std::min(ReaderThreads(), total); ++t) threads.emplace_back(work);
+  work();
+  for (std::thread& thread : threads) thread.join();
+
   QHash<QString, qsizetype> byName;
   overview.pupils.reserve(listed.size());
   for (int i = 0; i < total; ++i) {
-    if (progress.stop && progress.stop->load()) break;
-    if (progress.report) progress.report(i, total);
-    const Listed& one = listed[i];
-    auto found = byName.constFind(one.userName);
-    if (found == byName.cend()) {
-      found = byName.insert(one.userName, static_cast<qsizetype>(overview.pupils.size()));
-      overview.pupils.emplace_back().userName = one.userName;
+    if (!read[i]) {
+      if (!parts[i].profileProblem.isEmpty()) overview.problems << parts[i].profileProblem;
+      continue;
     }
-    Pupil& pupil = overview.pupils[*found];
-    pupil.folders << one.folder;
-    ReadPupilFiles(one.folder, pupil);
+    const auto found = byName.constFind(parts[i].userName);
+    if (found == byName.cend()) {
+      byName.insert(parts[i].userName, static_cast<qsizetype>(overview.pupils.size()));
+      overview.pupils.push_back(std::move(parts[i]));
+    } else {
+      MergeInto(overview.pupils[*found], parts[i]);
+    }
   }
-  if (progress.report) progress.report(total, total);
   return overview;
 }
 

@@ -72,7 +72,8 @@ QStringList Classes(const ClassOverview& overview);
 // The pupils of one class, or all of them for an empty class name.
 std::vector<const Pupil*> PupilsOf(const ClassOverview& overview, const QString& schoolClass);
 
-// Reading is told how far it is and may be stopped between pupils.
+// Reading is told how far it is (from the reading threads, in any order) and
+// may be stopped between pupils.
 struct ReadProgress {
   std::function<void(int done, int total)> report;
   const std::atomic<bool>* stop = nullptr;
@@ -80,7 +81,8 @@ struct ReadProgress {
 
 // Reads the folders as rova2004 reads them, without changing, creating or
 // locking anything in them: user.dat, then each pupil's profile and 90 result
-// files. A pupil found in several folders is one pupil with the counts added.
+// files, a few pupils at a time. A pupil found in several folders is one pupil
+// with the counts added, in the order first listed.
 ClassOverview ReadClass(const QStringList& folders, const ReadProgress& progress = {});
 
 // A name or text from a file, made safe to show: control characters as \xNN.
