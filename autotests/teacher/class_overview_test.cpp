@@ -175,6 +175,11 @@ TEST_F(ClassOverviewTest, CsvHasItsMarkSeparatorsQuotingAndLithuanianLetters) {
   EXPECT_EQ(lines[3], "\r");
   EXPECT_EQ(lines[4], "Pastabos\r");
   EXPECT_EQ(lines[5], (path("a") + "/jonas_18-5.dat: Invalid numeric input\r").toUtf8());
+
+  // A name typed as a formula stays text in a spreadsheet program.
+  ClassOverview formula;
+  formula.pupils.emplace_back().firstName = "=HYPERLINK(\"x\")";
+  EXPECT_TRUE(ClassCsv(formula, PupilsOf(formula, {})).contains("\n\"'=HYPERLINK(\"\"x\"\")\";"));
 }
 
 TEST_F(ClassOverviewTest, SpreadsheetReadsBackCellByCell) {

@@ -48,6 +48,15 @@ QString CsvField(const QString& text) {
   return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+// A text a pupil typed, kept from being taken for a formula by a spreadsheet
+// program that opens the CSV: "=...", "+...", "-...", "@..." get a leading "'".
+QString TextField(const QString& text) {
+  const QString shown = Printable(text);
+  static const QString kFormulaStarts = QStringLiteral("=+-@");
+  if (!shown.isEmpty() && kFormulaStarts.contains(shown[0])) return QLatin1Char('\'') + shown;
+  return shown;
+}
+
 void AppendCsvLine(QByteArray& bytes, const QStringList& fields) {
   QStringList quoted;
   quoted.reserve(fields.size());
@@ -159,8 +168,8 @@ QByteArray ClassCsv(const ClassOverview& overview, const std::vector<const Pupil
   QByteArray bytes("\xEF\xBB\xBF");
   AppendCsvLine(bytes, TopicHeaders());
   for (const Pupil* pupil : pupils) {
-    QStringList fields{Printable(pupil->firstName), Printable(pupil->surname),
-                       Printable(pupil->schoolClass), Printable(pupil->userName)};
+    QStringList fields{TextField(pupil->firstName), TextField(pupil->surname),
+                       TextField(pupil->schoolClass), TextField(pupil->userName)};
     for (int topic = 1; topic <= kTopicCount; ++topic) AppendTotals(fields, TopicTotals(*pupil, topic));
     AppendTotals(fields, PupilTotals(*pupil));
     AppendCsvLine(bytes, fields);
@@ -174,7 +183,7 @@ QByteArray ClassCsv(const ClassOverview& overview, const std::vector<const Pupil
   if (!notes.isEmpty()) {
     bytes += "\r\n";
     AppendCsvLine(bytes, {QStringLiteral("Pastabos")});
-    for (const QString& note : notes) AppendCsvLine(bytes, {note});
+    for (const QString& note : notes) AppendCsvLine(bytes, {TextField(note)});
   }
   return bytes;
 }

@@ -13,11 +13,12 @@ int Fail(const QString& message) {
   return 2;
 }
 
+// A display, or a screen plugin that needs none (offscreen, for tests).
 bool HasDisplay() {
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-    if (!qEnvironmentVariableIsEmpty(name)) return true;
-  }
-  return false;
+  if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) return true;
+  const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+  return !platform.isEmpty() && !platform.startsWith(QLatin1String("xcb")) &&
+         !platform.startsWith(QLatin1String("wayland"));
 }
 
 }  // namespace

@@ -256,6 +256,8 @@ void TeacherWindow::Show(std::shared_ptr<ClassOverview> overview, int reading) {
                        .arg(Printable(overview_->folders.join(QStringLiteral(", "))))
                        .arg(overview_->problems.isEmpty() ? QString()
                                                           : QStringLiteral("; pastabų: %1").arg(overview_->problems.size())));
+  // Nothing to show but why: the notes say it.
+  if (overview_->pupils.empty() && !overview_->problems.isEmpty()) tabs_->setCurrentWidget(notes_);
   emit ClassRead();
 }
 
