@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QDirIterator>
+#include <mutex>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -84,6 +85,29 @@ TEST_F(ClassOverviewTest, APupilInTwoFoldersIsShownOnceWithCountsAddedAndAFolder
   EXPECT_EQ(jonas.cell({2, 3}).counts, (ReportTotals{4, 7}));
   EXPECT_EQ(TopicTotals(jonas, 1), (Totals{{15, 20}, 0}));
   EXPECT_TRUE(ExportNotes(overview, PupilsOf(overview, {})).join('\n').contains("keliuose aplankuose"));
+}
+
+TEST_F(ClassOverviewTest, ProgressCountsEveryPupilAndAStopLeavesTheRestUnread) {
+  for (int i = 0; i < 12; ++i) AddPupil(folder("a"), QString("p%1").arg(i), {"P", "", "8a"}, JonasCounts);
+  std::mutex lock;
+  std::vector<std::pair<int, int>> reports;
+  std::atomic<bool> stop{false};
+  ReadProgress progress{[&](int done, int total) {
+                          const std::lock_guard guard(lock);
+                          reports.emplace_back(done, total);
+                        },
+                        &stop};
+  EXPECT_EQ(ReadClass({folder("a")}, progress).pupils.size(), 12u);
+  ASSERT_EQ(reports.size(), 13u);
+  std::sort(reports.begin(), reports.end());
+  for (int i = 0; i <= 12; ++i) EXPECT_EQ(reports[i], std::pair(i, 12));
+
+  // Stopped once two pupils are read: the other reading threads (three at most)
+  // finish the pupil each has, and no more.
+  progress.report = [&](int done, int) { if (done >= 2) stop = true; };
+  const size_t read = ReadClass({folder("a")}, progress).pupils.size();
+  EXPECT_GE(read, 2u);
+  EXPECT_LE(read, 5u);
 }
 
 // What a data folder holds, file by file: bytes, mode, modification time.
