@@ -14,6 +14,10 @@ endif()
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${ROVA_DESKTOP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The teacher's class overview, with its own menu entry and the program's icon.
+install(TARGETS rova2004-teacher RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${ROVA_DESKTOP_ID}.Teacher.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${ROVA_DESKTOP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${PROJECT_BINARY_DIR}/resources/icons/hicolor

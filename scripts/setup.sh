@@ -10,6 +10,7 @@ packages=(
   fonts-wine fonts-dejavu-core
   xvfb xauth x11-utils imagemagick xdotool
   desktop-file-utils appstream
+  qt6-charts-dev libxlsxwriter-dev python3-openpyxl
 )
 
 missing=()

@@ -17,7 +17,9 @@ set(root ${STAGE}/usr)
 set(sizes 16 22 24 32 48 64 128 256)
 set(expected
   bin/rova2004
+  bin/rova2004-teacher
   share/applications/${DESKTOP_ID}.desktop
+  share/applications/${DESKTOP_ID}.Teacher.desktop
   share/metainfo/${DESKTOP_ID}.metainfo.xml
   share/icons/hicolor/scalable/apps/rova2004.svg)
 if(WITH_HELP)
@@ -38,7 +40,7 @@ if(NOT found STREQUAL expected)
 endif()
 
 # The programs are executables of this machine, not scripts or leftovers.
-set(programs rova2004)
+set(programs rova2004 rova2004-teacher)
 if(WITH_HELP)
   list(APPEND programs rova2004-help)
 endif()
@@ -87,6 +89,20 @@ if(EXISTS ${desktop})
     fail("the desktop entry's icon '${icon}' is not installed")
   endif()
   execute_process(COMMAND desktop-file-validate ${desktop}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
+    fail("desktop-file-validate: ${rc} ${out}")
+  endif()
+endif()
+
+# The teacher's entry starts the teacher's program.
+set(teacher ${root}/share/applications/${DESKTOP_ID}.Teacher.desktop)
+if(EXISTS ${teacher})
+  file(STRINGS ${teacher} lines REGEX "^Exec=")
+  if(NOT lines STREQUAL "Exec=rova2004-teacher")
+    fail("the teacher's desktop entry runs '${lines}'")
+  endif()
+  execute_process(COMMAND desktop-file-validate ${teacher}
                   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
   if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
     fail("desktop-file-validate: ${rc} ${out}")

@@ -17,6 +17,14 @@ QString ResultFileName(const QString& userName, TaskId id) {
   return UserFileName({}, userName, CatalogueRow(id).resultFileSuffix);
 }
 
+std::vector<QString> ResultFileNames(const QString& userName) {
+  if (!IsUsableFileStem(userName, kLongestUserFileSuffix)) throw ProgramError::FromErrno(EINVAL);
+  std::vector<QString> names;
+  names.reserve(TaskCatalogue().size());
+  for (const TaskRow& row : TaskCatalogue()) names.push_back(userName + row.resultFileSuffix);
+  return names;
+}
+
 ResultCounts ParseCounts(const QByteArray& bytes) {
   CountReader reader(bytes);
   ResultCounts counts;
@@ -33,8 +41,9 @@ QByteArray InitialResultFileBytes(TaskId id) {
   return id.task == 1 ? QByteArrayLiteral("0\r\n0\r\n") : QByteArrayLiteral("0\r\n");
 }
 
-ResultCounts ReadCounts(const QString& fileName) {
+ResultCounts ReadCounts(const QString& fileName, qsizetype byteLimit) {
   InputFile file(fileName);
+  if (byteLimit >= 0) file.LimitTo(byteLimit);
   CountReader reader(file);
   ResultCounts counts;
   counts.correct = reader.Next();

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <vector>
 
 #include "tasks/task_catalogue.h"
 
@@ -27,6 +28,9 @@ QString UserFileName(const QString& prefix, const QString& userName, const QStri
 
 // user name + "_" + topic + "-" + task + ".dat", in the working directory.
 QString ResultFileName(const QString& userName, TaskId id);
+// All 90 of them in catalogue order, the name checked once: a reader of a
+// whole class opens some 90,000 files.
+std::vector<QString> ResultFileNames(const QString& userName);
 
 // The two counts of a result file's bytes; a missing count reads as 0.
 ResultCounts ParseCounts(const QByteArray& bytes);
@@ -37,7 +41,9 @@ QByteArray CountsFileBytes(ResultCounts counts);
 QByteArray InitialResultFileBytes(TaskId id);
 
 // Throw ProgramError ("File not found", "Invalid numeric input", ...).
-ResultCounts ReadCounts(const QString& fileName);
+// A reader of files it does not trust bounds the bytes read with `byteLimit`
+// ("File too large" past it); -1 reads as far as the counts need.
+ResultCounts ReadCounts(const QString& fileName, qsizetype byteLimit = -1);
 void WriteCounts(const QString& fileName, ResultCounts counts);
 
 }  // namespace rova

@@ -620,9 +620,16 @@ InputFile::~InputFile() { close(fd_); }
 
 qsizetype InputFile::Read(char* buffer, qsizetype capacity) {
   CheckFault(fileName_, FaultOp::Read);
+  // One byte past the limit is asked for, to tell a file of exactly the
+  // limit from a longer one.
+  if (limit_ >= 0) capacity = qMin(capacity, limit_ + 1 - taken_);
   for (;;) {
     const ssize_t got = read(fd_, buffer, capacity);
-    if (got >= 0) return got;
+    if (got >= 0) {
+      taken_ += got;
+      if (limit_ >= 0 && taken_ > limit_) throw ProgramError(QStringLiteral("File too large"));
+      return got;
+    }
     if (errno != EINTR) Fail(errno);
   }
 }

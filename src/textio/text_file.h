@@ -97,9 +97,15 @@ class InputFile {
   // Up to `capacity` bytes; 0 only at the end of the file.
   qsizetype Read(char* buffer, qsizetype capacity);
 
+  // A reader of files it does not trust: once more than `bytes` in all would
+  // be read, Read throws "File too large" instead.
+  void LimitTo(qsizetype bytes) { limit_ = bytes; }
+
  private:
   QString fileName_;
   int fd_ = -1;
+  qsizetype limit_ = -1;  // none
+  qsizetype taken_ = 0;
 };
 
 // Line 1 of a file, read no further than `limit` + 1 bytes: a longer line

@@ -1,0 +1,383 @@
+#include "teacher/ui/teacher_window.h"
+
+#include <QChartView>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include "teacher/class_export.h"
+#include "teacher/ui/class_table_model.h"
+#include "teacher/ui/teacher_charts.h"
+#include "textio/program_error.h"
+
+namespace rova::teacher {
+
+namespace {
+
+QString PupilName(const Pupil& pupil) {
+  const QString name = QStringLiteral("%1 %2").arg(pupil.firstName, pupil.surname).trimmed();
+  return Printable(name.isEmpty() ? pupil.userName : name);
+}
+
+// A row of counts in a details table: right, checked, share, coloured.
+void SetCountCells(QTableWidget* table, int row, int column, const Totals& totals) {
+  const std::optional<double> share =
+      totals.unreadable > 0 ? std::nullopt : SharePercent(totals.counts);
+  const QStringList texts =
+      totals.unreadable > 0
+          ? QStringList{QStringLiteral("—"), QStringLiteral("—"), QStringLiteral("—")}
+          : QStringList{QString::number(totals.counts.correct), QString::number(totals.counts.checked),
+                        ShareText(totals)};
+  for (int i = 0; i < 3; ++i) {
+    auto* item = new QTableWidgetItem(texts[i]);
+    item->setTextAlignment(Qt::AlignCenter);
+    if (totals.unreadable > 0) item->setBackground(Qt::lightGray);
+    else if (share) item->setBackground(ShareColour(*share));
+    table->setItem(row, column + i, item);
+  }
+}
+
+QTableWidget* DetailsTable(const QStringList& headers, const QString& name) {
+  auto* table = new QTableWidget(0, static_cast<int>(headers.size()));
+  table->setHorizontalHeaderLabels(headers);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->verticalHeader()->setVisible(false);
+  table->setAccessibleName(name);
+  return table;
+}
+
+Totals OneCell(const TaskCell& cell) {
+  Totals totals;
+  if (cell.readable()) totals.counts = cell.counts;
+  else totals.unreadable = 1;
+  return totals;
+}
+
+}  // namespace
+
+void PrintClass(QPrinter& printer, const QString& html) {
+  printer.setPageOrientation(QPageLayout::Landscape);
+  QTextDocument document;
+  document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 7));
+  document.setHtml(html);
+  document.print(&printer);
+}
+
+TeacherWindow::TeacherWindow(QWidget* parent)
+    : QMainWindow(parent), overview_(std::make_shared<ClassOverview>()) {
+  setWindowTitle(QStringLiteral("ROVA 2004 – mokytojo suvestinė"));
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&Failas"));
+  file->addAction(QStringLiteral("&Atverti aplanką…"), QKeySequence::Open, this, &TeacherWindow::AddFolder);
+  file->addAction(QStringLiteral("&Eksportuoti…"), QKeySequence::SaveAs, this, &TeacherWindow::Export);
+  file->addAction(QStringLiteral("Išsaugoti &PDF…"), this, &TeacherWindow::SavePdf);
+  file->addAction(QStringLiteral("&Spausdinti…"), QKeySequence::Print, this, &TeacherWindow::Print);
+  file->addSeparator();
+  file->addAction(QStringLiteral("&Baigti"), QKeySequence::Quit, this, &QWidget::close);
+
+  auto* central = new QWidget;
+  auto* layout = new QVBoxLayout(central);
+  auto* filterRow = new QHBoxLayout;
+  auto* filterLabel = new QLabel(QStringLiteral("&Klasė:"));
+  classFilter_ = new QComboBox;
+  classFilter_->setAccessibleName(QStringLiteral("Klasė"));
+  classFilter_->setMinimumContentsLength(16);
+  classFilter_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  filterLabel->setBuddy(classFilter_);
+  filterRow->addWidget(filterLabel);
+  filterRow->addWidget(classFilter_);
+  filterRow->addStretch();
+  layout->addLayout(filterRow);
+
+  tabs_ = new QTabWidget;
+  layout->addWidget(tabs_);
+
+  model_ = new ClassTableModel(this);
+  sorter_ = new ClassTableSorter(this);
+  sorter_->setSourceModel(model_);
+  table_ = new QTableView;
+  table_->setModel(sorter_);
+  table_->setSortingEnabled(true);
+  table_->sortByColumn(-1, Qt::AscendingOrder);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setWordWrap(true);
+  table_->verticalHeader()->hide();
+  table_->setAccessibleName(QStringLiteral("Klasės lentelė"));
+  table_->setAccessibleDescription(
+      QStringLiteral("Eilutė – mokinys, stulpelis – tema: teisingai / tikrinta ir dalis procentais"));
+  tabs_->addTab(table_, QStringLiteral("Klasė"));
+
+  auto* pupilPage = new QWidget;
+  auto* pupilLayout = new QVBoxLayout(pupilPage);
+  pupilChoice_ = new QComboBox;
+  pupilChoice_->setAccessibleName(QStringLiteral("Mokinys"));
+  pupilLayout->addWidget(pupilChoice_);
+  auto* pupilSplit = new QSplitter(Qt::Horizontal);
+  pupilTable_ = DetailsTable({QStringLiteral("Uždavinys"), QStringLiteral("Teisingai"),
+                              QStringLiteral("Tikrinta"), QStringLiteral("%")},
+                             QStringLiteral("Mokinio uždaviniai"));
+  pupilChart_ = new QChartView;
+  pupilChart_->setRenderHint(QPainter::Antialiasing);
+  pupilChart_->setAccessibleName(QStringLiteral("Mokinio ir klasės sėkmė pagal temas"));
+  pupilSplit->addWidget(pupilTable_);
+  pupilSplit->addWidget(pupilChart_);
+  pupilSplit->setStretchFactor(1, 1);
+  pupilSplit->setSizes({320, 800});
+  pupilLayout->addWidget(pupilSplit);
+  tabs_->addTab(pupilPage, QStringLiteral("Mokinys"));
+
+  auto* taskPage = new QWidget;
+  auto* taskLayout = new QVBoxLayout(taskPage);
+  taskChoice_ = new QComboBox;
+  taskChoice_->setAccessibleName(QStringLiteral("Uždavinys"));
+  for (const TaskRow& row : TaskCatalogue()) {
+    taskChoice_->addItem(QStringLiteral("%1-%2 (%3)").arg(row.id.topic).arg(row.id.task).arg(Topics()[row.id.topic - 1].title));
+  }
+  taskLayout->addWidget(taskChoice_);
+  taskTable_ = DetailsTable({QStringLiteral("Mokinys"), QStringLiteral("Klasė"), QStringLiteral("Teisingai"),
+                             QStringLiteral("Tikrinta"), QStringLiteral("%")},
+                            QStringLiteral("Uždavinio rezultatai klasėje"));
+  taskLayout->addWidget(taskTable_);
+  tabs_->addTab(taskPage, QStringLiteral("Uždavinys"));
+
+  classChart_ = new QChartView;
+  classChart_->setRenderHint(QPainter::Antialiasing);
+  classChart_->setAccessibleName(QStringLiteral("Klasės sėkmė pagal temas"));
+  tabs_->addTab(classChart_, QStringLiteral("Diagrama"));
+
+  notes_ = new QPlainTextEdit;
+  notes_->setReadOnly(true);
+  notes_->setAccessibleName(QStringLiteral("Pastabos"));
+  tabs_->addTab(notes_, QStringLiteral("Pastabos"));
+  setCentralWidget(central);
+
+  status_ = new QLabel;
+  progress_ = new QProgressBar;
+  progress_->setAccessibleName(QStringLiteral("Skaitoma"));
+  progress_->setFormat(QStringLiteral("Skaitoma: %v iš %m mokinių"));
+  progress_->hide();
+  statusBar()->addWidget(status_, 1);
+  statusBar()->addPermanentWidget(progress_);
+
+  connect(classFilter_, &QComboBox::currentIndexChanged, this, &TeacherWindow::ShowClass);
+  connect(pupilChoice_, &QComboBox::currentIndexChanged, this, &TeacherWindow::ShowPupil);
+  connect(taskChoice_, &QComboBox::currentIndexChanged, this, &TeacherWindow::ShowTask);
+  connect(table_, &QTableView::activated, this, [this](const QModelIndex& index) {
+    const Pupil* pupil = model_->PupilAt(sorter_->mapToSource(index).row());
+    if (!pupil) return;
+    const std::vector<const Pupil*> chosen = Chosen();
+    const auto at = std::find(chosen.begin(), chosen.end(), pupil);
+    pupilChoice_->setCurrentIndex(static_cast<int>(at - chosen.begin()));
+    tabs_->setCurrentIndex(1);
+  });
+  ShowClass();
+}
+
+TeacherWindow::~TeacherWindow() { StopReading(); }
+
+void TeacherWindow::StopReading() {
+  if (!worker_) return;
+  stop_ = true;
+  // Reading stops between pupils, so this waits for one pupil's files at most.
+  worker_->wait();
+  delete worker_;
+  worker_ = nullptr;
+  progress_->hide();
+}
+
+void TeacherWindow::OpenFolders(const QStringList& folders) {
+  StopReading();
+  folders_ = folders;
+  stop_ = false;
+  progress_->setRange(0, 0);
+  progress_->show();
+  status_->setText(QStringLiteral("Skaitomi aplankai: %1").arg(Printable(folders.join(QStringLiteral(", ")))));
+  const int reading = ++reading_;
+  worker_ = QThread::create([this, folders, reading] {
+    ReadProgress progress;
+    progress.stop = &stop_;
+    progress.report = [this](int done, int total) {
+      QMetaObject::invokeMethod(this, [this, done, total] {
+        progress_->setRange(0, total);
+        progress_->setValue(done);
+      }, Qt::QueuedConnection);
+    };
+    auto overview = std::make_shared<ClassOverview>(ReadClass(folders, progress));
+    if (stop_) return;
+    QMetaObject::invokeMethod(this, [this, overview, reading] { Show(overview, reading); },
+                              Qt::QueuedConnection);
+  });
+  worker_->start();
+}
+
+void TeacherWindow::ShowProblem(const QString& problem) {
+  status_->setText(problem);
+  QMessageBox::warning(this, windowTitle(), problem);
+}
+
+void TeacherWindow::Show(std::shared_ptr<ClassOverview> overview, int reading) {
+  // A reading that a newer one replaced.
+  if (reading != reading_) return;
+  if (worker_) {
+    worker_->wait();
+    delete worker_;
+    worker_ = nullptr;
+  }
+  progress_->hide();
+  overview_ = std::move(overview);
+  const QString chosenClass = classFilter_->currentData().toString();
+  {
+    const QSignalBlocker block(classFilter_);
+    classFilter_->clear();
+    classFilter_->addItem(QStringLiteral("Visos klasės"), QString());
+    for (const QString& schoolClass : Classes(*overview_)) classFilter_->addItem(Printable(schoolClass), schoolClass);
+    classFilter_->setCurrentIndex(qMax(0, classFilter_->findData(chosenClass)));
+  }
+  ShowClass();
+  status_->setText(QStringLiteral("Mokinių: %1; aplankai: %2%3")
+                       .arg(overview_->pupils.size())
+                       .arg(Printable(overview_->folders.join(QStringLiteral(", "))))
+                       .arg(overview_->problems.isEmpty() ? QString()
+                                                          : QStringLiteral("; pastabų: %1").arg(overview_->problems.size())));
+  // Nothing to show but why: the notes say it.
+  if (overview_->pupils.empty() && !overview_->problems.isEmpty()) tabs_->setCurrentWidget(notes_);
+  emit ClassRead();
+}
+
+std::vector<const Pupil*> TeacherWindow::Chosen() const {
+  return PupilsOf(*overview_, classFilter_->currentData().toString());
+}
+
+void TeacherWindow::ShowClass() {
+  const std::vector<const Pupil*> chosen = Chosen();
+  model_->SetPupils(chosen);
+  table_->resizeColumnsToContents();
+  table_->resizeRowsToContents();
+  {
+    const QSignalBlocker block(pupilChoice_);
+    pupilChoice_->clear();
+    for (const Pupil* pupil : chosen) pupilChoice_->addItem(PupilName(*pupil) + (pupil->merged() ? QStringLiteral(" *") : QString()));
+  }
+  QChart* old = classChart_->chart();
+  classChart_->setChart(ClassTopicChart(chosen));
+  delete old;
+  QStringList notes = ExportNotes(*overview_, chosen);
+  notes_->setPlainText(notes.isEmpty() ? QStringLiteral("Pastabų nėra.") : notes.join(QLatin1Char('\n')));
+  ShowPupil();
+  ShowTask();
+}
+
+void TeacherWindow::ShowPupil() {
+  const std::vector<const Pupil*> chosen = Chosen();
+  const int index = pupilChoice_->currentIndex();
+  const Pupil* pupil = index >= 0 && index < static_cast<int>(chosen.size()) ? chosen[index] : nullptr;
+  pupilTable_->setRowCount(pupil ? kTaskCount : 0);
+  QChart* old = pupilChart_->chart();
+  pupilChart_->setChart(pupil ? PupilTopicChart(*pupil, chosen) : new QChart);
+  delete old;
+  if (!pupil) return;
+  for (const TaskRow& row : TaskCatalogue()) {
+    const int at = TaskIndex(row.id);
+    auto* name = new QTableWidgetItem(QStringLiteral("%1-%2").arg(row.id.topic).arg(row.id.task));
+    const TaskCell& cell = pupil->cell(row.id);
+    name->setToolTip(cell.readable() ? TopicMenuText(row.id.topic) : cell.problem);
+    pupilTable_->setItem(at, 0, name);
+    SetCountCells(pupilTable_, at, 1, OneCell(cell));
+    if (!cell.readable()) {
+      for (int column = 1; column < 4; ++column) pupilTable_->item(at, column)->setToolTip(cell.problem);
+    }
+  }
+  pupilTable_->resizeColumnsToContents();
+}
+
+void TeacherWindow::ShowTask() {
+  const std::vector<const Pupil*> chosen = Chosen();
+  const TaskId id = TaskCatalogue()[qMax(0, taskChoice_->currentIndex())].id;
+  taskTable_->setRowCount(static_cast<int>(chosen.size()) + 1);
+  int row = 0;
+  for (const Pupil* pupil : chosen) {
+    taskTable_->setItem(row, 0, new QTableWidgetItem(PupilName(*pupil)));
+    taskTable_->setItem(row, 1, new QTableWidgetItem(Printable(pupil->schoolClass)));
+    const TaskCell& cell = pupil->cell(id);
+    SetCountCells(taskTable_, row, 2, OneCell(cell));
+    if (!cell.readable()) {
+      for (int column = 2; column < 5; ++column) taskTable_->item(row, column)->setToolTip(cell.problem);
+    }
+    ++row;
+  }
+  auto* totals = new QTableWidgetItem(QStringLiteral("Iš viso"));
+  QFont bold = totals->font();
+  bold.setBold(true);
+  totals->setFont(bold);
+  taskTable_->setItem(row, 0, totals);
+  taskTable_->setItem(row, 1, new QTableWidgetItem);
+  SetCountCells(taskTable_, row, 2, ClassTaskTotals(chosen, id));
+  taskTable_->resizeColumnsToContents();
+}
+
+void TeacherWindow::AddFolder() {
+  const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Atverti aplanką"));
+  if (folder.isEmpty()) return;
+  OpenFolders(QStringList(folders_) << folder);
+}
+
+void TeacherWindow::Export() {
+  QString filter;
+  QString fileName = QFileDialog::getSaveFileName(
+      this, QStringLiteral("Eksportuoti"), QStringLiteral("suvestine.xlsx"),
+      QStringLiteral("Skaičiuoklė (*.xlsx);;CSV (*.csv)"), &filter);
+  if (fileName.isEmpty()) return;
+  const QString suffix = filter.startsWith(QStringLiteral("CSV")) ? QStringLiteral(".csv") : QStringLiteral(".xlsx");
+  if (!fileName.endsWith(suffix, Qt::CaseInsensitive)) fileName += suffix;
+  try {
+    ExportClass(fileName, *overview_, Chosen());
+    status_->setText(QStringLiteral("Įrašyta: %1").arg(fileName));
+  } catch (const ProgramError& error) {
+    QMessageBox::critical(this, windowTitle(), error.message());
+  }
+}
+
+void TeacherWindow::Print() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageOrientation(QPageLayout::Landscape);
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  PrintClass(printer, ClassHtml(*overview_, Chosen(), classFilter_->currentData().toString()));
+}
+
+void TeacherWindow::SavePdf() {
+  QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("Išsaugoti PDF"),
+                                                  QStringLiteral("suvestine.pdf"), QStringLiteral("PDF (*.pdf)"));
+  if (fileName.isEmpty()) return;
+  if (!fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) fileName += QStringLiteral(".pdf");
+  try {
+    CheckExportTarget(fileName, *overview_);
+  } catch (const ProgramError& error) {
+    QMessageBox::critical(this, windowTitle(), error.message());
+    return;
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(fileName);
+  PrintClass(printer, ClassHtml(*overview_, Chosen(), classFilter_->currentData().toString()));
+  status_->setText(QStringLiteral("Įrašyta: %1").arg(fileName));
+}
+
+}  // namespace rova::teacher

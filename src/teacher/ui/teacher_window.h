@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QMainWindow>
+#include <atomic>
+#include <memory>
+
+#include "teacher/class_overview.h"
+
+class QChartView;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
+class QTabWidget;
+class QTableView;
+class QTableWidget;
+class QThread;
+class QPrinter;
+
+namespace rova::teacher {
+
+class ClassTableModel;
+class ClassTableSorter;
+
+// Prints the page of the class table (ClassHtml) across landscape pages.
+void PrintClass(QPrinter& printer, const QString& html);
+
+// "ROVA 2004 – mokytojo suvestinė": the class table, a pupil's and a task's
+// details, the charts and the notes, over folders read in a worker thread.
+class TeacherWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit TeacherWindow(QWidget* parent = nullptr);
+  ~TeacherWindow() override;
+
+  // Reads these folders afresh (in the background); the window stays usable.
+  void OpenFolders(const QStringList& folders);
+  void ShowProblem(const QString& problem);
+  bool IsReading() const { return worker_ != nullptr; }
+  const ClassOverview& Overview() const { return *overview_; }
+
+  QTableView* ClassTable() const { return table_; }
+  QComboBox* ClassFilter() const { return classFilter_; }
+  QComboBox* PupilChoice() const { return pupilChoice_; }
+  QComboBox* TaskChoice() const { return taskChoice_; }
+  QTabWidget* Tabs() const { return tabs_; }
+  QProgressBar* Progress() const { return progress_; }
+
+ signals:
+  void ClassRead();
+
+ private:
+  void AddFolder();
+  void Export();
+  void Print();
+  void SavePdf();
+  void StopReading();
+  void Show(std::shared_ptr<ClassOverview> overview, int reading);
+  void ShowClass();
+  void ShowPupil();
+  void ShowTask();
+  std::vector<const Pupil*> Chosen() const;
+
+  QStringList folders_;
+  std::shared_ptr<ClassOverview> overview_;
+  QThread* worker_ = nullptr;
+  std::atomic<bool> stop_{false};
+  int reading_ = 0;  // which OpenFolders a finished reading belongs to
+
+  QTabWidget* tabs_;
+  QComboBox* classFilter_;
+  QTableView* table_;
+  ClassTableModel* model_;
+  ClassTableSorter* sorter_;
+  QComboBox* pupilChoice_;
+  QTableWidget* pupilTable_;
+  QChartView* pupilChart_;
+  QComboBox* taskChoice_;
+  QTableWidget* taskTable_;
+  QChartView* classChart_;
+  QPlainTextEdit* notes_;
+  QLabel* status_;
+  QProgressBar* progress_;
+};
+
+}  // namespace rova::teacher
