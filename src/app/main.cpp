@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "app/data_folder.h"
+#include "textio/data_folder.h"
 #include "app/startup.h"
 #include "controls/program_fonts.h"
 #include "textio/program_error.h"

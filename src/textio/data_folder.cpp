@@ -1,4 +1,4 @@
-#include "app/data_folder.h"
+#include "textio/data_folder.h"
 
 #include <QDir>
 #include <QFile>
