@@ -496,7 +496,11 @@ int LockWholeFile(int fd) {
 // The lock file, created with the folder's usual mode; only a regular file
 // will do, so that nothing planted under its name can hang or mislead it.
 int OpenLockFile() {
-  const int fd = open(kLockName, O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+  constexpr int kFlags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+  // Opened without O_CREAT first: creating takes the folder's own lock in
+  // the kernel, which every copy would otherwise wait for on every take.
+  int fd = open(kLockName, kFlags);
+  if (fd < 0 && errno == ENOENT) fd = open(kLockName, kFlags | O_CREAT, 0666);
   if (fd < 0) Fail(errno == ELOOP || errno == ENXIO ? EACCES : errno);
   struct stat info {};
   if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
