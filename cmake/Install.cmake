@@ -22,6 +22,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${ROVA_DESKTOP_ID}.metainf
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${PROJECT_BINARY_DIR}/resources/icons/hicolor
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+# The lab's configuration file, every line a comment; the path is the one the
+# program reads, whatever the prefix, and the package keeps an edited copy.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/config/rova2004.conf DESTINATION /etc/rova2004)
+file(WRITE ${PROJECT_BINARY_DIR}/debian/conffiles "/etc/rova2004/rova2004.conf\n")
 
 # The Debian package: `cpack -G DEB` in the build folder.
 set(ROVA_PACKAGE_MAINTAINER "ROVA 2004 <rova2004@localhost>"
@@ -43,4 +47,5 @@ whether an answer is right, and statistics of every pupil's checked answers.")
 # dpkg-shlibdeps; the screen plugin and the fonts are loaded at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wine, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/debian/conffiles)
 include(CPack)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts ROVA 2004. The program itself
-# works in its data folder (${XDG_DATA_HOME:-~/.local/share}/rova2004) and
+# Installs what is missing, builds, and starts ROVA 2004 with the given
+# arguments (e.g. --data-folder DIR). Unless a folder is chosen, the program
+# works in its private data folder (${XDG_DATA_HOME:-~/.local/share}/rova2004) and
 # gives a fresh installation an empty user.dat and password.dat there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,4 +18,4 @@ MSG
 fi
 
 bash scripts/build.sh
-exec "$(pwd)/build/default/src/app/rova2004"
+exec "$(pwd)/build/default/src/app/rova2004" "$@"

@@ -21,7 +21,8 @@ set(expected
   share/applications/${DESKTOP_ID}.desktop
   share/applications/${DESKTOP_ID}.Teacher.desktop
   share/metainfo/${DESKTOP_ID}.metainfo.xml
-  share/icons/hicolor/scalable/apps/rova2004.svg)
+  share/icons/hicolor/scalable/apps/rova2004.svg
+  ../etc/rova2004/rova2004.conf)
 if(WITH_HELP)
   list(APPEND expected bin/rova2004-help)
 endif()
@@ -37,6 +38,16 @@ if(NOT found STREQUAL expected)
   set(missing ${expected})
   list(REMOVE_ITEM missing ${found})
   fail("installed files differ: extra [${extra}] missing [${missing}]")
+endif()
+
+# The example configuration file changes nothing until a line is uncommented.
+if(EXISTS ${STAGE}/etc/rova2004/rova2004.conf)
+  file(STRINGS ${STAGE}/etc/rova2004/rova2004.conf lines)
+  foreach(line IN LISTS lines)
+    if(NOT line MATCHES "^#")
+      fail("the example configuration file has an uncommented line: '${line}'")
+    endif()
+  endforeach()
 endif()
 
 # The programs are executables of this machine, not scripts or leftovers.

@@ -152,7 +152,7 @@ TEST_F(CheckProcedure, killedAtAnyStepCountsOnceOrNotAtAllAndLeavesNoCopy) {
     EXPECT_EQ(Check({1, 2}, {"31"}), Verdict::Wrong);
     EXPECT_EQ(readBytes("jonas_1-2.dat"), left.startsWith('3') ? "3\r\n8\r\n" : "4\r\n9\r\n");
     EXPECT_EQ(QDir::current().entryList(QDir::Files | QDir::Hidden),
-              (QStringList{"jonas_1-2.dat", "temp.dat"}))
+              (QStringList{".rova_lock", "jonas_1-2.dat", "temp.dat"}))
         << "step " << step;
   }
   EXPECT_GE(step, 6) << "session, counts, copy, sync, rename, folder sync";

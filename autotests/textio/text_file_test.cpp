@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 
@@ -19,8 +20,11 @@ namespace {
 using testing::InTempDir;
 using testing::MessageOf;
 
+// The files of the working directory, but the store's lock file.
 QStringList FilesHere() {
-  return QDir::current().entryList(QDir::Files | QDir::Hidden, QDir::Name);
+  QStringList files = QDir::current().entryList(QDir::Files | QDir::Hidden, QDir::Name);
+  files.removeOne(QStringLiteral(".rova_lock"));
+  return files;
 }
 
 TEST(SplitLines, acceptsWhatAnEditorMayLeave) {
@@ -152,6 +156,23 @@ TEST_F(Rewrite, startUpRemovesCopiesThatInterruptedRewritesLeft) {
   }
   TidyDataFolder();
   EXPECT_EQ(FilesHere(), (QStringList{".hidden", ".x.~ABCDEF", ".x.~abc", "jonas_1-2.dat", "x.dat.~abc123"}));
+}
+
+TEST_F(Rewrite, theStoreLockIsAHiddenRegularFileOfTheFoldersUsualMode) {
+  const mode_t before = umask(002);
+  { StoreLock lock; }
+  umask(before);
+  struct stat lock {};
+  ASSERT_EQ(lstat(".rova_lock", &lock), 0);
+  EXPECT_TRUE(S_ISREG(lock.st_mode));
+  EXPECT_EQ(lock.st_mode & 07777, 0664u);
+
+  // Something planted under its name is refused, and what it points at is left alone.
+  QFile::remove(".rova_lock");
+  ASSERT_TRUE(QDir().mkdir("elsewhere"));
+  ASSERT_TRUE(QFile::link("elsewhere/target", ".rova_lock"));
+  EXPECT_EQ(MessageOf([] { StoreLock lock; }), "File access denied");
+  EXPECT_FALSE(QFileInfo::exists("elsewhere/target"));
 }
 
 class KilledTransaction : public testing::InMemoryTempDir {

@@ -2,6 +2,7 @@
 
 #include <QList>
 
+#include "accounts/session_file.h"
 #include "tasks/result_store.h"
 #include "tasks/task_catalogue.h"
 #include "textio/baltic_codec.h"
@@ -88,6 +89,7 @@ RegistrationOutcome RegisterUser(const RegistrationData& data,
   transaction.Stage(kSessionFileName, JoinLines({name}));
   StageUserFiles(transaction, data);
   transaction.Commit();
+  WriteCopySessionUser(data.userName);
   return {RegistrationResult::Registered};
 }
 

@@ -1,11 +1,9 @@
 #include <QApplication>
-#include <cstdio>
 
-#include "app/data_folder.h"
+#include "accounts/session_file.h"
+#include "app/data_folder_option.h"
 #include "app/startup.h"
 #include "controls/program_fonts.h"
-#include "textio/program_error.h"
-#include "window/error_box.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -13,11 +11,9 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("lt.rova2004.Rova2004"));
   rova::RegisterProgramFonts();
   // Wherever it is started from (menu, terminal, scripts/run.sh), the program
-  // works in its own data folder.
-  if (const QString problem = rova::EnterDataFolder(); !problem.isEmpty()) {
-    std::fprintf(stderr, "rova2004: %s\n", qPrintable(problem));
-    rova::ShowErrorBox(nullptr, rova::ProgramError(problem));
-    return 1;
-  }
+  // works in the data folder chosen for it.
+  if (const int code = rova::EnterDataFolderOrExplain(QCoreApplication::arguments()); code != 0) return code;
+  // This copy's own pupil, apart from other copies working in the same folder.
+  const rova::CopySession session;
   return rova::RunProgram();
 }

@@ -468,34 +468,90 @@ bool IsLeftOverCopy(const char* name) {
 
 }  // namespace
 
+namespace {
+
+// The store's lock is a record lock on this hidden file, not a lock on the
+// folder: network file systems honour record locks on regular files.
+constexpr char kLockName[] = ".rova_lock";
+int storeLockFileFd = -1;
+
+// Waits for the exclusive lock of the whole file: an open file description
+// lock where the kernel has them (it belongs to this open, not to the
+// process), else a classic record lock; returns 0 or the error.
+int LockWholeFile(int fd) {
+  struct flock whole {};
+  whole.l_type = F_WRLCK;
+  whole.l_whence = SEEK_SET;
+  while (fcntl(fd, F_OFD_SETLKW, &whole) != 0) {
+    if (errno == EINTR) continue;
+    if (errno != EINVAL) return errno;
+    while (fcntl(fd, F_SETLKW, &whole) != 0) {
+      if (errno != EINTR) return errno;
+    }
+    break;
+  }
+  return 0;
+}
+
+// The lock file, created with the folder's usual mode; only a regular file
+// will do, so that nothing planted under its name can hang or mislead it.
+int OpenLockFile() {
+  constexpr int kFlags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+  // Opened without O_CREAT first: creating takes the folder's own lock in
+  // the kernel, which every copy would otherwise wait for on every take.
+  int fd = open(kLockName, kFlags);
+  if (fd < 0 && errno == ENOENT) fd = open(kLockName, kFlags | O_CREAT, 0666);
+  if (fd < 0) Fail(errno == ELOOP || errno == ENXIO ? EACCES : errno);
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    Fail(EACCES);
+  }
+  return fd;
+}
+
+}  // namespace
+
 StoreLock::StoreLock() {
   if (storeLockDepth > 0) {
     ++storeLockDepth;
     return;
   }
-  const int fd = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) Fail(errno);
-  while (flock(fd, LOCK_EX) != 0) {
-    if (errno == EINTR) continue;
-    const int error = errno;
-    close(fd);
+  const int folderFd = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folderFd < 0) Fail(errno);
+  int lockFd = -1;
+  try {
+    lockFd = OpenLockFile();
+  } catch (...) {
+    close(folderFd);
+    throw;
+  }
+  if (const int error = LockWholeFile(lockFd)) {
+    close(lockFd);
+    close(folderFd);
     Fail(error);
   }
-  storeLockFd = fd;
+  storeLockFd = folderFd;
+  storeLockFileFd = lockFd;
   storeLockDepth = 1;
   try {
     Recover();
   } catch (...) {
     storeLockDepth = 0;
     storeLockFd = -1;
-    close(fd);
+    storeLockFileFd = -1;
+    close(lockFd);
+    close(folderFd);
     throw;
   }
 }
 
 StoreLock::~StoreLock() {
   if (--storeLockDepth == 0) {
+    // Closing the only descriptor of the lock file releases its lock.
+    close(storeLockFileFd);
     close(storeLockFd);
+    storeLockFileFd = -1;
     storeLockFd = -1;
   }
 }

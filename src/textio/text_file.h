@@ -68,7 +68,9 @@ void RewriteFile(const QString& fileName, const QByteArray& bytes);
 
 // The exclusive lock of the data folder (the working directory), held while
 // the object lives, by every operation that changes the store: registration,
-// log-in, a check and every rewrite. The first taker in a process finishes a
+// log-in, a check and every rewrite. It is a record lock on the hidden file
+// ".rova_lock", which it creates with the folder's usual mode, so that copies
+// on other machines sharing the folder over NFSv4 or SMB wait for it too. The first taker in a process finishes a
 // commit that another copy of the program left unfinished when it died. The
 // lock nests within one process. Throws ProgramError.
 class StoreLock {

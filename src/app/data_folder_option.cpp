@@ -1,0 +1,56 @@
+#include "app/data_folder_option.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "textio/data_folder.h"
+#include "textio/program_error.h"
+#include "window/error_box.h"
+
+namespace rova {
+
+namespace {
+
+constexpr int kDataFolderExitCode = 2;
+
+}  // namespace
+
+DataFolderOption ReadDataFolderOption(const QStringList& arguments) {
+  static const QString kName = QStringLiteral("--data-folder");
+  static const QString kNameAndValue = kName + QLatin1Char('=');
+  DataFolderOption option;
+  bool given = false;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    QString value;
+    if (arguments[i] == kName) {
+      if (i + 1 >= arguments.size()) {
+        return {{}, QStringLiteral("Po parinkties --data-folder nenurodytas aplankas.")};
+      }
+      value = arguments[++i];
+    } else if (arguments[i].startsWith(kNameAndValue)) {
+      value = arguments[i].mid(kNameAndValue.size());
+    } else {
+      continue;
+    }
+    if (given) return {{}, QStringLiteral("Parinktis --data-folder nurodyta du kartus.")};
+    if (value.isEmpty()) return {{}, QStringLiteral("Parinkčiai --data-folder nurodytas tuščias aplankas.")};
+    given = true;
+    option.value = value;
+  }
+  return option;
+}
+
+int EnterDataFolderOrExplain(const QStringList& arguments) {
+  const DataFolderOption option = ReadDataFolderOption(arguments);
+  QString problem = option.problem;
+  if (problem.isEmpty()) problem = EnterDataFolder(ChooseDataFolder(option.value)).problem;
+  if (problem.isEmpty()) return 0;
+  std::fprintf(stderr, "rova2004: %s\n", qPrintable(problem));
+  const QString platform = QGuiApplication::platformName();
+  if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) {
+    ShowErrorBox(nullptr, ProgramError(problem));
+  }
+  return kDataFolderExitCode;
+}
+
+}  // namespace rova
