@@ -96,9 +96,14 @@ Seen SettleOn(ProgramWindow* window) {
     seen.focus = FocusName().toStdString();
     if (seen.top == window->objectName().toStdString() && seen.focus == seen.top) break;
   }
-  const QWindow* parent = window->windowHandle() ? window->windowHandle()->transientParent() : nullptr;
-  for (ProgramWindow* each : RegisteredWindows()) {
-    if (parent != nullptr && each->windowHandle() == parent) seen.owner = each->objectName().toStdString();
+  // The owner as X has it, WM_TRANSIENT_FOR, for a window manager to read.
+  xcb_connection_t* c = Connection();
+  std::unique_ptr<xcb_get_property_reply_t, decltype(&free)> owner(
+      xcb_get_property_reply(
+          c, xcb_get_property(c, 0, window->winId(), XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 0, 1), nullptr),
+      &free);
+  if (owner && xcb_get_property_value_length(owner.get()) == sizeof(xcb_window_t)) {
+    seen.owner = NameOf(*static_cast<const xcb_window_t*>(xcb_get_property_value(owner.get()))).toStdString();
   }
   return seen;
 }

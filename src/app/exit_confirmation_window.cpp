@@ -10,7 +10,7 @@ namespace rova {
 
 TForm4* Form4 = nullptr;
 
-TForm4::TForm4() {
+TForm4::TForm4() : ProgramWindow(Kind::Message) {
   setWindowTitle(QStringLiteral("ROVA 2004"));
   ArtPanel1 = BuildSmallWindowFrame(this, 275, 107);
   Label1 = AddLabel(ArtPanel1, 10, 24, QStringLiteral("Ar norite uždaryti programą, ar grįžti į ankstesnį langą?"));

@@ -26,7 +26,8 @@ constexpr int kOneLineGeraiY = 48;
 
 }  // namespace
 
-AccountMessageDialog::AccountMessageDialog(int clientHeight, const std::vector<DialogLine>& lines, int geraiY) {
+AccountMessageDialog::AccountMessageDialog(int clientHeight, const std::vector<DialogLine>& lines, int geraiY)
+    : ProgramWindow(Kind::Message) {
   setWindowTitle(QStringLiteral("ROVA 2004"));
   ArtPanel1 = BuildSmallWindowFrame(this, kWidth, clientHeight);
   for (const DialogLine& line : lines) Labels.push_back(AddLabel(ArtPanel1, line.x, line.y, line.text));

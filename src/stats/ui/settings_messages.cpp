@@ -24,7 +24,7 @@ void CentreLabel(QLabel* label, int y) {
 
 }  // namespace
 
-SettingsMessageWindow::SettingsMessageWindow() {
+SettingsMessageWindow::SettingsMessageWindow() : ProgramWindow(Kind::Message) {
   setWindowTitle(QStringLiteral("ROVA 2004"));
   ArtPanel1 = BuildSmallWindowFrame(this, kWidth, kHeight);
   Label1 = AddLabel(ArtPanel1, 12, 20, QString());
