@@ -200,6 +200,39 @@ TEST_F(WindowStackTest, ExitConfirmationFromAPageAfterTheTestsComesOverThePage) 
   EXPECT_EQ(afterConfirmation[0].focus, "Form97");
 }
 
+// A hidden window gives up its native window and backing store; shown again
+// it comes back with what was typed, at its place, with the focus where it was.
+TEST_F(WindowStackTest, WindowShownAgainKeepsItsEntriesPlaceAndFocus) {
+  TTaskForm* task = TaskForm({1, 1});
+  std::vector<Seen> seen;
+  QPoint placeFirst;
+  QPoint placeAgain;
+  OpenLog log;
+  log.Watch(task, [&](ProgramWindow*) {
+    if (seen.empty()) {
+      TypeText(task->Edits[0], "3");
+      task->Edits[1]->setFocus();
+      TypeText(task->Edits[1], "8");
+      placeFirst = task->pos();
+    } else {
+      placeAgain = task->pos();
+    }
+    seen.push_back(SettleOn(task));
+    task->Close();
+  });
+  task->ShowModal();
+  EXPECT_EQ(task->windowHandle(), nullptr) << "nothing kept for painting while hidden";
+  task->ShowModal();
+
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[1].top, "Form5");
+  EXPECT_EQ(seen[1].focus, "Form5");
+  EXPECT_EQ(placeAgain, placeFirst);
+  EXPECT_EQ(task->Edits[0]->text(), "3");
+  EXPECT_EQ(task->Edits[1]->text(), "8");
+  EXPECT_EQ(task->focusWidget(), task->Edits[1]);
+}
+
 // A virtual X server of the test's own, on the first free display.
 class VirtualDisplay {
  public:

@@ -100,6 +100,9 @@ void ProgramWindow::ShowModal() {
   open_ = false;
   closeMarked_ = false;
   UpdateScreenPresence();
+  // The keyboard goes back to the window beneath, which X would leave to
+  // nobody once this window's native window is gone.
+  if (ProgramWindow* beneath = Opener(); beneath != nullptr && !programEnding) beneath->activateWindow();
   emit Closed();
 }
 
@@ -171,7 +174,13 @@ void ProgramWindow::ApplySize() {
 void ProgramWindow::UpdateScreenPresence() {
   if (building_) return;
   if (!IsOnScreen()) {
-    if (isVisible()) hide();
+    if (isVisible()) {
+      hide();
+      // What the window holds only for painting (its native window and its
+      // backing store, the size of its pixels) goes with it; the controls and
+      // what was typed in them stay, and the next show makes it anew.
+      destroy();
+    }
     return;
   }
   // The main window opens out of sight; its contents wait until it is seen.
