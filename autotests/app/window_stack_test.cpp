@@ -11,6 +11,7 @@
 #include <xcb/xcb.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QWindow>
@@ -200,15 +201,18 @@ TEST_F(WindowStackTest, ExitConfirmationFromAPageAfterTheTestsComesOverThePage) 
   EXPECT_EQ(afterConfirmation[0].focus, "Form97");
 }
 
-// A hidden window gives up its native window and backing store; shown again
-// it comes back with what was typed, at its place, with the focus where it was.
+// A hidden window gives up its native window, backing store and decoded
+// figure; shown again it comes back with what was typed, its figure, at its
+// place, with the focus where it was.
 TEST_F(WindowStackTest, WindowShownAgainKeepsItsEntriesPlaceAndFocus) {
   TTaskForm* task = TaskForm({1, 1});
   std::vector<Seen> seen;
   QPoint placeFirst;
   QPoint placeAgain;
+  bool figureAgain = false;
   OpenLog log;
   log.Watch(task, [&](ProgramWindow*) {
+    figureAgain = !task->findChild<QLabel*>(QStringLiteral("fig_1_1"))->pixmap().isNull();
     if (seen.empty()) {
       TypeText(task->Edits[0], "3");
       task->Edits[1]->setFocus();
@@ -222,12 +226,14 @@ TEST_F(WindowStackTest, WindowShownAgainKeepsItsEntriesPlaceAndFocus) {
   });
   task->ShowModal();
   EXPECT_EQ(task->windowHandle(), nullptr) << "nothing kept for painting while hidden";
+  EXPECT_TRUE(task->findChild<QLabel*>(QStringLiteral("fig_1_1"))->pixmap().isNull());
   task->ShowModal();
 
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[1].top, "Form5");
   EXPECT_EQ(seen[1].focus, "Form5");
   EXPECT_EQ(placeAgain, placeFirst);
+  EXPECT_TRUE(figureAgain);
   EXPECT_EQ(task->Edits[0]->text(), "3");
   EXPECT_EQ(task->Edits[1]->text(), "8");
   EXPECT_EQ(task->focusWidget(), task->Edits[1]);
