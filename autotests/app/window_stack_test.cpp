@@ -11,6 +11,8 @@
 #include <xcb/xcb.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -109,6 +111,11 @@ Seen SettleOn(ProgramWindow* window) {
   return seen;
 }
 
+// What the X server shows, for people to look at.
+void GrabScreen(const QString& file) {
+  QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(testing::ArtifactDir()).filePath(file));
+}
+
 class WindowStackTest : public testing::InTempDir {
  protected:
   void SetUp() override {
@@ -150,6 +157,7 @@ TEST_F(WindowStackTest, SecondVerdictOfTopicOneComesOverTheTaskThatAsked) {
   });
   log.Watch(Form7, [&](ProgramWindow* verdict) {
     verdicts.push_back(SettleOn(verdict));
+    if (verdicts.size() == 2) GrabScreen(QStringLiteral("stack_second_verdict.png"));
     Click(Form7->LbSpeedButton1);  // "Grįžti"
   });
   Form3->ShowModal();
@@ -178,6 +186,7 @@ TEST_F(WindowStackTest, ExitConfirmationFromAPageAfterTheTestsComesOverThePage) 
   log.Watch(TaskForm({1, 1}), [](ProgramWindow* task) { Click(static_cast<TTaskForm*>(task)->LbButton1); });
   log.Watch(Form4, [&](ProgramWindow*) {
     confirmations.push_back(SettleOn(Form4));
+    if (confirmations.size() == 2) GrabScreen(QStringLiteral("stack_confirmation_over_page.png"));
     Click(Form4->LbSpeedButton1);  // "Grįžti į ankstesnį langą"
   });
   log.Watch(Form97, [&](ProgramWindow*) {
