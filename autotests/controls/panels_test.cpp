@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QFontMetrics>
 #include <gtest/gtest.h>
 
@@ -210,6 +211,27 @@ TEST(ColoredGroupBox, colourFollowsTheParentPanel) {
   EXPECT_EQ(box->Color(), FromRgb(132, 146, 181));
   box->SetColor(kBody);
   EXPECT_EQ(box->Color(), kBody);
+}
+
+// A screen reader says which part of a window a field is in, and reads the
+// title bars drawn inside the windows; a bare panel stays a plain pane.
+TEST(PanelAccessibility, groupBoxesAndTitleBarsAreNamedByTheirTrimmedCaption) {
+  TArtPanel window;
+  auto* group = new TColoredGroupBox(&window);
+  group->SetCaption(QStringLiteral(" Užduotis nr. 1 "));
+  auto* title = new TArtPanel(&window);
+  title->SetCaption(QStringLiteral("ROVA 2004 - Žinynas - Trikampiai"));
+  auto* body = new TArtPanel(&window);
+
+  QAccessibleInterface* groupSeen = QAccessible::queryAccessibleInterface(group);
+  ASSERT_NE(groupSeen, nullptr);
+  EXPECT_EQ(groupSeen->role(), QAccessible::Grouping);
+  EXPECT_EQ(groupSeen->text(QAccessible::Name), QStringLiteral("Užduotis nr. 1"));
+  QAccessibleInterface* titleSeen = QAccessible::queryAccessibleInterface(title);
+  ASSERT_NE(titleSeen, nullptr);
+  EXPECT_EQ(titleSeen->role(), QAccessible::StaticText);
+  EXPECT_EQ(titleSeen->text(QAccessible::Name), QStringLiteral("ROVA 2004 - Žinynas - Trikampiai"));
+  EXPECT_NE(QAccessible::queryAccessibleInterface(body)->role(), QAccessible::StaticText);
 }
 
 }  // namespace

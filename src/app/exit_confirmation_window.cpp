@@ -10,8 +10,12 @@ namespace rova {
 
 TForm4* Form4 = nullptr;
 
-TForm4::TForm4() {
+TForm4::TForm4() : ProgramWindow(Kind::Message) {
   setWindowTitle(QStringLiteral("ROVA 2004"));
+  SetClientSize(275, 107);
+}
+
+void TForm4::BuildContents() {
   ArtPanel1 = BuildSmallWindowFrame(this, 275, 107);
   Label1 = AddLabel(ArtPanel1, 10, 24, QStringLiteral("Ar norite uždaryti programą, ar grįžti į ankstesnį langą?"));
   LbSpeedButton1 = AddSpeedButton(ArtPanel1, QRect(14, 56, 119, 25), QStringLiteral("Grįžti į ankstesnį langą"));

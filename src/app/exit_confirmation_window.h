@@ -16,13 +16,17 @@ class TForm4 : public ProgramWindow {
  public:
   TForm4();
 
-  TArtPanel* ArtPanel1;
-  QLabel* Label1;
-  TLbSpeedButton* LbSpeedButton1;  // "Grįžti į ankstesnį langą"
-  TLbSpeedButton* LbSpeedButton2;  // "Išeiti iš programos"
+  // Made when the confirmation is first shown.
+  TArtPanel* ArtPanel1 = nullptr;
+  QLabel* Label1 = nullptr;
+  TLbSpeedButton* LbSpeedButton1 = nullptr;  // "Grįžti į ankstesnį langą"
+  TLbSpeedButton* LbSpeedButton2 = nullptr;  // "Išeiti iš programos"
 
   void LbSpeedButton1Click();
   void LbSpeedButton2Click();
+
+ protected:
+  void BuildContents() override;
 };
 
 extern TForm4* Form4;

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/control_accessibility.h"
 #include "controls/control_text.h"
 #include "controls/program_fonts.h"
 
@@ -44,6 +45,7 @@ QRect DrawFrame3D(QPainter& canvas, QRect rect, const QColor& topColor, const QC
 }
 
 TArtPanel::TArtPanel(QWidget* parent) : QWidget(parent) {
+  InstallControlAccessibility();
   setFont(SansFont());
   resize(185, 41);
 }

@@ -2,12 +2,14 @@
 
 #include <QPainter>
 
+#include "controls/control_accessibility.h"
 #include "controls/control_text.h"
 #include "controls/program_fonts.h"
 
 namespace rova {
 
 TColoredGroupBox::TColoredGroupBox(QWidget* parent) : QWidget(parent) {
+  InstallControlAccessibility();
   setFont(SansFont());
   resize(185, 105);
 }

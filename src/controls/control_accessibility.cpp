@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 
 #include "controls/am_cb_rb.h"
+#include "controls/art_panel.h"
+#include "controls/colored_group_box.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
 
@@ -68,9 +70,29 @@ class ControlAccessible : public QAccessibleWidget {
   }
 };
 
+// A group box says which part of the window its fields are in; a panel with
+// a caption is a title bar drawn inside the window and reads as its text.
+// Both are named by their caption, the blanks around it left out.
+class CaptionedAccessible : public QAccessibleWidget {
+ public:
+  CaptionedAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) {
+      const QString name = widget()->accessibleName();
+      return name.isEmpty() ? widget()->property("Caption").toString().trimmed() : name;
+    }
+    return QAccessibleWidget::text(t);
+  }
+};
+
 QAccessibleInterface* ControlFactory(const QString&, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (widget == nullptr) return nullptr;
+  if (qobject_cast<TColoredGroupBox*>(widget)) return new CaptionedAccessible(widget, QAccessible::Grouping);
+  if (const auto* panel = qobject_cast<TArtPanel*>(widget); panel != nullptr && !panel->Caption().isEmpty()) {
+    return new CaptionedAccessible(widget, QAccessible::StaticText);
+  }
   if (qobject_cast<TLbButtonBase*>(widget)) return new ControlAccessible(widget, QAccessible::PushButton);
   if (qobject_cast<TAMRadioButton*>(widget)) return new ControlAccessible(widget, QAccessible::RadioButton);
   if (qobject_cast<TAMCheckBox*>(widget)) return new ControlAccessible(widget, QAccessible::CheckBox);

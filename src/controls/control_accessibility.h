@@ -3,7 +3,8 @@
 namespace rova {
 
 // Lets screen readers know the custom controls: role, caption and checked
-// state. Installed once; every control's constructor asks for it.
+// state, group boxes and captioned panels by caption. Installed once; every
+// control's constructor asks for it.
 void InstallControlAccessibility();
 
 }  // namespace rova

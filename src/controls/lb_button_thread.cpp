@@ -1,5 +1,6 @@
 #include "controls/lb_button_thread.h"
 
+#include <QAbstractEventDispatcher>
 #include <QDeadlineTimer>
 #include <QMetaObject>
 #include <atomic>
@@ -9,10 +10,30 @@ namespace {
 
 std::atomic<TLbButtonThread::Pacing> g_defaultPacing{TLbButtonThread::Pacing::Clock};
 
+// The worker runs no event loop and no object lives in its thread, so it
+// needs no dispatcher of the platform's: one costs a main context and a
+// wake-up descriptor per worker, and a window has several buttons.
+class IdleDispatcher : public QAbstractEventDispatcher {
+ public:
+  bool processEvents(QEventLoop::ProcessEventsFlags) override { return false; }
+  void registerSocketNotifier(QSocketNotifier*) override {}
+  void unregisterSocketNotifier(QSocketNotifier*) override {}
+  void registerTimer(int, qint64, Qt::TimerType, QObject*) override {}
+  bool unregisterTimer(int) override { return false; }
+  bool unregisterTimers(QObject*) override { return false; }
+  QList<TimerInfo> registeredTimers(QObject*) const override { return {}; }
+  int remainingTime(int) override { return -1; }
+  void wakeUp() override {}
+  void interrupt() override {}
+};
+
 }  // namespace
 
 TLbButtonThread::TLbButtonThread(TickHandler onTick, QObject* parent)
     : QThread(parent), onTick_(std::move(onTick)), pacing_(g_defaultPacing.load()) {
+  setEventDispatcher(new IdleDispatcher);
+  // A small stack: the worker only waits and hands ticks over.
+  setStackSize(64 * 1024);
   // Paused from the start: the thread runs, but waits for the first resume.
   start();
 }

@@ -16,11 +16,25 @@ constexpr FontFile kFontFiles[] = {
     {"/usr/share/wine/fonts/ms_sans_serif.ttf", kSansFamily},
     {"/usr/share/wine/fonts/tahoma.ttf", kTahomaFamily},
     {"/usr/share/wine/fonts/tahomabd.ttf", kTahomaFamily},
-    {"/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf", nullptr},
 };
+// Reading the marks' face (thousands of glyphs) is the dearest registration;
+// only formulas use it, so it is registered when the first mark is made.
+constexpr const char* kSerifFile = "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf";
 
 QString g_serifFamily = QStringLiteral("DejaVu Serif");
 bool g_registered = false;
+
+void RegisterSerifFace() {
+  static const bool registered = [] {
+    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kSerifFile));
+    if (id >= 0) {
+      const QStringList families = QFontDatabase::applicationFontFamilies(id);
+      if (!families.isEmpty()) g_serifFamily = families.first();
+    }
+    return true;
+  }();
+  Q_UNUSED(registered);
+}
 
 }  // namespace
 
@@ -30,20 +44,9 @@ QStringList RegisterProgramFonts() {
   g_registered = true;
   for (const FontFile& f : kFontFiles) {
     const QString path = QString::fromLatin1(f.path);
-    if (!QFile::exists(path)) {
-      missing << path;
-      continue;
-    }
-    const int id = QFontDatabase::addApplicationFont(path);
-    if (id < 0) {
-      missing << path;
-      continue;
-    }
-    if (f.family == nullptr) {
-      const QStringList families = QFontDatabase::applicationFontFamilies(id);
-      if (!families.isEmpty()) g_serifFamily = families.first();
-    }
+    if (!QFile::exists(path) || QFontDatabase::addApplicationFont(path) < 0) missing << path;
   }
+  if (!QFile::exists(QString::fromLatin1(kSerifFile))) missing << QString::fromLatin1(kSerifFile);
   return missing;
 }
 
@@ -64,6 +67,9 @@ QFont TahomaFont(int pixelSize, bool bold) {
   return MakeFont(QString::fromLatin1(kTahomaFamily), pixelSize, bold);
 }
 
-QFont SerifMarkFont(int pixelSize) { return MakeFont(g_serifFamily, pixelSize, false); }
+QFont SerifMarkFont(int pixelSize) {
+  RegisterSerifFace();
+  return MakeFont(g_serifFamily, pixelSize, false);
+}
 
 }  // namespace rova

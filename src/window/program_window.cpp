@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
+#include <vector>
 
 namespace rova {
 
@@ -17,10 +19,25 @@ namespace {
 
 QPointer<ProgramWindow> mainWindow;
 bool programEnding = false;
+// The windows shown modally, in the order they were opened: the pupil's path.
+std::vector<QPointer<ProgramWindow>> modalStack;
+
+// The window a new modal window is opened from: the innermost one on the
+// screen (the splash and the main window are open but out of sight at first).
+ProgramWindow* Opener() {
+  for (auto it = modalStack.rbegin(); it != modalStack.rend(); ++it) {
+    if (*it && (*it)->IsOnScreen()) return *it;
+  }
+  ProgramWindow* main = ProgramWindow::MainWindow();
+  return main != nullptr && main->IsOnScreen() ? main : nullptr;
+}
 
 }  // namespace
 
-ProgramWindow::ProgramWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {}
+// A message window is a dialog to the window manager, the only type whose
+// owner X is told of.
+ProgramWindow::ProgramWindow(Kind kind)
+    : QWidget(nullptr, (kind == Kind::Message ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint) {}
 
 ProgramWindow::~ProgramWindow() = default;
 
@@ -68,6 +85,8 @@ void ProgramWindow::ShowModal() {
   closeMarked_ = false;
   modalResult_ = 0;
   setWindowModality(Qt::ApplicationModal);
+  NameOwner();
+  modalStack.emplace_back(this);
   UpdateScreenPresence();
   FormActivate();
   emit Opened();
@@ -77,10 +96,22 @@ void ProgramWindow::ShowModal() {
     loop.exec();
     loop_ = nullptr;
   }
+  modalStack.pop_back();
   open_ = false;
   closeMarked_ = false;
   UpdateScreenPresence();
+  // The keyboard goes back to the window beneath, which X would leave to
+  // nobody once this window's native window is gone.
+  if (ProgramWindow* beneath = Opener(); beneath != nullptr && !programEnding) beneath->activateWindow();
   emit Closed();
+}
+
+void ProgramWindow::NameOwner() {
+  if (windowType() != Qt::Dialog) return;
+  ProgramWindow* owner = Opener();
+  // The native window exists from here on; the owner's does while it is seen.
+  create();
+  windowHandle()->setTransientParent(owner != nullptr ? owner->windowHandle() : nullptr);
 }
 
 void ProgramWindow::Close() {
@@ -143,7 +174,13 @@ void ProgramWindow::ApplySize() {
 void ProgramWindow::UpdateScreenPresence() {
   if (building_) return;
   if (!IsOnScreen()) {
-    if (isVisible()) hide();
+    if (isVisible()) {
+      hide();
+      // What the window holds only for painting (its native window and its
+      // backing store, the size of its pixels) goes with it; the controls and
+      // what was typed in them stay, and the next show makes it anew.
+      destroy();
+    }
     return;
   }
   // The main window opens out of sight; its contents wait until it is seen.
@@ -163,6 +200,9 @@ void ProgramWindow::UpdateScreenPresence() {
     const QWidget* focus = focusWidget();
     if (focus == nullptr || qobject_cast<const TLbButton*>(focus) != nullptr) setFocus(Qt::OtherFocusReason);
     show();
+    // Over every window of the program, however late it was made, and with
+    // the keyboard, whether or not a window manager would see to it.
+    raise();
     activateWindow();
   }
 }

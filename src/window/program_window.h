@@ -20,11 +20,18 @@ class TLbSpeedButton;
 // Sizes are the window's logical sizes and may be 0: a window with a zero
 // width or height stays open but off the screen (that is how the splash and
 // the main window get out of sight during start-up).
+//
+// Every window shown modally comes to the top of the stack and takes the
+// keyboard focus itself: without a window manager, X leaves a window that is
+// mapped again wherever it was, beneath windows made after it. A message
+// window (a verdict, a notice, the exit confirmation) also names the window
+// it was opened from as its owner, so that a window manager keeps it above.
 class ProgramWindow : public QWidget, public ModalResultTarget {
   Q_OBJECT
 
  public:
-  explicit ProgramWindow(QWidget* parent = nullptr);
+  enum class Kind { Page, Message };
+  explicit ProgramWindow(Kind kind = Kind::Page);
   ~ProgramWindow() override;
 
   // Shows the window and runs a nested loop until the window is closed; the
@@ -113,6 +120,7 @@ class ProgramWindow : public QWidget, public ModalResultTarget {
  private:
   void ApplySize();
   void UpdateScreenPresence();
+  void NameOwner();
   void ActivateMainWindow();
 
   int width_ = 0;

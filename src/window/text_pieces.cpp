@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QShowEvent>
 
 #include "controls/program_fonts.h"
 #include "pictures/picture_library.h"
@@ -32,6 +33,36 @@ QFont FontOf(PieceFace face) {
   return SansFont();
 }
 
+// A picture decoded while its window is seen: a hidden window keeps only the
+// picture's name, and the pixels come back when it is shown again.
+class PictureLabel : public QLabel {
+ public:
+  PictureLabel(QWidget* parent, const QString& name) : QLabel(parent), name_(name) {
+    setObjectName(name);
+    Load();
+  }
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    if (pixmap().isNull()) Load();
+    QLabel::showEvent(event);
+  }
+  void hideEvent(QHideEvent* event) override {
+    QLabel::hideEvent(event);
+    if (!window()->isVisible()) setPixmap(QPixmap());
+  }
+
+ private:
+  void Load() {
+    try {
+      setPixmap(QPixmap::fromImage(LoadPicture(name_)));
+    } catch (const PictureError&) {
+      // An empty place is better than a window that cannot open.
+    }
+  }
+  QString name_;
+};
+
 }  // namespace
 
 QFont TallFont() { return TahomaFont(kTallPixelSize, false); }
@@ -44,13 +75,7 @@ PlacedPieces PlacePieces(QWidget* parent, const PieceBlock& block) {
     placed.labels.append(label);
   }
   for (const PicturePiece& piece : block.pictures) {
-    auto* picture = new QLabel(parent);
-    picture->setObjectName(piece.pictureName);
-    try {
-      picture->setPixmap(QPixmap::fromImage(LoadPicture(piece.pictureName)));
-    } catch (const PictureError&) {
-      // An empty place is better than a window that cannot open.
-    }
+    auto* picture = new PictureLabel(parent, piece.pictureName);
     picture->move(piece.x, piece.y);
     picture->adjustSize();
     placed.pictures.append(picture);

@@ -26,11 +26,16 @@ constexpr int kOneLineGeraiY = 48;
 
 }  // namespace
 
-AccountMessageDialog::AccountMessageDialog(int clientHeight, const std::vector<DialogLine>& lines, int geraiY) {
+AccountMessageDialog::AccountMessageDialog(int clientHeight, const std::vector<DialogLine>& lines, int geraiY)
+    : ProgramWindow(Kind::Message), clientHeight_(clientHeight), lines_(lines), geraiY_(geraiY) {
   setWindowTitle(QStringLiteral("ROVA 2004"));
-  ArtPanel1 = BuildSmallWindowFrame(this, kWidth, clientHeight);
-  for (const DialogLine& line : lines) Labels.push_back(AddLabel(ArtPanel1, line.x, line.y, line.text));
-  LbSpeedButton2 = AddSpeedButton(ArtPanel1, QRect(kGeraiX, geraiY, 95, 25), QStringLiteral("Gerai"));
+  SetClientSize(kWidth, clientHeight);
+}
+
+void AccountMessageDialog::BuildContents() {
+  ArtPanel1 = BuildSmallWindowFrame(this, kWidth, clientHeight_);
+  for (const DialogLine& line : lines_) Labels.push_back(AddLabel(ArtPanel1, line.x, line.y, line.text));
+  LbSpeedButton2 = AddSpeedButton(ArtPanel1, QRect(kGeraiX, geraiY_, 95, 25), QStringLiteral("Gerai"));
   connect(LbSpeedButton2, &TLbSpeedButton::OnClick, this, &AccountMessageDialog::LbSpeedButton2Click);
   SetAnswerButton(LbSpeedButton2);
 }

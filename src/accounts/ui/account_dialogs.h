@@ -25,15 +25,22 @@ class AccountMessageDialog : public ProgramWindow {
   Q_OBJECT
 
  public:
+  // The controls are made when the dialog is first shown.
   AccountMessageDialog(int clientHeight, const std::vector<DialogLine>& lines, int geraiY);
 
-  TArtPanel* ArtPanel1;
+  TArtPanel* ArtPanel1 = nullptr;
   std::vector<QLabel*> Labels;
-  TLbSpeedButton* LbSpeedButton2;  // "Gerai"
+  TLbSpeedButton* LbSpeedButton2 = nullptr;  // "Gerai"
 
   void LbSpeedButton2Click();
 
  protected:
+  void BuildContents() override;
+
+ private:
+  int clientHeight_;
+  std::vector<DialogLine> lines_;
+  int geraiY_;
 };
 
 // TForm121: the login's user name is not registered.

@@ -24,19 +24,24 @@ void CentreLabel(QLabel* label, int y) {
 
 }  // namespace
 
-SettingsMessageWindow::SettingsMessageWindow() {
+SettingsMessageWindow::SettingsMessageWindow() : ProgramWindow(Kind::Message) {
   setWindowTitle(QStringLiteral("ROVA 2004"));
+  SetClientSize(kWidth, kHeight);
+}
+
+void SettingsMessageWindow::BuildContents() {
   ArtPanel1 = BuildSmallWindowFrame(this, kWidth, kHeight);
   Label1 = AddLabel(ArtPanel1, 12, 20, QString());
   Label2 = AddLabel(ArtPanel1, 12, 36, QString());
   LbSpeedButton2 = AddSpeedButton(ArtPanel1, QRect(90, 64, 95, 25), QStringLiteral("Gerai"));
   connect(LbSpeedButton2, &TLbSpeedButton::OnClick, this, &SettingsMessageWindow::LbSpeedButton2Click);
   SetAnswerButton(LbSpeedButton2);
+  PlaceLines();
 }
 
 void SettingsMessageWindow::LbSpeedButton2Click() { Close(); }
 
-TForm127::TForm127() {
+void TForm127::PlaceLines() {
   Label1->setText(QStringLiteral("Temų įvedimo klaida: pirmoji tema turi būti mažesnė"));
   Label1->adjustSize();
   Label2->setText(QStringLiteral("už antrąją temą."));
@@ -44,7 +49,7 @@ TForm127::TForm127() {
   Label2->adjustSize();
 }
 
-TChoiceMissingWindow::TChoiceMissingWindow() {
+void TChoiceMissingWindow::PlaceLines() {
   Label2->setText(QStringLiteral("Pasirinkite ją sąraše ir patvirtinkite dar kartą."));
   CentreLabel(Label2, 36);
 }
@@ -67,6 +72,7 @@ QString TChoiceMissingWindow::MessageFor(ChoiceProblem problem) {
 }
 
 void TChoiceMissingWindow::ShowFor(ChoiceProblem problem) {
+  EnsureContents();
   Label1->setText(MessageFor(problem));
   CentreLabel(Label1, 20);
   ShowModal();

@@ -18,35 +18,45 @@ class SettingsMessageWindow : public ProgramWindow {
   Q_OBJECT
 
  public:
+  // The controls are made when the message is first shown.
   SettingsMessageWindow();
 
-  TArtPanel* ArtPanel1;
-  QLabel* Label1;
-  QLabel* Label2;
-  TLbSpeedButton* LbSpeedButton2;  // "Gerai"
+  TArtPanel* ArtPanel1 = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  TLbSpeedButton* LbSpeedButton2 = nullptr;  // "Gerai"
 
   void LbSpeedButton2Click();
 
  protected:
+  void BuildContents() override;
+  // Puts a message's own lines in the labels just made.
+  virtual void PlaceLines() {}
 };
 
 // TForm127: a topic range whose first topic is not smaller than the last.
 class TForm127 : public SettingsMessageWindow {
   Q_OBJECT
  public:
-  TForm127();
+  TForm127() = default;
+
+ protected:
+  void PlaceLines() override;
 };
 
 // A list of the settings window left at "--"; names the missing choice.
 class TChoiceMissingWindow : public SettingsMessageWindow {
   Q_OBJECT
  public:
-  TChoiceMissingWindow();
+  TChoiceMissingWindow() = default;
 
   // "Nustatymų klaida: nepasirinkta pirmoji tema."
   static QString MessageFor(ChoiceProblem problem);
   // Shows the message for the problem modally.
   void ShowFor(ChoiceProblem problem);
+
+ protected:
+  void PlaceLines() override;
 };
 
 extern TForm127* Form127;

@@ -23,7 +23,7 @@ constexpr int kVerdictPixelSize = 19;
 
 }  // namespace
 
-TVerdictForm::TVerdictForm(const QString& verdict) : verdict_(verdict) {
+TVerdictForm::TVerdictForm(const QString& verdict) : ProgramWindow(Kind::Message), verdict_(verdict) {
   setWindowTitle(kProgramTitle);
   SetClientSize(kWidth, kHeight);
 }
