@@ -4,12 +4,13 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6opengl6-dev
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
   libjpeg62-turbo-dev libjpeg-turbo-progs
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wine fonts-dejavu-core
   xvfb xauth x11-utils imagemagick xdotool
   desktop-file-utils appstream
+  lintian dpkg-dev
 )
 
 missing=()
