@@ -6,6 +6,9 @@
 include(GNUInstallDirs)
 
 set(ROVA_DESKTOP_ID lt.rova2004.Rova2004)
+# Installing (and cpack) takes the build as it is rather than first building
+# every test and benchmark.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(ROVA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/rova2004)
 
 # rova_install_program(<target>): the program and its manual pages, English and Lithuanian.

@@ -12,7 +12,7 @@ if(NOT rc EQUAL 0 OR NOT count EQUAL 1)
   message(FATAL_ERROR "cpack made ${count} packages (${rc}): ${out}")
 endif()
 
-execute_process(COMMAND lintian --pedantic --display-info --no-tag-display-limit ${debs}
+execute_process(COMMAND lintian --pedantic --display-info --tag-display-limit 0 ${debs}
                 RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 message(STATUS "lintian --pedantic:\n${out}")
 string(REGEX MATCHALL "(^|\n)[EW]: [^\n]*" refused "${out}")
