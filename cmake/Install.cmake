@@ -38,13 +38,10 @@ if(TARGET rova2004-help)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${ROVA_DESKTOP_ID}.Help.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 endif()
-# The teacher's program installs its program and desktop entry itself; the
-# manual pages are kept here with the others.
+# The teacher's class overview, once it is in the build; its desktop entry is
+# installed beside it.
 if(TARGET rova2004-teacher)
-  install(FILES ${PROJECT_BINARY_DIR}/resources/man/rova2004-teacher.1.gz
-          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-  install(FILES ${PROJECT_BINARY_DIR}/resources/man/lt/rova2004-teacher.1.gz
-          DESTINATION ${CMAKE_INSTALL_MANDIR}/lt/man1)
+  rova_install_program(rova2004-teacher)
 endif()
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/lt.rova2004.rova2004.metainfo.xml
