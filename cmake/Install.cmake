@@ -42,6 +42,8 @@ endif()
 # installed beside it.
 if(TARGET rova2004-teacher)
   rova_install_program(rova2004-teacher)
+  install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${ROVA_DESKTOP_ID}.Teacher.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 endif()
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/lt.rova2004.rova2004.metainfo.xml
