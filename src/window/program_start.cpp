@@ -18,7 +18,7 @@ namespace {
 
 // Platforms that need no display server: they draw off screen, into the
 // frame buffer, or for a remote viewer.
-constexpr const char* kDisplaylessPlatforms[] = {"offscreen", "minimal", "vnc",       "linuxfb",
+constexpr const char* kDisplaylessPlatforms[] = {"offscreen", "minimal",    "vnc",         "linuxfb",
                                                  "eglfs",     "minimalegl", "vkkhrdisplay"};
 
 std::string Environment(const char* name) {
@@ -96,8 +96,8 @@ void ChoosePlatform() {
 
 }  // namespace
 
-std::optional<int> PrepareProgramStart(int argc, char** argv, const ProgramIdentity& identity,
-                                       std::FILE* out, std::FILE* err) {
+std::optional<int> PrepareProgramStart(int argc, char** argv, const ProgramIdentity& identity, std::FILE* out,
+                                       std::FILE* err) {
   if (HasArgument(argc, argv, "--help") || HasArgument(argc, argv, "-h")) {
     std::fputs(SpeaksLithuanian() ? identity.helpLt : identity.helpEn, out);
     return 0;
@@ -117,11 +117,12 @@ std::optional<int> PrepareProgramStart(int argc, char** argv, const ProgramIdent
       return 2;
     }
     if (!WaylandPluginInstalled()) {
-      std::fprintf(err,
-                   "%s: Wayland seansas be XWayland, o Qt Wayland įskiepis (paketas qt6-wayland) neįdiegtas.\n"
-                   "%s: a Wayland session without XWayland, and Qt's Wayland plugin (package qt6-wayland) "
-                   "is not installed.\n",
-                   identity.program, identity.program);
+      std::fprintf(
+          err,
+          "%s: Wayland seansas be XWayland, o Qt Wayland įskiepis (paketas qt6-wayland) neįdiegtas.\n"
+          "%s: a Wayland session without XWayland, and Qt's Wayland plugin (package qt6-wayland) "
+          "is not installed.\n",
+          identity.program, identity.program);
       return 2;
     }
   }
