@@ -1,4 +1,5 @@
-# cmake -DBUILD_DIR=... -DSTAGE=... -DDESKTOP_ID=... -DWITH_HELP=0|1 -P install_test.cmake
+# cmake -DBUILD_DIR=... -DSTAGE=... -DDESKTOP_ID=... -DVERSION=... -DWITH_HELP=0|1 -DWITH_TEACHER=0|1
+#       -P install_test.cmake
 set(failures "")
 macro(fail text)
   string(APPEND failures "\n  ${text}")
@@ -16,16 +17,25 @@ set(root ${STAGE}/usr)
 # Exactly these files: no tests, benchmarks, build tools or libraries.
 set(sizes 16 22 24 32 48 64 128 256)
 set(expected
-  bin/rova2004
-  bin/rova2004-teacher
   share/applications/${DESKTOP_ID}.desktop
-  share/applications/${DESKTOP_ID}.Teacher.desktop
-  share/metainfo/${DESKTOP_ID}.metainfo.xml
+  share/metainfo/lt.rova2004.rova2004.metainfo.xml
   share/icons/hicolor/scalable/apps/rova2004.svg
+  share/doc/rova2004/copyright
+  share/doc/rova2004/changelog.gz
   ../etc/rova2004/rova2004.conf)
+set(pages rova2004)
 if(WITH_HELP)
-  list(APPEND expected bin/rova2004-help)
+  list(APPEND pages rova2004-help)
+  list(APPEND expected bin/rova2004-help share/applications/${DESKTOP_ID}.Help.desktop)
 endif()
+if(WITH_TEACHER)
+  list(APPEND pages rova2004-teacher)
+  list(APPEND expected bin/rova2004-teacher share/applications/${DESKTOP_ID}.Teacher.desktop)
+endif()
+foreach(page IN LISTS pages)
+  list(APPEND expected share/man/man1/${page}.1.gz share/man/lt/man1/${page}.1.gz)
+endforeach()
+list(APPEND expected bin/rova2004)
 foreach(side IN LISTS sizes)
   list(APPEND expected share/icons/hicolor/${side}x${side}/apps/rova2004.png)
 endforeach()
@@ -51,9 +61,12 @@ if(EXISTS ${STAGE}/etc/rova2004/rova2004.conf)
 endif()
 
 # The programs are executables of this machine, not scripts or leftovers.
-set(programs rova2004 rova2004-teacher)
+set(programs rova2004)
 if(WITH_HELP)
   list(APPEND programs rova2004-help)
+endif()
+if(WITH_TEACHER)
+  list(APPEND programs rova2004-teacher)
 endif()
 foreach(program IN LISTS programs)
   if(EXISTS ${root}/bin/${program})
@@ -80,52 +93,94 @@ foreach(side IN LISTS sizes)
   endif()
 endforeach()
 
-# The desktop entry starts the installed program and shows the installed icon.
-set(desktop ${root}/share/applications/${DESKTOP_ID}.desktop)
-if(EXISTS ${desktop})
+# Each desktop entry starts its installed program, shows the installed icon and
+# names the window class the program's windows carry (the program's file name),
+# so that a task bar groups them under the entry.
+file(GLOB desktops ${root}/share/applications/*.desktop)
+foreach(desktop IN LISTS desktops)
+  get_filename_component(entry ${desktop} NAME)
   file(STRINGS ${desktop} lines)
   set(exec "")
   set(icon "")
+  set(wm_class "")
   foreach(line IN LISTS lines)
     if(line MATCHES "^Exec=([^ ]+)")
       set(exec ${CMAKE_MATCH_1})
     elseif(line MATCHES "^Icon=(.+)$")
       set(icon ${CMAKE_MATCH_1})
+    elseif(line MATCHES "^StartupWMClass=(.+)$")
+      set(wm_class ${CMAKE_MATCH_1})
     endif()
   endforeach()
-  if(NOT exec STREQUAL "rova2004")
-    fail("the desktop entry runs '${exec}', not the installed rova2004")
+  if(NOT EXISTS ${root}/bin/${exec})
+    fail("${entry} runs '${exec}', which is not installed")
+  endif()
+  if(NOT wm_class STREQUAL exec)
+    fail("${entry} names the window class '${wm_class}', not '${exec}'")
   endif()
   if(NOT EXISTS ${root}/share/icons/hicolor/scalable/apps/${icon}.svg)
-    fail("the desktop entry's icon '${icon}' is not installed")
+    fail("${entry}'s icon '${icon}' is not installed")
   endif()
   execute_process(COMMAND desktop-file-validate ${desktop}
                   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
   if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
-    fail("desktop-file-validate: ${rc} ${out}")
+    fail("desktop-file-validate ${entry}: ${rc} ${out}")
+  endif()
+endforeach()
+if(WITH_HELP)
+  file(STRINGS ${root}/share/applications/${DESKTOP_ID}.Help.desktop hidden REGEX "^NoDisplay=true$")
+  if(NOT hidden)
+    fail("the help program's desktop entry shows in the menu")
   endif()
 endif()
 
-# The teacher's entry starts the teacher's program.
-set(teacher ${root}/share/applications/${DESKTOP_ID}.Teacher.desktop)
-if(EXISTS ${teacher})
-  file(STRINGS ${teacher} lines REGEX "^Exec=")
-  if(NOT lines STREQUAL "Exec=rova2004-teacher")
-    fail("the teacher's desktop entry runs '${lines}'")
+# Manual pages and the changelog are what gzip -9n makes, and they say what
+# they should: each page's title, the changelog's version.
+foreach(page IN LISTS pages)
+  foreach(folder man1 lt/man1)
+    set(file ${root}/share/man/${folder}/${page}.1.gz)
+    if(NOT EXISTS ${file})
+      continue()
+    endif()
+    execute_process(COMMAND gzip -dc ${file} OUTPUT_VARIABLE text RESULT_VARIABLE rc)
+    string(TOUPPER "${page}" title)
+    if(NOT rc EQUAL 0 OR NOT text MATCHES "\n\\.TH ${title} 1 ")
+      fail("share/man/${folder}/${page}.1.gz is not the manual page of ${page}")
+    endif()
+  endforeach()
+endforeach()
+set(changelog ${root}/share/doc/rova2004/changelog.gz)
+if(EXISTS ${changelog})
+  file(READ ${changelog} header LIMIT 10 HEX)
+  # Magic, deflate, no name, no time stamp, best compression.
+  if(NOT header MATCHES "^1f8b08..0000000002")
+    fail("changelog.gz is not compressed as gzip -9n does (${header})")
   endif()
-  execute_process(COMMAND desktop-file-validate ${teacher}
-                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
-  if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
-    fail("desktop-file-validate: ${rc} ${out}")
+  execute_process(COMMAND gzip -dc ${changelog} OUTPUT_VARIABLE text)
+  if(NOT text MATCHES "^rova2004 \\(${VERSION}\\) " OR text MATCHES "localhost")
+    fail("the changelog does not begin with version ${VERSION} or names no real address")
+  endif()
+endif()
+set(copyright ${root}/share/doc/rova2004/copyright)
+if(EXISTS ${copyright})
+  file(STRINGS ${copyright} format LIMIT_COUNT 1)
+  file(STRINGS ${copyright} licence REGEX "^License: GPL-3\\+$")
+  if(NOT format MATCHES "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"
+     OR NOT licence)
+    fail("the copyright file is not machine-readable or names no GPL-3+ licence")
   endif()
 endif()
 
-set(metainfo ${root}/share/metainfo/${DESKTOP_ID}.metainfo.xml)
+set(metainfo ${root}/share/metainfo/lt.rova2004.rova2004.metainfo.xml)
 if(EXISTS ${metainfo})
-  execute_process(COMMAND appstreamcli validate --no-net ${metainfo}
+  execute_process(COMMAND appstreamcli validate --pedantic --no-net ${metainfo}
                   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
-  if(NOT rc EQUAL 0)
-    fail("appstreamcli validate: ${rc} ${out}")
+  if(NOT rc EQUAL 0 OR NOT out MATCHES "Validation was successful\\.")
+    fail("appstreamcli validate --pedantic: ${rc} ${out}")
+  endif()
+  file(READ ${metainfo} text)
+  if(NOT text MATCHES "<release version=\"${VERSION}\"")
+    fail("the AppStream data has no release entry for version ${VERSION}")
   endif()
 endif()
 

@@ -5,20 +5,13 @@
 
 #include "teacher/command_line.h"
 #include "teacher/ui/teacher_window.h"
+#include "window/program_start.h"
 
 namespace {
 
 int Fail(const QString& message) {
   std::fprintf(stderr, "rova2004-teacher: %s\n", qPrintable(message));
   return 2;
-}
-
-// A display, or a screen plugin that needs none (offscreen, for tests).
-bool HasDisplay() {
-  if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) return true;
-  const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
-  return !platform.isEmpty() && !platform.startsWith(QLatin1String("xcb")) &&
-         !platform.startsWith(QLatin1String("wayland"));
 }
 
 }  // namespace
@@ -41,16 +34,14 @@ int main(int argc, char** argv) {
     return code;
   }
 
-  // Checked before Qt starts, which would abort without a display.
-  if (!HasDisplay()) {
-    return Fail(QStringLiteral(
-        "nėra ekrano (nenustatytas nei DISPLAY, nei WAYLAND_DISPLAY); suvestinę be ekrano įrašo --export\n"
-        "rova2004-teacher: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); use --export without one"));
-  }
+  // The display check and the platform choice of every program of the package;
+  // --help and --version were answered above with the teacher's own texts.
+  static const rova::ProgramIdentity identity{"rova2004-teacher", "lt.rova2004.Rova2004.Teacher", "", ""};
+  if (const auto code = rova::PrepareProgramStart(argc, argv, identity)) return *code;
   QApplication app(argc, argv);
   // The window class the desktop entry's StartupWMClass names.
   QCoreApplication::setApplicationName(QStringLiteral("rova2004-teacher"));
-  QGuiApplication::setDesktopFileName(QStringLiteral("lt.rova2004.Rova2004.Teacher"));
+  rova::IdentifyProgram(identity);
   QString problem;
   const QStringList folders = rova::teacher::FoldersToRead(line, &problem);
   rova::teacher::TeacherWindow window;

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/program_start.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+// Qt's resource initialiser must stand outside any namespace.
+static void InitIconResource() { Q_INIT_RESOURCE(rova_icon); }
+
+namespace rova {
+
+namespace {
+
+// Platforms that need no display server: they draw off screen, into the
+// frame buffer, or for a remote viewer.
+constexpr const char* kDisplaylessPlatforms[] = {"offscreen", "minimal",    "vnc",         "linuxfb",
+                                                 "eglfs",     "minimalegl", "vkkhrdisplay"};
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
+// The first locale variable that is set decides, as for any message.
+bool SpeaksLithuanian() {
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const std::string value = Environment(name);
+    if (!value.empty()) return value.rfind("lt", 0) == 0;
+  }
+  return false;
+}
+
+// Qt's own -platform argument wins over the environment.
+std::string NamedPlatform(int argc, char** argv) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) {
+      return argv[i + 1];
+    }
+  }
+  return Environment("QT_QPA_PLATFORM");
+}
+
+// `platforms` is Qt's list "name[:options];name...".
+bool NamesDisplaylessPlatform(const std::string& platforms) {
+  std::size_t start = 0;
+  while (start <= platforms.size()) {
+    std::size_t end = platforms.find(';', start);
+    if (end == std::string::npos) end = platforms.size();
+    const std::string entry = platforms.substr(start, end - start);
+    const std::string name = entry.substr(0, entry.find(':'));
+    for (const char* displayless : kDisplaylessPlatforms) {
+      if (name == displayless) return true;
+    }
+    start = end + 1;
+  }
+  return false;
+}
+
+bool HasArgument(int argc, char** argv, const char* option) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--") == 0) return false;
+    if (std::strcmp(argv[i], option) == 0) return true;
+  }
+  return false;
+}
+
+// Where Wayland is the only display (no X server, not even XWayland), Qt
+// needs its Wayland plugin, which a small installation may lack.
+bool WaylandPluginInstalled() {
+  QStringList folders = qEnvironmentVariable("QT_PLUGIN_PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+  folders << QLibraryInfo::path(QLibraryInfo::PluginsPath);
+  for (const QString& folder : folders) {
+    if (!QDir(folder + QStringLiteral("/platforms")).entryList({QStringLiteral("libqwayland*")}).isEmpty()) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void ChoosePlatform() {
+  const std::string named = Environment("QT_QPA_PLATFORM");
+  if (named.empty()) {
+    setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
+  } else if (named.rfind("wayland", 0) == 0 && named.find(';') == std::string::npos &&
+             !Environment("DISPLAY").empty()) {
+    // A session that names Wayland alone would end the program at once where
+    // Qt's Wayland plugin is missing; X11 stays as the fallback.
+    setenv("QT_QPA_PLATFORM", (named + ";xcb").c_str(), 1);
+  }
+}
+
+}  // namespace
+
+std::optional<int> PrepareProgramStart(int argc, char** argv, const ProgramIdentity& identity, std::FILE* out,
+                                       std::FILE* err) {
+  if (HasArgument(argc, argv, "--help") || HasArgument(argc, argv, "-h")) {
+    std::fputs(SpeaksLithuanian() ? identity.helpLt : identity.helpEn, out);
+    return 0;
+  }
+  if (HasArgument(argc, argv, "--version")) {
+    std::fprintf(out, "%s %s\n", identity.program, ROVA_VERSION);
+    return 0;
+  }
+  const bool x11 = !Environment("DISPLAY").empty();
+  const bool wayland = !Environment("WAYLAND_DISPLAY").empty();
+  if (identity.needsDisplay && !x11 && !NamesDisplaylessPlatform(NamedPlatform(argc, argv))) {
+    if (!wayland) {
+      std::fprintf(err,
+                   "%s: nėra ekrano langams rodyti (nenustatytas nei DISPLAY, nei WAYLAND_DISPLAY).\n"
+                   "%s: no display to show the windows on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n",
+                   identity.program, identity.program);
+      return 2;
+    }
+    if (!WaylandPluginInstalled()) {
+      std::fprintf(
+          err,
+          "%s: Wayland seansas be XWayland, o Qt Wayland įskiepis (paketas qt6-wayland) neįdiegtas.\n"
+          "%s: a Wayland session without XWayland, and Qt's Wayland plugin (package qt6-wayland) "
+          "is not installed.\n",
+          identity.program, identity.program);
+      return 2;
+    }
+  }
+  ChoosePlatform();
+  return std::nullopt;
+}
+
+void IdentifyProgram(const ProgramIdentity& identity) {
+  InitIconResource();
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(identity.desktopId));
+  QIcon builtIn;
+  for (const int side : {16, 32, 48, 64, 128, 256}) {
+    builtIn.addFile(QStringLiteral(":/icon/rova2004_%1.png").arg(side), QSize(side, side));
+  }
+  QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("rova2004"), builtIn));
+}
+
+}  // namespace rova
