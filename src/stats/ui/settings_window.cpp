@@ -11,7 +11,7 @@
 #include "controls/lb_speed_button.h"
 #include "stats/ui/report_window.h"
 #include "stats/ui/settings_messages.h"
-#include "tasks/task_catalogue.h"
+#include "course/task_catalogue.h"
 #include "textio/program_error.h"
 #include "window/error_box.h"
 #include "window/radio_host.h"
