@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
-#include "controls/am_cb_rb.h"
+#include "controls/check_radio.h"
 #include "controls/colored_group_box.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/startup.h"
-#include "controls/am_cb_rb.h"
+#include "controls/check_radio.h"
 #include "controls/colored_group_box.h"
 #include "controls/control_bitmaps.h"
 #include "controls/lb_speed_button.h"

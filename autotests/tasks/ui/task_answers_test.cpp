@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/startup.h"
-#include "controls/am_cb_rb.h"
+#include "controls/check_radio.h"
 #include "controls/lb_speed_button.h"
 #include "task_case.h"
 #include "tasks/ui/task_window.h"

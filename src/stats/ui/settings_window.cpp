@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 
 #include "accounts/session_file.h"
-#include "controls/am_cb_rb.h"
+#include "controls/check_radio.h"
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
 #include "controls/lb_speed_button.h"
