@@ -16,7 +16,7 @@
 #include "temp_dir.h"
 #include "textio/fault_injection.h"
 #include "window/error_box.h"
-#include "window/window_driver.h"
+#include "window_driver.h"
 
 namespace rova {
 namespace {

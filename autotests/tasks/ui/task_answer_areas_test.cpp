@@ -17,7 +17,7 @@
 #include "tasks/ui/task_window.h"
 #include "tasks/ui/verdict_window.h"
 #include "temp_dir.h"
-#include "window/window_driver.h"
+#include "window_driver.h"
 #include "window/window_registry.h"
 
 namespace rova {

@@ -10,7 +10,7 @@
 #include "task_case.h"
 #include "tasks/ui/task_window.h"
 #include "tasks/ui/verdict_window.h"
-#include "window/window_driver.h"
+#include "window_driver.h"
 #include "window/window_registry.h"
 
 namespace rova::testing {
