@@ -17,7 +17,7 @@
 #include "app/topic_menu_window.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
-#include "window/window_driver.h"
+#include "window_driver.h"
 #include "window/window_frame.h"
 #include "window/window_registry.h"
 #include "temp_dir.h"

@@ -10,7 +10,7 @@
 #include "app/exit_confirmation_window.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
-#include "window/window_driver.h"
+#include "window_driver.h"
 #include "window/window_frame.h"
 #include "window/window_registry.h"
 #include "controls/lb_button.h"

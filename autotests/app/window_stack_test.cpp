@@ -33,7 +33,7 @@
 #include "tasks/ui/verdict_window.h"
 #include "temp_dir.h"
 #include "window/error_box.h"
-#include "window/window_driver.h"
+#include "window_driver.h"
 #include "window/window_registry.h"
 
 namespace rova {

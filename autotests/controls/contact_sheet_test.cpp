@@ -12,12 +12,12 @@
 #include <memory>
 #include <vector>
 
-#include "controls/am_cb_rb.h"
+#include "controls/check_radio.h"
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
 #include "controls/control_bitmaps.h"
 #include "controls/lb_button.h"
-#include "controls/lb_button_thread.h"
+#include "controls/fade_worker.h"
 #include "controls/lb_speed_button.h"
 #include "controls/program_fonts.h"
 #include "temp_dir.h"

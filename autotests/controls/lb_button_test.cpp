@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "control_test_support.h"
-#include "controls/am_cb_rb.h"
+#include "controls/check_radio.h"
 #include "controls/lb_button.h"
 #include "controls/modal_result_target.h"
 

@@ -19,7 +19,7 @@
 #include "handbook/quadrilaterals_window.h"
 #include "pictures/picture_list.h"
 #include "temp_dir.h"
-#include "window/window_driver.h"
+#include "window_driver.h"
 #include "window/window_registry.h"
 
 namespace rova {

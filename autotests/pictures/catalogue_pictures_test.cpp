@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "pictures/picture_list.h"
-#include "tasks/task_catalogue.h"
+#include "course/task_catalogue.h"
 
 namespace rova {
 namespace {

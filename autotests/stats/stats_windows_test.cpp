@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
-#include "controls/am_cb_rb.h"
+#include "controls/check_radio.h"
 #include "controls/colored_group_box.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
@@ -16,7 +16,7 @@
 #include "temp_dir.h"
 #include "textio/fault_injection.h"
 #include "window/error_box.h"
-#include "window/window_driver.h"
+#include "window_driver.h"
 
 namespace rova {
 namespace {

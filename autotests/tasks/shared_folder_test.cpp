@@ -12,7 +12,7 @@
 #include "accounts/session_file.h"
 #include "accounts/user_store.h"
 #include "tasks/check_procedure.h"
-#include "tasks/task_catalogue.h"
+#include "course/task_catalogue.h"
 #include "temp_dir.h"
 
 namespace rova {

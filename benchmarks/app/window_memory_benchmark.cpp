@@ -32,7 +32,7 @@
 #include "handbook/handbook_page_window.h"
 #include "handbook/quadrilaterals_window.h"
 #include "open_until_painted.h"
-#include "tasks/task_catalogue.h"
+#include "course/task_catalogue.h"
 #include "tasks/ui/task_window.h"
 #include "window/window_registry.h"
 

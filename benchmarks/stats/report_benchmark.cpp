@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 
 #include "stats/statistics_report.h"
-#include "tasks/result_store.h"
-#include "tasks/task_catalogue.h"
+#include "course/result_store.h"
+#include "course/task_catalogue.h"
 
 namespace {
 

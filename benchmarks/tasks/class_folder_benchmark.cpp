@@ -15,7 +15,7 @@
 
 #include "accounts/user_store.h"
 #include "tasks/check_procedure.h"
-#include "tasks/task_catalogue.h"
+#include "course/task_catalogue.h"
 #include "textio/text_file.h"
 
 namespace {

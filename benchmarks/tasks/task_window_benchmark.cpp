@@ -10,7 +10,7 @@
 #include "app/startup.h"
 #include "open_until_painted.h"
 #include "controls/program_fonts.h"
-#include "tasks/task_catalogue.h"
+#include "course/task_catalogue.h"
 #include "tasks/ui/task_window.h"
 #include "window/window_registry.h"
 

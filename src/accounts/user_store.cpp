@@ -3,8 +3,8 @@
 #include <QList>
 
 #include "accounts/session_file.h"
-#include "tasks/result_store.h"
-#include "tasks/task_catalogue.h"
+#include "course/result_store.h"
+#include "course/task_catalogue.h"
 #include "textio/baltic_codec.h"
 #include "textio/text_file.h"
 

@@ -6,7 +6,7 @@
 
 #include "accounts/ui/account_dialogs.h"
 #include "accounts/ui/login_window.h"
-#include "tasks/task_catalogue.h"
+#include "course/task_catalogue.h"
 #include "tasks/ui/task_window.h"
 #include "tasks/ui/verdict_window.h"
 #include "app/about_window.h"

@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-#include "tasks/task_catalogue.h"
+#include "course/task_catalogue.h"
 #include "window/program_window.h"
 
 class QLabel;

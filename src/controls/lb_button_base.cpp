@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "controls/control_accessibility.h"
-#include "controls/lb_button_thread.h"
+#include "controls/fade_worker.h"
 #include "controls/program_fonts.h"
 
 namespace rova {

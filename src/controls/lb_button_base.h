@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "controls/alignment.h"
-#include "controls/lb_buttons.h"
+#include "controls/button_face.h"
 #include "controls/lb_color.h"
 
 

@@ -4,8 +4,8 @@
 
 #include "accounts/session_file.h"
 #include "accounts/user_store.h"
-#include "tasks/result_store.h"
-#include "tasks/task_catalogue.h"
+#include "course/result_store.h"
+#include "course/task_catalogue.h"
 #include "textio/baltic_codec.h"
 #include "textio/text_file.h"
 

@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "tasks/task_catalogue.h"
+#include "course/task_catalogue.h"
 
 namespace rova {
 

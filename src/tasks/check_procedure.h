@@ -3,8 +3,8 @@
 #include <QLocale>
 
 #include "tasks/answer_check.h"
-#include "tasks/result_store.h"
-#include "tasks/task_catalogue.h"
+#include "course/result_store.h"
+#include "course/task_catalogue.h"
 
 namespace rova {
 

@@ -8,7 +8,7 @@
 #include <array>
 #include <initializer_list>
 
-#include "tasks/task_catalogue.h"
+#include "course/task_catalogue.h"
 #include "window/text_pieces.h"
 
 namespace rova {

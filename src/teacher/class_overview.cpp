@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "accounts/user_store.h"
-#include "tasks/result_store.h"
+#include "course/result_store.h"
 #include "textio/baltic_codec.h"
 #include "textio/program_error.h"
 #include "textio/text_file.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "stats/statistics_report.h"
-#include "tasks/task_catalogue.h"
+#include "course/task_catalogue.h"
 
 namespace rova::teacher {
 

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "controls/am_cb_rb.h"
+#include "controls/check_radio.h"
 #include "controls/control_bitmaps.h"
 
 namespace rova {

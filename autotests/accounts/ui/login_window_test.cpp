@@ -15,7 +15,7 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "window/window_registry.h"
-#include "window/window_driver.h"
+#include "window_driver.h"
 #include "window/window_frame.h"
 #include "controls/colored_group_box.h"
 #include "controls/lb_button.h"

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/startup.h"
-#include "controls/am_cb_rb.h"
+#include "controls/check_radio.h"
 #include "controls/colored_group_box.h"
 #include "controls/control_bitmaps.h"
 #include "controls/lb_speed_button.h"
@@ -17,7 +17,7 @@
 #include "tasks/ui/task_window.h"
 #include "tasks/ui/verdict_window.h"
 #include "temp_dir.h"
-#include "window/window_driver.h"
+#include "window_driver.h"
 #include "window/window_registry.h"
 
 namespace rova {

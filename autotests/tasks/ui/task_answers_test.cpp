@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "app/startup.h"
-#include "controls/am_cb_rb.h"
+#include "controls/check_radio.h"
 #include "controls/lb_speed_button.h"
 #include "task_case.h"
 #include "tasks/ui/task_window.h"
 #include "tasks/ui/verdict_window.h"
-#include "window/window_driver.h"
+#include "window_driver.h"
 #include "window/window_registry.h"
 
 namespace rova::testing {

@@ -5,13 +5,13 @@
 #include <QMouseEvent>
 
 #include "accounts/session_file.h"
-#include "controls/am_cb_rb.h"
+#include "controls/check_radio.h"
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
 #include "controls/lb_speed_button.h"
 #include "stats/ui/report_window.h"
 #include "stats/ui/settings_messages.h"
-#include "tasks/task_catalogue.h"
+#include "course/task_catalogue.h"
 #include "textio/program_error.h"
 #include "window/error_box.h"
 #include "window/radio_host.h"

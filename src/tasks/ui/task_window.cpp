@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 
-#include "controls/am_cb_rb.h"
+#include "controls/check_radio.h"
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
 #include "controls/lb_button.h"

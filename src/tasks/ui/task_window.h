@@ -3,7 +3,7 @@
 #include <QList>
 
 #include "tasks/answer_check.h"
-#include "tasks/task_catalogue.h"
+#include "course/task_catalogue.h"
 #include "window/program_window.h"
 
 class QLabel;

@@ -1,4 +1,4 @@
-#include "tasks/result_store.h"
+#include "course/result_store.h"
 
 #include <cerrno>
 

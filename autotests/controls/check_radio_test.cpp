@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "control_test_support.h"
-#include "controls/am_cb_rb.h"
+#include "controls/check_radio.h"
 #include "controls/colored_group_box.h"
 #include "controls/control_bitmaps.h"
 #include "controls/lb_button.h"

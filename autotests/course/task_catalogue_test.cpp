@@ -3,7 +3,7 @@
 #include <QSet>
 #include <QStringList>
 
-#include "tasks/task_catalogue.h"
+#include "course/task_catalogue.h"
 
 namespace rova {
 namespace {

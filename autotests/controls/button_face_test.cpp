@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/control_bitmaps.h"
-#include "controls/lb_buttons.h"
+#include "controls/button_face.h"
 #include "controls/program_fonts.h"
 
 namespace rova {

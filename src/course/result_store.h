@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-#include "tasks/task_catalogue.h"
+#include "course/task_catalogue.h"
 
 namespace rova {
 

@@ -1,4 +1,4 @@
-#include "controls/am_cb_rb.h"
+#include "controls/check_radio.h"
 
 #include <QAccessible>
 #include <QFontMetrics>
@@ -12,7 +12,7 @@
 #include "controls/control_accessibility.h"
 #include "controls/control_bitmaps.h"
 #include "controls/control_text.h"
-#include "controls/lb_buttons.h"
+#include "controls/button_face.h"
 #include "controls/program_fonts.h"
 
 namespace rova {

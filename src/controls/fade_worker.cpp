@@ -1,4 +1,4 @@
-#include "controls/lb_button_thread.h"
+#include "controls/fade_worker.h"
 
 #include <QAbstractEventDispatcher>
 #include <QDeadlineTimer>

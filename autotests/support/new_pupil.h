@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QString>
 
-#include "tasks/result_store.h"
+#include "course/result_store.h"
 #include "textio/baltic_codec.h"
 
 namespace rova::testing {

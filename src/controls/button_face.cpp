@@ -1,4 +1,4 @@
-#include "controls/lb_buttons.h"
+#include "controls/button_face.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

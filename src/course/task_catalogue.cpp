@@ -1,4 +1,4 @@
-#include "tasks/task_catalogue.h"
+#include "course/task_catalogue.h"
 
 #include <stdexcept>
 

@@ -7,8 +7,8 @@
 #include <functional>
 
 #include "accounts/user_store.h"
-#include "tasks/result_store.h"
-#include "tasks/task_catalogue.h"
+#include "course/result_store.h"
+#include "course/task_catalogue.h"
 #include "textio/baltic_codec.h"
 #include "textio/text_file.h"
 

@@ -9,7 +9,7 @@
 
 #include "control_test_support.h"
 #include "controls/lb_button.h"
-#include "controls/lb_button_thread.h"
+#include "controls/fade_worker.h"
 #include "controls/lb_speed_button.h"
 
 namespace rova {
