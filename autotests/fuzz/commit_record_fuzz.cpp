@@ -4,6 +4,7 @@
 // copies a record would put over it beside it at every level.
 #include <QDirIterator>
 #include <map>
+#include <optional>
 
 #include "fuzz_support.h"
 #include "textio/text_file.h"
@@ -44,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The data folder starts each input with a few files of its own.
   QDir(dataFolder).removeRecursively();
   QDir().mkpath(dataFolder);
-  QDir::setCurrent(dataFolder);
+  std::optional<fuzz::InFolder> inData(std::in_place, dataFolder);
   fuzz::WriteFile(QStringLiteral("keep.dat"), "1\r\n");
   fuzz::WriteFile(QStringLiteral(".keep.dat.~abcdef"), "2\r\n");
   fuzz::WriteFile(QStringLiteral(".rova_commit"), fuzz::Bytes(data, size));
@@ -53,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const ProgramError&) {
     // A record that names the folder's own files may fail to finish; it stays.
   }
-  QDir::setCurrent(root);
+  inData.reset();
   if (Outside(root, dataFolder) != before) fuzz::Broken("a file outside the data folder changed");
   return 0;
 }

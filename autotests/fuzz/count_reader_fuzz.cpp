@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CountReader whole(bytes);
   const QList<QString> fromBytes = ThreeCounts(whole);
 
-  QDir::setCurrent(fuzz::ScratchFolder());
+  const fuzz::InFolder scratch(fuzz::ScratchFolder());
   fuzz::WriteFile(QStringLiteral("counts.dat"), bytes);
   {
     InputFile file(QStringLiteral("counts.dat"));
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool parsed = ParseCount(bytes.constData(), bytes.size(), &value);
   if (IsPlainDecimal(bytes) && bytes.size() < 64) {
     errno = 0;
-    const long long expected = std::strtoll(QByteArray(bytes).constData(), nullptr, 10);
+    const long long expected = std::strtoll(QByteArray(bytes.constData(), bytes.size()).constData(), nullptr, 10);
     const bool fits = errno == 0 && expected >= INT32_MIN && expected <= INT32_MAX;
     if (parsed != fits || (fits && value != expected)) fuzz::Broken("a decimal count is read wrong");
   }

@@ -7,6 +7,10 @@
 #include "fuzz_support.h"
 #include "handbook/formula_text.h"
 
+// The font library keeps what it loads when the application starts until
+// the process ends; that is no leak of the layout.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace rova;
   // Measuring text needs the application's fonts.

@@ -30,6 +30,21 @@ inline const QString& ScratchFolder() {
   return path;
 }
 
+// Works in `folder` while it lives, then goes back: libFuzzer opens its
+// corpus and writes what it finds by relative names.
+class InFolder {
+ public:
+  explicit InFolder(const QString& folder) : previous_(QDir::currentPath()) {
+    if (!QDir::setCurrent(folder)) std::abort();
+  }
+  ~InFolder() { QDir::setCurrent(previous_); }
+  InFolder(const InFolder&) = delete;
+  InFolder& operator=(const InFolder&) = delete;
+
+ private:
+  QString previous_;
+};
+
 inline void WriteFile(const QString& name, const QByteArray& bytes) {
   QFile f(name);
   if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size()) std::abort();

@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace rova;
   const QByteArray bytes = fuzz::Bytes(data, size);
-  QDir::setCurrent(fuzz::ScratchFolder());
+  const fuzz::InFolder scratch(fuzz::ScratchFolder());
   fuzz::WriteFile(kSessionFileName, bytes);
   QString user;
   try {

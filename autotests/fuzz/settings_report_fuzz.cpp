@@ -10,7 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace rova;
-  QDir::setCurrent(fuzz::ScratchFolder());
+  const fuzz::InFolder scratch(fuzz::ScratchFolder());
   static const bool made = [] {
     fuzz::WriteFile(QStringLiteral("temp.dat"), "jonas\r\n");
     fuzz::WriteFile(QStringLiteral("user_jonas.dat"), "Jonas\r\nJonaitis\r\n8b\r\n");
