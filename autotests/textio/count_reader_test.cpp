@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "error_message.h"
-#include "temp_dir.h"
 #include "textio/count_reader.h"
-#include "textio/fault_injection.h"
 #include "textio/program_error.h"
 
 namespace rova {
@@ -90,18 +87,6 @@ TEST(CountReader, skipsOnlyBlanksTabsAndLineBreaksAndEndsACountAtBlankOrControl)
   for (const char* text : {"5\xA0", "5\x80", "\xA0" "5"}) {
     EXPECT_EQ(testing::MessageOf([&] { CountReader(text).Next(); }), "Invalid numeric input") << text;
   }
-}
-
-class CountFile : public testing::InTempDir {};
-
-TEST_F(CountFile, ofNulBytesFailsAtItsFirstBlock) {
-  // A sparse file costs no disk and reads as NUL bytes.
-  writeBytes("nul.dat", "");
-  ASSERT_EQ(truncate("nul.dat", qint64(64) << 20), 0);
-  ScopedFault reads("nul.dat", FaultOp::Read, 0);
-  InputFile file("nul.dat");
-  EXPECT_EQ(testing::MessageOf([&] { CountReader(file).Next(); }), "Invalid numeric input");
-  EXPECT_EQ(reads.hits(), 1);
 }
 
 }  // namespace
