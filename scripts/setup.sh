@@ -14,6 +14,11 @@ packages=(
   lintian dpkg-dev
 )
 
+# --fuzz: also clang with its libFuzzer and sanitizer runtimes, for the `fuzz` preset.
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-dev)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -118,6 +118,33 @@ TEST_F(UserStore, longestUsableNameRegistersAndOneByteMoreIsRefused) {
   EXPECT_EQ(RegisterUser(Pupil(QString(117, QChar(0x17D)))).result, RegistrationResult::Refused);
 }
 
+TEST_F(UserStore, nameWhoseFileIsAnotherRegisteredPupilsIsRefusedWithoutChange) {
+  ASSERT_EQ(RegisterUser(Pupil("user")).result, RegistrationResult::Registered);
+  ASSERT_EQ(RegisterUser(Pupil("user_a")).result, RegistrationResult::Registered);
+  writeBytes("user_1-2.dat", "3\r\n7\r\n");  // user has worked on task 1-2
+  const auto before = Snapshot();
+  // Profiles that are user's settings or result file, or user_a's result file;
+  // then names whose own files hold such a profile.
+  for (const char* name : {"checkbox", "1-2", "18-5", "a_1-1", "a_checkbox"}) {
+    EXPECT_EQ(RegisterUser(Pupil(name)).result, RegistrationResult::FilesTaken) << name;
+  }
+  EXPECT_EQ(Snapshot(), before);
+
+  // The other way round: the profiles of b_2-3 and c_checkbox are files of user_b and user_c.
+  ASSERT_EQ(RegisterUser(Pupil("b_2-3")).result, RegistrationResult::Registered);
+  ASSERT_EQ(RegisterUser(Pupil("c_checkbox")).result, RegistrationResult::Registered);
+  for (const char* name : {"user_b", "user_c"}) {
+    EXPECT_EQ(RegisterUser(Pupil(name)).result, RegistrationResult::FilesTaken) << name;
+  }
+  EXPECT_EQ(RegisterUser(Pupil("user_d")).result, RegistrationResult::Registered) << "nobody's files";
+}
+
+TEST_F(UserStore, leftoverFilesOfAnUnregisteredNameAreOverwritten) {
+  writeBytes("user_checkbox.dat", "leftover\r\n");  // "user" is not registered
+  ASSERT_EQ(RegisterUser(Pupil("checkbox")).result, RegistrationResult::Registered);
+  EXPECT_EQ(readBytes("user_checkbox.dat"), QByteArray("Jonas\r\n\xde" "emaitis\r\n" "8b\r\n"));
+}
+
 TEST_F(UserStore, missingStoreFilesFailWithFileNotFound) {
   QFile::remove("password.dat");
   const auto before = Snapshot();

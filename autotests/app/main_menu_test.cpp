@@ -33,6 +33,10 @@ class MainMenuTest : public rova::testing::InTempDir {
  protected:
   void SetUp() override {
     InTempDir::SetUp();
+    // The help program is looked for along a path of the test's own, so that
+    // one installed on the machine is not found.
+    savedPath_ = qgetenv("PATH");
+    qputenv("PATH", path("bin").toLocal8Bit());
     writeBytes("user.dat", "");
     writeBytes("password.dat", "");
     // A registered pupil, so that the windows the menu opens find their files.
@@ -41,8 +45,10 @@ class MainMenuTest : public rova::testing::InTempDir {
   }
   void TearDown() override {
     DestroyRegisteredWindows();
+    qputenv("PATH", savedPath_);
     InTempDir::TearDown();
   }
+  QByteArray savedPath_;
 
   // The window registered under `name`, or a plain stand-in registered under
   // it when this build has no such window yet.

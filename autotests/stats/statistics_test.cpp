@@ -5,6 +5,7 @@
 #include "stats/statistics_report.h"
 #include "stats/statistics_settings.h"
 #include "temp_dir.h"
+#include "textio/fault_injection.h"
 
 namespace rova {
 namespace {
@@ -81,6 +82,15 @@ TEST(ChoiceCheckTest, RefusesListsLeftUnchosenThenRangesThatDoNotRise) {
   };
   for (const Row& row : rows)
     EXPECT_EQ(CheckChoice(row.choice), row.problem) << row.choice.first << " " << row.choice.second;
+}
+
+// The places a walk visits, or no value for a mode it does not know.
+std::optional<std::vector<ResultFilePlace>> ChosenResultFiles(const StatisticsSettings& settings) {
+  std::vector<ResultFilePlace> places;
+  if (!VisitChosenResultFiles(settings, [&](ResultFilePlace place) { places.push_back(place); })) {
+    return std::nullopt;
+  }
+  return places;
 }
 
 TEST(ChosenFilesTest, ReadsTaskByTaskAndTopicByTopic) {
@@ -170,6 +180,25 @@ TEST_F(ReportTest, FailsAtTheFirstUnreadableFileAfterShowingTheName) {
   QFile::remove("user_jonas.dat");
   EXPECT_EQ(MessageOf([this] { Compute(); }), "File not found");
   EXPECT_EQ(shownName, "-") << "no profile, no name";
+}
+
+TEST_F(ReportTest, ExtremeSettingsEndAtTheFirstMissingFileWithinAFewOpens) {
+  // Session, settings and profile, then the result files up to the first missing one.
+  const struct {
+    const char* settings;
+    int opens;
+  } rows[] = {
+      {"2\r\n-2147483648\r\n0\r\n", 4},
+      {"2\r\n-20000000\r\n2147483647\r\n", 4},
+      {"2\r\n0\r\n2147483647\r\n", 3 + kTopicCount + 1},
+      {"3\r\n-2147483648\r\n2147483647\r\n", 4},
+  };
+  for (const auto& row : rows) {
+    writeBytes("jonas_checkbox.dat", row.settings);
+    ScopedFault opens("*", FaultOp::Open, 0);
+    EXPECT_EQ(MessageOf([this] { Compute(); }), "File not found") << row.settings;
+    EXPECT_EQ(opens.hits(), row.opens) << row.settings;
+  }
 }
 
 }  // namespace

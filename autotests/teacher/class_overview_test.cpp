@@ -143,8 +143,10 @@ TEST_F(ClassOverviewTest, HostileFilesGiveMarkedCellsNoHangAndTheFolderIsLeftAsI
   QFile::remove(a + "/jonas_1-2.dat");
   ASSERT_EQ(mkfifo(qPrintable(a + "/jonas_1-2.dat"), 0600), 0);  // would block a plain open
   {
-    QFile huge(a + "/jonas_1-3.dat");  // 1 GiB of blanks, sparse on disk
+    // 1 GiB, sparse on disk: blanks past the reading bound, then NUL bytes.
+    QFile huge(a + "/jonas_1-3.dat");
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(huge.write(QByteArray(8192, ' ')), 8192);
     ASSERT_TRUE(huge.resize(qint64(1) << 30));
   }
   WriteFile(a + "/jonas_2-1.dat", "      \t\r\n\r\n7\r\n9\r\n");     // blanks before the counts: fine

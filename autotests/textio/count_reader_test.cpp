@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "error_message.h"
 #include "textio/count_reader.h"
 #include "textio/program_error.h"
 
@@ -66,6 +67,26 @@ TEST(CountReader, stopsTokenAtControlCharacter) {
   CountReader reader(QByteArray("4\x01junk\r\n6\r\n", 11));
   EXPECT_EQ(reader.Next(), 4);
   EXPECT_EQ(reader.Next(), 6);
+}
+
+TEST(CountReader, skipsOnlyBlanksTabsAndLineBreaksAndEndsACountAtBlankOrControl) {
+  std::vector<int> bytes;
+  for (int b = 0; b <= ' '; ++b) bytes.push_back(b);
+  bytes.push_back(0x7F);
+  for (const int b : bytes) {
+    const QByteArray c(1, char(b));
+    const bool skipped = b == ' ' || b == '\t' || b == '\r' || b == '\n';
+    EXPECT_EQ(testing::MessageOf([&] { CountReader(c + "5\r\n").Next(); }),
+              skipped ? "(no error)" : "Invalid numeric input")
+        << "before a count: " << b;
+    CountReader after("5" + c + "\r\n7\r\n");
+    EXPECT_EQ(after.Next(), 5) << "ends a count: " << b;
+    EXPECT_EQ(after.Next(), 7) << b;
+  }
+  // Code-page letters and the no-break blank are part of a count, so refuse it.
+  for (const char* text : {"5\xA0", "5\x80", "\xA0" "5"}) {
+    EXPECT_EQ(testing::MessageOf([&] { CountReader(text).Next(); }), "Invalid numeric input") << text;
+  }
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
+#include <QDirIterator>
+#include <map>
 
 #include "child_process.h"
 #include "error_message.h"
@@ -222,6 +224,55 @@ class KilledTransaction : public testing::InMemoryTempDir {
 TEST_F(KilledTransaction, leavesAllOrNothing) { ExpectAllOrNothing(false); }
 TEST_F(KilledTransaction, killedAroundAFailedRenameOrItsUndoLeavesAllOrNothing) {
   ExpectAllOrNothing(true);
+}
+
+// Every file under `root` with its bytes, for comparing a folder tree byte for byte.
+std::map<QString, QByteArray> TreeBytes(const QString& root) {
+  std::map<QString, QByteArray> tree;
+  QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString file = it.next();
+    QFile f(file);
+    tree[file] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+  }
+  return tree;
+}
+
+class PlantedRecord : public InTempDir {};
+
+TEST_F(PlantedRecord, isRemovedWithoutTouchingAnyOtherFile) {
+  // The data folder is a folder of its own; the victims lie beside it and in it.
+  const QByteArray parent = QDir::currentPath().toUtf8();
+  ASSERT_TRUE(QDir::current().mkdir("data"));
+  writeBytes("victim.txt", "mine\n");
+  writeBytes(".victim.txt.~abcdef", "planted\n");
+  writeBytes("data/keep.dat", "1\r\n");
+  ASSERT_TRUE(QDir::setCurrent("data"));
+  { StoreLock first; }  // whatever the lock itself leaves is there before the records
+  const QByteArray records[] = {
+      "undoing\nabcdef\n0../victim.txt\n",
+      "committed\nabcdef\n1../victim.txt\n",
+      "undoing\nabcdef\n0" + parent + "/victim.txt\n",
+      "begun\nabcdef\n0" + parent + "/victim.txt\n",
+      QByteArray("undoing\nabcdef\n0keep.dat\0/../x\n", 31),  // the system reads "keep.dat"
+      "undoing\nabcdef\n0..\n",
+      "undoing\n../../\n0victim.txt\n",
+      "undoing\nabcdef\n0ok.dat\n0sub/victim.txt\n",
+  };
+  for (const QByteArray& record : records) {
+    const auto before = TreeBytes(QString::fromUtf8(parent));
+    writeBytes("data/.rova_commit", record);
+    { StoreLock lock; }
+    EXPECT_EQ(TreeBytes(QString::fromUtf8(parent)), before) << record.constData();
+  }
+}
+
+TEST_F(Rewrite, transactionRefusesNamesOutsideTheDataFolder) {
+  FileTransaction transaction;
+  transaction.Stage("a.dat", "1\r\n");
+  transaction.Stage("../b.dat", "2\r\n");
+  EXPECT_EQ(MessageOf([&] { transaction.Commit(); }), "Invalid filename");
+  EXPECT_EQ(FilesHere(), QStringList());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "accounts/user_store.h"
 
 #include <QList>
+#include <QSet>
+#include <QStringList>
 
 #include "accounts/session_file.h"
 #include "course/result_store.h"
@@ -48,6 +50,44 @@ void StageUserFiles(FileTransaction& transaction, const RegistrationData& data) 
   transaction.Stage(SettingsFileName(data.userName), JoinLines({QByteArrayLiteral("1")}));
 }
 
+// Every file of the user, whatever its content.
+QStringList OwnFileNames(const QString& userName) {
+  QStringList names{ProfileFileName(userName), SettingsFileName(userName)};
+  for (const TaskRow& row : TaskCatalogue()) names.append(ResultFileName(userName, row.id));
+  return names;
+}
+
+// Every user name that has a file named `fileName`: as its profile, its
+// settings file or one of its result files.
+QStringList OwnersOf(const QString& fileName) {
+  QStringList owners;
+  const QString profilePrefix = QStringLiteral("user_");
+  const QString profileSuffix = QStringLiteral(".dat");
+  if (fileName.startsWith(profilePrefix) && fileName.endsWith(profileSuffix)) {
+    owners.append(fileName.mid(profilePrefix.size()).chopped(profileSuffix.size()));
+  }
+  const QString settingsSuffix = QStringLiteral("_checkbox.dat");
+  if (fileName.endsWith(settingsSuffix)) owners.append(fileName.chopped(settingsSuffix.size()));
+  for (const TaskRow& row : TaskCatalogue()) {
+    if (fileName.endsWith(row.resultFileSuffix)) owners.append(fileName.chopped(row.resultFileSuffix.size()));
+  }
+  return owners;
+}
+
+// Whether a file of `userName` is a file of another registered user, whose
+// data a registration would overwrite ("checkbox" beside "user": the profile
+// user_checkbox.dat is user's settings file). Files of names that are not
+// registered are leftovers and may be overwritten.
+bool TakesFileOfAnotherUser(const QString& userName, const QList<QByteArray>& users) {
+  const QSet<QByteArray> registered(users.begin(), users.end());
+  for (const QString& fileName : OwnFileNames(userName)) {
+    for (const QString& owner : OwnersOf(fileName)) {
+      if (owner != userName && registered.contains(ToBaltic(owner))) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 QString ProfileFileName(const QString& userName) {
@@ -71,6 +111,9 @@ RegistrationOutcome RegisterUser(const RegistrationData& data,
 
   const int duplicates = static_cast<int>(users.count(name));
   if (duplicates > 0) return {RegistrationResult::Duplicate, duplicates};
+  if (IsUsableUserName(data.userName) && TakesFileOfAnotherUser(data.userName, users)) {
+    return {RegistrationResult::FilesTaken};
+  }
   if (!IsFilled(data)) return {RegistrationResult::Incomplete};
   if (!CanBeStored(data)) return {RegistrationResult::Refused};
 

@@ -17,8 +17,10 @@ struct RegistrationData {
 
 // Refused: the user name cannot safely form file names (a path separator,
 // "." or "..", a control character, a character the Baltic code page lacks,
-// or too long), or another field holds a line break. Nothing is written.
-enum class RegistrationResult { Duplicate, Incomplete, Registered, Refused };
+// or too long), or another field holds a line break. FilesTaken: one of the
+// name's files is a file of another registered user (checked right after
+// Duplicate). Nothing is written for either.
+enum class RegistrationResult { Duplicate, FilesTaken, Incomplete, Registered, Refused };
 
 struct RegistrationOutcome {
   RegistrationResult result;

@@ -1,7 +1,5 @@
 #include "stats/statistics_report.h"
 
-#include <algorithm>
-
 #include "accounts/session_file.h"
 #include "accounts/user_store.h"
 #include "course/result_store.h"
@@ -25,31 +23,25 @@ QString FullName(const QString& userName) {
 
 }  // namespace
 
-std::optional<std::vector<ResultFilePlace>> ChosenResultFiles(const StatisticsSettings& settings) {
-  std::vector<ResultFilePlace> places;
-  const auto topics = [&places](std::int64_t firstTopic, std::int64_t lastTopic) {
+bool VisitChosenResultFiles(const StatisticsSettings& settings,
+                            const std::function<void(ResultFilePlace)>& visit) {
+  const auto topics = [&visit](std::int64_t firstTopic, std::int64_t lastTopic) {
     for (int task = 1; task <= kTasksPerTopic; ++task) {
-      for (std::int64_t topic = firstTopic; topic <= lastTopic; ++topic) places.push_back({topic, task});
+      for (std::int64_t topic = firstTopic; topic <= lastTopic; ++topic) visit({topic, task});
     }
   };
   switch (settings.mode) {
     case StatisticsMode::AllTasks:
       topics(1, kTopicCount);
-      return places;
-    case StatisticsMode::TopicRange: {
-      // A range that reaches past the course ends at the first topic without
-      // a file, so there is no need to list more than one topic past it.
-      const std::int64_t first = std::int64_t{settings.first} + 1;
-      const std::int64_t last = std::min<std::int64_t>(std::int64_t{settings.second} + 1,
-                                                       std::max<std::int64_t>(first, kTopicCount + 1));
-      topics(first, last);
-      return places;
-    }
+      return true;
+    case StatisticsMode::TopicRange:
+      topics(std::int64_t{settings.first} + 1, std::int64_t{settings.second} + 1);
+      return true;
     case StatisticsMode::SingleTask:
-      places.push_back({std::int64_t{settings.first} + 1, std::int64_t{settings.second} + 1});
-      return places;
+      visit({std::int64_t{settings.first} + 1, std::int64_t{settings.second} + 1});
+      return true;
   }
-  return std::nullopt;
+  return false;
 }
 
 QString ResultFileNameAt(const QString& userName, ResultFilePlace place) {
@@ -97,14 +89,13 @@ std::optional<ReportTexts> ComputeReport(const std::function<void(const QString&
   const QString userName = ReadSessionUser();
   const StatisticsSettings settings = ReadSettings(userName);
   showName(FullName(userName));
-  const std::optional<std::vector<ResultFilePlace>> places = ChosenResultFiles(settings);
-  if (!places) return std::nullopt;
   ReportTotals totals;
-  for (const ResultFilePlace& place : *places) {
+  const bool known = VisitChosenResultFiles(settings, [&](ResultFilePlace place) {
     const ResultCounts counts = ReadCounts(ResultFileNameAt(userName, place));
     totals.correct += counts.correct;
     totals.checked += counts.checked;
-  }
+  });
+  if (!known) return std::nullopt;
   return TextsFor(settings, totals);
 }
 

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include "stats/statistics_settings.h"
 
@@ -26,10 +25,13 @@ struct ResultFilePlace {
   bool operator==(const ResultFilePlace&) const = default;
 };
 
-// The result files the settings choose, in the order they are read: task by
-// task, and within a task topic by topic. Empty for a range that does not
-// rise; no value for a number that names no mode.
-std::optional<std::vector<ResultFilePlace>> ChosenResultFiles(const StatisticsSettings& settings);
+// Walks the result files the settings choose, in the order they are read:
+// task by task, and within a task topic by topic; none for a range that does
+// not rise. One place at a time, so that `visit` throwing at the first missing
+// file ends the walk whatever the numbers are: a range from -2147483648 costs
+// one place, not a list of billions. False for a number that names no mode.
+bool VisitChosenResultFiles(const StatisticsSettings& settings,
+                            const std::function<void(ResultFilePlace)>& visit);
 
 // user name + "_" + topic + "-" + task + ".dat"
 QString ResultFileNameAt(const QString& userName, ResultFilePlace place);

@@ -11,7 +11,13 @@ namespace {
 
 constexpr qsizetype kMaxTokenLength = 32;
 
-bool IsSeparator(char c) { return static_cast<unsigned char>(c) <= ' '; }
+// What is skipped before a count: blanks, tabs and line breaks, nothing else,
+// so that a file of NUL bytes fails at its first byte instead of being read
+// to its end.
+bool IsSkipped(int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// What ends a count: a blank or a control character (DEL included).
+bool EndsCount(int c) { return c <= ' ' || c == 0x7F; }
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -78,12 +84,12 @@ int CountReader::Next() {
     midLine_ = false;
   }
   int c;
-  while ((c = Peek()) >= 0 && IsSeparator(char(c))) ++pos_;
+  while ((c = Peek()) >= 0 && IsSkipped(c)) ++pos_;
   if (c < 0) return 0;
 
   char token[kMaxTokenLength];
   qsizetype length = 0;
-  while (length < kMaxTokenLength && (c = Peek()) >= 0 && !IsSeparator(char(c))) {
+  while (length < kMaxTokenLength && (c = Peek()) >= 0 && !EndsCount(c)) {
     token[length++] = char(c);
     ++pos_;
   }

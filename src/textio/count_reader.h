@@ -10,9 +10,9 @@ namespace rova {
 // Reads whitespace-delimited 32-bit counts from a file's bytes: blanks, tabs
 // and line breaks before a count are skipped, the end of the file reads as 0,
 // a count is at most 32 characters up to the next blank or control character
-// (optional sign, decimal, or hexadecimal after "$", "x", "X", "0x", "0X"),
-// and the rest of its line is skipped. Anything else is "Invalid numeric
-// input".
+// (DEL too; optional sign, decimal, or hexadecimal after "$", "x", "X", "0x",
+// "0X"), and the rest of its line is skipped. Anything else, a NUL or another
+// control character before a count included, is "Invalid numeric input".
 //
 // Read from a file, it takes the file in small blocks as far as the counts
 // need it, so that a huge file costs no more memory than a small one.

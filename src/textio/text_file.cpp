@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "textio/baltic_codec.h"
@@ -388,12 +389,40 @@ void RollBack(const Plan& plan) {
   SyncFolders(plan);
 }
 
-bool ParseRecord(const QByteArray& bytes, Phase* phase, Plan* plan) {
+bool IsToken(const QByteArray& token) {
+  return token.size() == kTokenLength &&
+         std::all_of(token.begin(), token.end(),
+                     [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); });
+}
+
+bool IsLeftOverCopy(const char* name);
+
+// A name the store itself gives a file of a transaction: a plain name in the
+// data folder (no '/', no NUL or other control byte, not "." or ".."), not
+// one of the store's own working names, and short enough that its second
+// name fits the file system.
+bool IsPlainStoreName(const QByteArray& name) {
+  if (name.isEmpty() || name == "." || name == "..") return false;
+  for (const char c : name) {
+    if (c == '/' || static_cast<unsigned char>(c) < ' ' || c == 0x7F) return false;
+  }
+  if (name == kRecordName || name == kRecordDraftName || name == kSingleCopyName) return false;
+  if (IsLeftOverCopy(name.constData())) return false;
+  return name.size() + kRewriteNameOverhead <= MaxFileNameBytes();
+}
+
+enum class RecordState {
+  Unreadable,  // cut short before its names: nothing was renamed yet
+  Readable,
+  Planted,  // names what the store never writes: not acted on
+};
+
+RecordState ParseRecord(const QByteArray& bytes, Phase* phase, Plan* plan) {
   // Only whole lines count: a record cut short by a power cut names at
   // least every copy that was made.
   QList<QByteArray> lines = bytes.left(bytes.lastIndexOf('\n') + 1).split('\n');
   if (!lines.isEmpty()) lines.removeLast();
-  if (lines.size() < 2 || lines[1].size() != kTokenLength) return false;
+  if (lines.size() < 2) return RecordState::Unreadable;
   if (lines[0] == "begun") {
     *phase = Phase::Begun;
   } else if (lines[0] == "committed") {
@@ -401,15 +430,18 @@ bool ParseRecord(const QByteArray& bytes, Phase* phase, Plan* plan) {
   } else if (lines[0] == "undoing") {
     *phase = Phase::Undoing;
   } else {
-    return false;
+    return RecordState::Planted;
   }
+  if (!IsToken(lines[1])) return RecordState::Planted;
   plan->token = lines[1];
   for (qsizetype i = 2; i < lines.size(); ++i) {
     const QByteArray& line = lines[i];
-    if (line.size() < 2 || (line[0] != '0' && line[0] != '1')) return false;
-    plan->targets.push_back({line.mid(1), line[0] == '1', 0});
+    if (line.size() < 2 || (line[0] != '0' && line[0] != '1')) return RecordState::Planted;
+    const QByteArray name = line.mid(1);
+    if (!IsPlainStoreName(name)) return RecordState::Planted;
+    plan->targets.push_back({name, line[0] == '1', 0});
   }
-  return true;
+  return RecordState::Readable;
 }
 
 // Finishes what a process that died left of its transaction.
@@ -434,7 +466,14 @@ void Recover() {
   close(fd);
   Phase phase = Phase::Begun;
   Plan plan;
-  if (ParseRecord(bytes, &phase, &plan)) {
+  const RecordState state = ParseRecord(bytes, &phase, &plan);
+  if (state == RecordState::Planted) {
+    // A crash never leaves such a record; someone put it here. It is
+    // removed below, so this is said once.
+    std::fputs("ROVA 2004: .rova_commit names files that are not the data folder's own; "
+               "removed without acting on it\n",
+               stderr);
+  } else if (state == RecordState::Readable) {
     switch (phase) {
       case Phase::Begun:
         Discard(plan);
@@ -588,8 +627,10 @@ void FileTransaction::Commit() {
   for (const auto& [fileName, bytes] : staged) {
     CheckFault(fileName, FaultOp::Create);
     Target target{NativeName(fileName), false, 0};
-    // The record keeps one name a line.
+    // The record keeps one name a line, and its recovery takes only plain
+    // names in the data folder.
     if (target.path.isEmpty() || target.path.contains('\n')) Fail(EINVAL);
+    if (staged.size() > 1 && !IsPlainStoreName(target.path)) Fail(EINVAL);
     struct stat old {};
     if (stat(target.path.constData(), &old) == 0) {
       if (!S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0) Fail(EACCES);

@@ -43,7 +43,10 @@ QByteArray JoinLines(const QList<QByteArray>& lines);
 //      second names and the record.
 // Whoever takes the store lock next finishes what the record says: copies
 // of a record not yet committed are removed, a committed one is renamed into
-// place. A failure of a step raises its error after putting every file back
+// place. A transaction of several files takes only plain names in the data
+// folder ("Invalid filename" otherwise), and recovery acts only on a record
+// of such names: one that names anything else was planted, and is reported
+// on stderr and removed without touching another file. A failure of a step raises its error after putting every file back
 // as it was. A file that is not a regular file, or has no write permission
 // bit, is refused with "File access denied", even for a user who could write
 // it. A single file needs none of this: its one rename is the commit, and

@@ -163,6 +163,21 @@ TEST_F(LoginWindowTest, DuplicateNameShowsOneNoticePerLineAndNothingElse) {
   EXPECT_EQ(readBytes("user.dat"), QByteArray("jonas\r\nona\r\njonas\r\n"));
 }
 
+TEST_F(LoginWindowTest, NameWhoseProfileIsAnotherPupilsFileGetsTheUserExistsNoticeOnce) {
+  writeBytes("user.dat", "user\r\n");
+  writeBytes("password.dat", "a\r\n");
+  writeBytes("user_checkbox.dat", "3\r\n6\r\n4\r\n");  // user's statistics settings
+  RegistrationData checkbox = kJonas;
+  checkbox.userName = "checkbox";
+  RunLogin([&] {
+    FillRegistration(checkbox);
+    Click(Form120->LbSpeedButton3);
+  });
+  EXPECT_EQ(log.opened, std::vector<QString>{"Form125"});
+  EXPECT_EQ(Form120->ClientHeight(), TForm120::kRegistrationHeight);
+  EXPECT_EQ(readBytes("user_checkbox.dat"), QByteArray("3\r\n6\r\n4\r\n"));
+}
+
 TEST_F(LoginWindowTest, EmptyFieldAsksToFillEverythingOnce) {
   RegistrationData noEmail = kJonas;
   noEmail.email.clear();

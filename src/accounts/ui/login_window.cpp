@@ -156,6 +156,10 @@ void TForm120::LbSpeedButton3Click() {
     case RegistrationResult::Duplicate:
       for (int i = 0; i < outcome->duplicateCount; ++i) Form125->ShowModal();
       break;
+    case RegistrationResult::FilesTaken:
+      // To the pupil the name is taken: another pupil's files bear it.
+      Form125->ShowModal();
+      break;
     case RegistrationResult::Incomplete:
       Form124->ShowModal();
       break;
