@@ -44,6 +44,11 @@ AnswerLayout LowDegreeField();
 // blanks: cm².
 AnswerLayout SquareCentimetreField();
 
+// The fraction entry of tasks 1-1, 3-1, 4-1 and 18-5: the two hint lines, the
+// numerator panel above the bar above the denominator panel, all `width`
+// wide at `x`, and the tall check button beside them.
+AnswerLayout FractionAnswer(int x, int width, const QString& bar, int barX);
+
 // A statement line with, right of it, a brace at `brace` and two lines (an
 // equation or inequality each) 8 pixels right of the brace. The word before
 // the system stands on its own line at `top`.

@@ -1,3 +1,4 @@
+#include "tasks/topics/common_layouts.h"
 #include "tasks/topics/topic_layouts.h"
 
 namespace rova {
@@ -38,19 +39,6 @@ TopicLayout PlaceholderTopic(int topic) {
     if (row.kind == CheckKind::Fraction) layout.statement.groupWidth = kNarrowStatementGroupWidth;
   }
   return layouts;
-}
-
-AnswerLayout FractionAnswer(int x, int width, const QString& bar, int barX) {
-  AnswerField numerator = Field(x, 20, width);
-  AnswerField denominator = Field(x, 48, width);
-  // A 16-wide panel's edit would be 11 wide, too narrow for two bold digits:
-  // it starts 3 pixels further left.
-  for (AnswerField* field : {&numerator, &denominator}) {
-    if (field->edit.width() < 2 * 7) field->edit.adjust(-3, 0, 0, 0);
-  }
-  return Answer({Text(184, 28, QStringLiteral("Atsakymą parašykite")),
-                 Text(184, 44, QStringLiteral("paprastąja trupmena:")), Text(barX, 32, bar)},
-                {numerator, denominator}, kTallCheckButton);
 }
 
 }  // namespace rova
