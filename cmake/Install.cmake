@@ -1,16 +1,12 @@
 # What `cmake --install` and `cpack -G DEB` put on a machine: the programs,
 # the desktop entry, the icon and the AppStream data. Tests, benchmarks,
 # build-time tools and the static libraries stay in the build tree.
-# Included after every target exists, so that optional programs can be asked for.
+# Included after every target exists.
 include(GNUInstallDirs)
 
 set(ROVA_DESKTOP_ID lt.rova2004.Rova2004)
 
-install(TARGETS rova2004 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The help program, in the build once its folder has landed.
-if(TARGET rova2004-help)
-  install(TARGETS rova2004-help RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+install(TARGETS rova2004 rova2004-help RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${ROVA_DESKTOP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -1,4 +1,4 @@
-# cmake -DBUILD_DIR=... -DSTAGE=... -DDESKTOP_ID=... -DWITH_HELP=0|1 -P install_test.cmake
+# cmake -DBUILD_DIR=... -DSTAGE=... -DDESKTOP_ID=... -P install_test.cmake
 set(failures "")
 macro(fail text)
   string(APPEND failures "\n  ${text}")
@@ -17,12 +17,10 @@ set(root ${STAGE}/usr)
 set(sizes 16 22 24 32 48 64 128 256)
 set(expected
   bin/rova2004
+  bin/rova2004-help
   share/applications/${DESKTOP_ID}.desktop
   share/metainfo/${DESKTOP_ID}.metainfo.xml
   share/icons/hicolor/scalable/apps/rova2004.svg)
-if(WITH_HELP)
-  list(APPEND expected bin/rova2004-help)
-endif()
 foreach(side IN LISTS sizes)
   list(APPEND expected share/icons/hicolor/${side}x${side}/apps/rova2004.png)
 endforeach()
@@ -38,11 +36,7 @@ if(NOT found STREQUAL expected)
 endif()
 
 # The programs are executables of this machine, not scripts or leftovers.
-set(programs rova2004)
-if(WITH_HELP)
-  list(APPEND programs rova2004-help)
-endif()
-foreach(program IN LISTS programs)
+foreach(program rova2004 rova2004-help)
   if(EXISTS ${root}/bin/${program})
     file(READ ${root}/bin/${program} magic LIMIT 4 HEX)
     if(NOT magic STREQUAL "7f454c46")
