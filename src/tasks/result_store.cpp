@@ -17,14 +17,6 @@ QString ResultFileName(const QString& userName, TaskId id) {
   return UserFileName({}, userName, CatalogueRow(id).resultFileSuffix);
 }
 
-ResultCounts ParseCounts(const QByteArray& bytes) {
-  CountReader reader(bytes);
-  ResultCounts counts;
-  counts.correct = reader.Next();
-  counts.checked = reader.Next();
-  return counts;
-}
-
 QByteArray CountsFileBytes(ResultCounts counts) {
   return JoinLines({QByteArray::number(counts.correct), QByteArray::number(counts.checked)});
 }

@@ -28,8 +28,6 @@ QString UserFileName(const QString& prefix, const QString& userName, const QStri
 // user name + "_" + topic + "-" + task + ".dat", in the working directory.
 QString ResultFileName(const QString& userName, TaskId id);
 
-// The two counts of a result file's bytes; a missing count reads as 0.
-ResultCounts ParseCounts(const QByteArray& bytes);
 // "3" CR LF "7" CR LF
 QByteArray CountsFileBytes(ResultCounts counts);
 // What registration writes: "0" and "0" for task 1 of a topic, "0" alone for

@@ -37,7 +37,6 @@ class ProgramWindow : public QWidget, public ModalResultTarget {
   // first use rather than at start-up; it is still the one object kept until
   // the program ends, so what a pupil typed stays.
   void EnsureContents();
-  bool ContentsBuilt() const { return contentsBuilt_; }
 
   // Marks an open window to close. It disappears when control comes back to
   // its own nested loop: at once for the top window, only after every window

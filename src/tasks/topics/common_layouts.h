@@ -5,8 +5,8 @@
 namespace rova {
 
 // Layout pieces that several topics write alike: option rows of Choice tasks,
-// the degree field, the square-unit field and a system of two lines under a
-// brace. They only produce the values of task_layout.h.
+// the degree field, the square-unit field, the fraction entry and a system of
+// two lines under a brace. They only produce the values of task_layout.h.
 
 // One option of a Choice task: its radio button at `at` in the answer group,
 // and what stands beside it (labels, marks, the ∈ picture), placed relative

@@ -24,9 +24,4 @@ const TopicLayout& Topic16Layout();
 const TopicLayout& Topic17Layout();
 const TopicLayout& Topic18Layout();
 
-// A topic whose statements are still to be written: empty statements and the
-// plain answer area each task's check kind needs, so that its windows open
-// and check.
-TopicLayout PlaceholderTopic(int topic);
-
 }  // namespace rova
