@@ -11,7 +11,6 @@ namespace rova {
 TForm4* Form4 = nullptr;
 
 TForm4::TForm4() {
-  setWindowTitle(QStringLiteral("ROVA 2004"));
   ArtPanel1 = BuildSmallWindowFrame(this, 275, 107);
   Label1 = AddLabel(ArtPanel1, 10, 24, QStringLiteral("Ar norite uždaryti programą, ar grįžti į ankstesnį langą?"));
   LbSpeedButton1 = AddSpeedButton(ArtPanel1, QRect(14, 56, 119, 25), QStringLiteral("Grįžti į ankstesnį langą"));

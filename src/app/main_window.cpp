@@ -51,8 +51,7 @@ QString WelcomeText() {
 TForm2::TForm2() { SetClientSize(kMainWindowWidth, kMainWindowHeight); }
 
 void TForm2::BuildContents() {
-  setWindowTitle(QStringLiteral("ROVA 2004"));
-  const MainSizeFrame frame = BuildMainSizeFrame(this, QStringLiteral("ROVA 2004"));
+  const MainSizeFrame frame = BuildMainSizeFrame(this, kProgramTitle);
   ArtPanel1 = frame.titleBar;
   LbButton1 = frame.closeButton;
   ArtPanel2 = frame.body;

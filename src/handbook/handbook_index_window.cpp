@@ -13,7 +13,7 @@ namespace rova {
 
 TForm97* Form97 = nullptr;
 
-TForm97::TForm97() { setWindowTitle(QStringLiteral("ROVA 2004")); }
+TForm97::TForm97() = default;
 
 void TForm97::BuildContents() {
   const MainSizeFrame frame = BuildMainSizeFrame(this, QStringLiteral("ROVA 2004 - Žinynas"));

@@ -53,9 +53,7 @@ constexpr QRect kSubPageButton(16, 288, 321, 25);
 
 }  // namespace
 
-THandbookPage::THandbookPage(const HandbookPage& page) : page_(page) {
-  setWindowTitle(QStringLiteral("ROVA 2004"));
-}
+THandbookPage::THandbookPage(const HandbookPage& page) : page_(page) {}
 
 void THandbookPage::BuildContents() {
   const MainSizeFrame frame =

@@ -11,8 +11,6 @@ namespace rova {
 
 class ProgramError;
 
-inline const QString kProgramTitle = QStringLiteral("ROVA 2004");
-
 // The box every failed file operation ends in: caption "ROVA 2004", stop
 // icon, one OK button, the message and its full stop.
 std::unique_ptr<QMessageBox> MakeErrorBox(QWidget* parent, const QString& text);

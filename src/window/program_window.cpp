@@ -20,7 +20,9 @@ bool programEnding = false;
 
 }  // namespace
 
-ProgramWindow::ProgramWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {}
+ProgramWindow::ProgramWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+  setWindowTitle(kProgramTitle);  // a window with a caption of its own sets it over this
+}
 
 ProgramWindow::~ProgramWindow() = default;
 

@@ -11,6 +11,10 @@ namespace rova {
 
 class TLbSpeedButton;
 
+// The program's name: the caption of every window that has none of its own,
+// of the error box, and the application's name.
+inline const QString kProgramTitle = QStringLiteral("ROVA 2004");
+
 // Base of every window of the program. It holds the one modal mechanism the
 // navigation relies on: a window is opened modally from the window beneath
 // it and runs a nested loop of its own, so the stack of open windows is the

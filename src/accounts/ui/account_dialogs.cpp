@@ -27,7 +27,6 @@ constexpr int kOneLineGeraiY = 48;
 }  // namespace
 
 AccountMessageDialog::AccountMessageDialog(int clientHeight, const std::vector<DialogLine>& lines, int geraiY) {
-  setWindowTitle(QStringLiteral("ROVA 2004"));
   ArtPanel1 = BuildSmallWindowFrame(this, kWidth, clientHeight);
   for (const DialogLine& line : lines) Labels.push_back(AddLabel(ArtPanel1, line.x, line.y, line.text));
   LbSpeedButton2 = AddSpeedButton(ArtPanel1, QRect(kGeraiX, geraiY, 95, 25), QStringLiteral("Gerai"));

@@ -37,7 +37,6 @@ void SetLabelText(QLabel* label, const QString& text) {
 TForm117::TForm117() = default;
 
 void TForm117::BuildContents() {
-  setWindowTitle(kProgramTitle);
   SetClientSize(kWidth, kHeight);
   SetWindowColor(this, kFrameColor);
 

@@ -25,7 +25,6 @@ void CentreLabel(QLabel* label, int y) {
 }  // namespace
 
 SettingsMessageWindow::SettingsMessageWindow() {
-  setWindowTitle(QStringLiteral("ROVA 2004"));
   ArtPanel1 = BuildSmallWindowFrame(this, kWidth, kHeight);
   Label1 = AddLabel(ArtPanel1, 12, 20, QString());
   Label2 = AddLabel(ArtPanel1, 12, 36, QString());

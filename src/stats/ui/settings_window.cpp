@@ -74,7 +74,6 @@ void SetGroupEnabled(TColoredGroupBox* box, bool enabled) {
 TForm126::TForm126() = default;
 
 void TForm126::BuildContents() {
-  setWindowTitle(kProgramTitle);
   ArtPanel2 = BuildSmallWindowFrame(this, kWidth, kHeight);
   ColoredGroupBox2 = AddGroupBox(ArtPanel2, QRect(12, 8, 189, 273), QStringLiteral(" Nustatymai: "));
   ColoredGroupBox2->SetBorderColor(kClBlack);

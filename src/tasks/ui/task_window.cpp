@@ -69,7 +69,6 @@ QString TaskWindowName(TaskId id) { return CatalogueRow(id).windowClass.mid(1); 
 TTaskForm* TaskForm(TaskId id) { return qobject_cast<TTaskForm*>(FindWindow(TaskWindowName(id))); }
 
 TTaskForm::TTaskForm(TaskId id) : id_(id) {
-  setWindowTitle(kProgramTitle);
   SetClientSize(kMainWindowWidth, kMainWindowHeight);
 }
 
