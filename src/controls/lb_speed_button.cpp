@@ -6,12 +6,11 @@
 
 namespace rova {
 
-TLbSpeedButton::TLbSpeedButton(QWidget* parent) : TLbButtonBase(parent) {
-  parentColor_ = true;
-  alignment_ = TAlignment::taLeftJustify;
-  shadowColor_ = kClBlack;
-  lightColor_ = kClWhite;
-  repaintOnColorWhenDown_ = true;
+TLbSpeedButton::TLbSpeedButton(QWidget* parent)
+    : TLbButtonBase(parent, {.alignment = TAlignment::taLeftJustify,
+                             .parentColor = true,
+                             .shadowColor = kClBlack,
+                             .repaintOnColorWhenDown = true}) {
   // Drawn on the parent's surface: never focused, the parent shows through.
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_NoSystemBackground, false);
@@ -19,8 +18,7 @@ TLbSpeedButton::TLbSpeedButton(QWidget* parent) : TLbButtonBase(parent) {
 }
 
 TLbSpeedButton::~TLbSpeedButton() {
-  destroying_ = true;
-  ReleaseFadeWorker();
+  BeginDestruction();
 }
 
 void TLbSpeedButton::Refresh() {
