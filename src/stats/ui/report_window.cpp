@@ -71,7 +71,9 @@ void TForm117::BuildContents() {
   connect(LbSpeedButton1, &TLbSpeedButton::OnClick, this, &TForm117::LbSpeedButton5Click);
 }
 
-void TForm117::FormActivate() {
+void TForm117::FormActivate() { Recompute(); }
+
+void TForm117::Recompute() {
   std::optional<ReportTexts> texts;
   try {
     texts = ComputeReport([this](const QString& name) { SetLabelText(Label1, name); });

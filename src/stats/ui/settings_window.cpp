@@ -171,7 +171,7 @@ void TForm126::LbSpeedButton3Click() {
     return;
   }
   Close();
-  Form117->FormActivate();
+  Form117->Recompute();
 }
 
 void TForm126::LbSpeedButton1Click() { Close(); }
