@@ -110,13 +110,9 @@ void TForm120::LbButton1Click() {
 }
 
 void TForm120::LbSpeedButton1Click() {
-  std::optional<LoginResult> result;
-  try {
-    result = LogIn(Edit1->text(), Edit2->text());
-  } catch (const ProgramError& error) {
-    ShowErrorBox(this, error);
-    return;
-  }
+  const std::optional<LoginResult> result =
+      RunShowingErrors(this, [this] { return LogIn(Edit1->text(), Edit2->text()); });
+  if (!result) return;
   switch (*result) {
     case LoginResult::UnknownUser:
       Form121->ShowModal();
@@ -143,15 +139,11 @@ void TForm120::LbSpeedButton2Click() {
 void TForm120::LbSpeedButton3Click() {
   const RegistrationData data{Edit3->text(), Edit4->text(), Edit5->text(),
                               Edit6->text(), Edit7->text(), Edit8->text()};
-  std::optional<RegistrationOutcome> outcome;
-  try {
-    // The registration part is covered again before the files are written,
-    // so a file error leaves the window at its login height.
-    outcome = RegisterUser(data, [this] { SetClientHeight(kLoginHeight); });
-  } catch (const ProgramError& error) {
-    ShowErrorBox(this, error);
-    return;
-  }
+  // The registration part is covered again before the files are written, so
+  // a file error leaves the window at its login height.
+  const std::optional<RegistrationOutcome> outcome =
+      RunShowingErrors(this, [&] { return RegisterUser(data, [this] { SetClientHeight(kLoginHeight); }); });
+  if (!outcome) return;
   switch (outcome->result) {
     case RegistrationResult::Duplicate:
       for (int i = 0; i < outcome->duplicateCount; ++i) Form125->ShowModal();

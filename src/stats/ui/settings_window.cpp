@@ -153,23 +153,22 @@ StatisticsSettings TForm126::Choice() const {
 }
 
 void TForm126::LbSpeedButton3Click() {
-  try {
+  const std::optional<bool> stored = RunShowingErrors(this, [this] {
     const QString userName = ReadSessionUser();
     const StatisticsSettings choice = Choice();
     const ChoiceProblem problem = CheckChoice(choice);
     if (problem == ChoiceProblem::RangeNotIncreasing) {
       Form127->ShowModal();
-      return;
+      return false;
     }
     if (problem != ChoiceProblem::None) {
       ChoiceMissingWindow->ShowFor(problem);
-      return;
+      return false;
     }
     WriteSettings(userName, choice);
-  } catch (const ProgramError& error) {
-    ShowErrorBox(this, error);
-    return;
-  }
+    return true;
+  });
+  if (!stored.value_or(false)) return;
   Close();
   Form117->Recompute();
 }

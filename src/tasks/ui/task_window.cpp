@@ -185,14 +185,9 @@ void TTaskForm::LbButton1Click() {
 }
 
 void TTaskForm::LbSpeedButton1Click() {
-  Verdict verdict;
-  try {
-    verdict = CheckAnswer(CatalogueRow(id_), Entry());
-  } catch (const ProgramError& error) {
-    ShowErrorBox(this, error);
-    return;
-  }
-  TVerdictForm* window = verdict == Verdict::Right ? Form6 : Form7;
+  const std::optional<Verdict> verdict = RunShowingErrors(this, [this] { return CheckAnswer(CatalogueRow(id_), Entry()); });
+  if (!verdict) return;
+  TVerdictForm* window = *verdict == Verdict::Right ? Form6 : Form7;
   if (window) window->ShowModal();
 }
 
