@@ -8,6 +8,7 @@
 #include "app/splash_window.h"
 #include "app/topic_menu_window.h"
 #include "window/window_frame.h"
+#include "window/window_names.h"
 #include "window/window_registry.h"
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
@@ -23,11 +24,6 @@ namespace {
 constexpr int kMenuButtonWidth = 109;
 constexpr int kMenuButtonHeight = 25;
 constexpr int kMenuButtonLeft = 10;
-
-// Opens a window of another subsystem if the program has it.
-void OpenWindowNamed(QStringView name) {
-  if (ProgramWindow* window = FindWindow(name)) window->ShowModal();
-}
 
 }  // namespace
 
@@ -111,9 +107,9 @@ void TForm2::LbButton2Click() { MinimizeApplication(); }
 
 void TForm2::LbSpeedButton1Click() { Form3->ShowModal(); }
 
-void TForm2::LbSpeedButton2Click() { OpenWindowNamed(u"Form97"); }
+void TForm2::LbSpeedButton2Click() { RegisteredWindow(kHandbookIndexName).ShowModal(); }
 
-void TForm2::LbSpeedButton6Click() { OpenWindowNamed(u"Form117"); }
+void TForm2::LbSpeedButton6Click() { RegisteredWindow(kStatisticsReportName).ShowModal(); }
 
 void TForm2::LbSpeedButton7Click() { Form118->ShowModal(); }
 

@@ -39,7 +39,7 @@ void TForm3::BuildContents() {
 }
 
 void TForm3::LbSpeedButtonClick(int topic) {
-  if (ProgramWindow* task = FindWindow(TaskWindowName({topic, 1}))) task->ShowModal();
+  RegisteredWindow(TaskWindowName({topic, 1})).ShowModal();
 }
 
 void TForm3::LbButton1Click() {

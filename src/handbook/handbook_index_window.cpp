@@ -7,6 +7,7 @@
 #include "handbook/handbook_page.h"
 #include "handbook/handbook_page_window.h"
 #include "window/window_frame.h"
+#include "window/window_names.h"
 #include "window/window_registry.h"
 
 namespace rova {
@@ -36,7 +37,7 @@ void TForm97::TopicButtonClick(int topic) { HandbookPageForm(topic)->ShowModal()
 
 void TForm97::LbButton1Click() {
   Close();
-  FindWindow(u"Form4")->ShowModal();
+  RegisteredWindow(kExitConfirmationName).ShowModal();
 }
 
 }  // namespace rova

@@ -9,6 +9,7 @@
 #include "handbook/handbook_page.h"
 #include "handbook/quadrilaterals_window.h"
 #include "window/window_frame.h"
+#include "window/window_names.h"
 #include "window/window_registry.h"
 
 namespace rova {
@@ -90,7 +91,7 @@ void THandbookPage::LbSpeedButton5Click() { Close(); }
 
 void THandbookPage::LbButton1Click() {
   Close();
-  FindWindow(u"Form4")->ShowModal();
+  RegisteredWindow(kExitConfirmationName).ShowModal();
 }
 
 void THandbookPage::LbSpeedButton1Click() {

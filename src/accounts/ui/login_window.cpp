@@ -7,6 +7,7 @@
 #include "accounts/user_store.h"
 #include "window/error_box.h"
 #include "window/window_frame.h"
+#include "window/window_names.h"
 #include "window/window_registry.h"
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
@@ -105,8 +106,8 @@ void TForm120::BuildContents() {
 
 void TForm120::LbButton1Click() {
   Close();
-  FindWindow(u"Form1")->Close();
-  FindWindow(u"Form2")->Close();
+  RegisteredWindow(kSplashWindowName).Close();
+  RegisteredWindow(kMainWindowName).Close();
 }
 
 void TForm120::LbSpeedButton1Click() {
@@ -122,10 +123,10 @@ void TForm120::LbSpeedButton1Click() {
       break;
     case LoginResult::Accepted: {
       Close();
-      FindWindow(u"Form1")->Close();
-      ProgramWindow* mainWindow = FindWindow(u"Form2");
-      mainWindow->SetHeight(kMainWindowHeight);
-      mainWindow->SetWidth(kMainWindowWidth);
+      RegisteredWindow(kSplashWindowName).Close();
+      ProgramWindow& mainWindow = RegisteredWindow(kMainWindowName);
+      mainWindow.SetHeight(kMainWindowHeight);
+      mainWindow.SetWidth(kMainWindowWidth);
       break;
     }
   }

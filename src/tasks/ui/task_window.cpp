@@ -23,6 +23,7 @@
 #include "window/text_pieces.h"
 #include "window/radio_host.h"
 #include "window/window_frame.h"
+#include "window/window_names.h"
 #include "window/window_registry.h"
 
 namespace rova {
@@ -179,9 +180,9 @@ void TTaskForm::LbButton1Click() {
   // Every task window of the topic up to this one leaves the screen once the
   // confirmation has gone and control unwinds through them.
   for (int task = 1; task <= id_.task; ++task) {
-    if (ProgramWindow* window = FindWindow(TaskWindowName({id_.topic, task}))) window->Close();
+    RegisteredWindow(TaskWindowName({id_.topic, task})).Close();
   }
-  if (ProgramWindow* confirmation = FindWindow(u"Form4")) confirmation->ShowModal();
+  RegisteredWindow(kExitConfirmationName).ShowModal();
 }
 
 void TTaskForm::LbSpeedButton1Click() {
@@ -192,7 +193,7 @@ void TTaskForm::LbSpeedButton1Click() {
 }
 
 void TTaskForm::LbSpeedButton2Click() {
-  if (ProgramWindow* next = FindWindow(TaskWindowName({id_.topic, id_.task + 1}))) next->ShowModal();
+  RegisteredWindow(TaskWindowName({id_.topic, id_.task + 1})).ShowModal();
 }
 
 void TTaskForm::LbSpeedButton3Click() { Close(); }
