@@ -25,8 +25,7 @@ constexpr int kMenuButtonWidth = 109;
 constexpr int kMenuButtonHeight = 25;
 constexpr int kMenuButtonLeft = 10;
 
-}  // namespace
-
+// The nine lines of the main window's welcome text.
 QString WelcomeText() {
   return QStringList{
       QStringLiteral("Sveiki atvykę į pagrindinės mokyklos matematikos kurso kartojimo programą  -  ROVA 2004!"),
@@ -41,6 +40,8 @@ QString WelcomeText() {
   }
       .join(QLatin1Char('\n'));
 }
+
+}  // namespace
 
 // The controls are made when the window first appears on the screen, after
 // the login, not at start-up; the window has its working size from the start.
