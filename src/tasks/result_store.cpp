@@ -8,15 +8,6 @@
 
 namespace rova {
 
-namespace {
-
-// "3" CR LF "7" CR LF
-QByteArray CountsFileBytes(ResultCounts counts) {
-  return JoinLines({QByteArray::number(counts.correct), QByteArray::number(counts.checked)});
-}
-
-}  // namespace
-
 QString UserFileName(const QString& prefix, const QString& userName, const QString& suffix) {
   if (!IsUsableFileStem(userName, kLongestUserFileSuffix)) throw ProgramError::FromErrno(EINVAL);
   return prefix + userName + suffix;
@@ -24,6 +15,10 @@ QString UserFileName(const QString& prefix, const QString& userName, const QStri
 
 QString ResultFileName(const QString& userName, TaskId id) {
   return UserFileName({}, userName, CatalogueRow(id).resultFileSuffix);
+}
+
+QByteArray CountsFileBytes(ResultCounts counts) {
+  return JoinLines({QByteArray::number(counts.correct), QByteArray::number(counts.checked)});
 }
 
 QByteArray InitialResultFileBytes(TaskId id) {

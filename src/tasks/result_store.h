@@ -28,6 +28,8 @@ QString UserFileName(const QString& prefix, const QString& userName, const QStri
 // user name + "_" + topic + "-" + task + ".dat", in the working directory.
 QString ResultFileName(const QString& userName, TaskId id);
 
+// "3" CR LF "7" CR LF
+QByteArray CountsFileBytes(ResultCounts counts);
 // What registration writes: "0" and "0" for task 1 of a topic, "0" alone for
 // tasks 2 to 5; both read as no checks yet.
 QByteArray InitialResultFileBytes(TaskId id);
