@@ -17,9 +17,7 @@ TLbSpeedButton::TLbSpeedButton(QWidget* parent)
   setAutoFillBackground(false);
 }
 
-TLbSpeedButton::~TLbSpeedButton() {
-  BeginDestruction();
-}
+TLbSpeedButton::~TLbSpeedButton() { BeginDestruction(); }
 
 void TLbSpeedButton::Refresh() {
   if (transparent_)
