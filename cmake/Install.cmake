@@ -2,7 +2,7 @@
 # the desktop entries, the icon, the AppStream data, the manual pages and the
 # package's documents. Tests, benchmarks, build-time tools and the static
 # libraries stay in the build tree.
-# Included after every target exists, so that optional programs can be asked for.
+# Included after every target exists.
 include(GNUInstallDirs)
 
 set(ROVA_DESKTOP_ID lt.rova2004.Rova2004)

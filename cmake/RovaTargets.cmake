@@ -1,5 +1,10 @@
 # Helpers shared by every subsystem's CMakeLists.
 
+# The same warnings for every target the project compiles: libraries, programs,
+# tests, benchmarks and the build-time tools. The ci preset makes them errors
+# (CMAKE_COMPILE_WARNING_AS_ERROR).
+add_compile_options(-Wall -Wextra)
+
 # rova_library(<target> SOURCES ... [LIBS ...])
 # A static library for one subsystem; tests link the same library as the program.
 function(rova_library target)
@@ -7,14 +12,17 @@ function(rova_library target)
   add_library(${target} STATIC ${ARG_SOURCES})
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${target} PUBLIC ${ARG_LIBS})
-  target_compile_options(${target} PRIVATE -Wall -Wextra)
 endfunction()
 
-# rova_add_gtest(<name> SOURCES ... [LIBS ...] [GUI])
+# rova_add_gtest(<name> SOURCES ... [LIBS ...] [GUI] [ARTIFACTS] [ARTIFACT_CASES <filter>])
 # One GoogleTest executable registered with CTest. GUI tests get a QApplication
 # (offscreen platform unless a display is asked for) and the program's fonts.
+# ARTIFACTS labels the test `artifacts`: it writes pictures for people to look
+# at and checks nothing else, so `ctest -LE artifacts` leaves it out. With
+# ARTIFACT_CASES only the cases matching the GoogleTest filter are so labelled,
+# registered apart as <name>_pictures.
 function(rova_add_gtest name)
-  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI;ARTIFACTS" "ARTIFACT_CASES" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock Qt6::Test rova_test_support)
   if(ARG_GUI)
@@ -22,8 +30,19 @@ function(rova_add_gtest name)
   else()
     target_link_libraries(${name} PRIVATE rova_core_test_main)
   endif()
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES
+  set(tests ${name})
+  if(ARG_ARTIFACT_CASES)
+    add_test(NAME ${name} COMMAND ${name} --gtest_filter=-${ARG_ARTIFACT_CASES})
+    add_test(NAME ${name}_pictures COMMAND ${name} --gtest_filter=${ARG_ARTIFACT_CASES})
+    set_tests_properties(${name}_pictures PROPERTIES LABELS artifacts)
+    list(APPEND tests ${name}_pictures)
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+  endif()
+  if(ARG_ARTIFACTS)
+    set_tests_properties(${name} PROPERTIES LABELS artifacts)
+  endif()
+  set_tests_properties(${tests} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ROVA_BUILD_DIR=${PROJECT_BINARY_DIR}"
     TIMEOUT 300)
 endfunction()

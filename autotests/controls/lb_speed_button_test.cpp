@@ -197,7 +197,9 @@ TEST(SpeedButtonSetters, repaintInvalidateOrStoreAsEachPropertyNeeds) {
     const int later = paints.count() - atOnce;
     EXPECT_EQ(atOnce > 0, c.shows == Shows::AtOnce);
     EXPECT_EQ(atOnce == 0 && later > 0, c.shows == Shows::Later);
-    if (c.shows == Shows::Never) EXPECT_EQ(paints.count(), 0);
+    if (c.shows == Shows::Never) {
+      EXPECT_EQ(paints.count(), 0);
+    }
   }
 }
 

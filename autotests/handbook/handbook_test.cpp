@@ -97,7 +97,9 @@ TEST_F(HandbookTest, EveryPageHasItsTitleGroupsLabelsPicturesAndBackButton) {
     const QList<TColoredGroupBox*> groups = page->ArtPanel2->findChildren<TColoredGroupBox*>();
     ASSERT_EQ(groups.size(), row.groups);
     EXPECT_EQ(groups[0]->Caption(), " Sąvokos: ");
-    if (row.groups == 2) EXPECT_EQ(groups[1]->Caption(), " Formulės: ");
+    if (row.groups == 2) {
+      EXPECT_EQ(groups[1]->Caption(), " Formulės: ");
+    }
     const Counted counted = CountLabels(page->ArtPanel2);
     EXPECT_EQ(counted.labels.size(), row.labels);
     EXPECT_EQ(counted.pictures.size(), row.pictures);
@@ -157,7 +159,9 @@ TEST_F(HandbookTest, EveryHandbookFigureIsShownOnce) {
   }
   for (const PictureInfo& info : AllPictures()) {
     const QString name = QLatin1String(info.name);
-    if (name.startsWith(QStringLiteral("hb_"))) EXPECT_EQ(shown.count(name), 1) << info.name;
+    if (name.startsWith(QStringLiteral("hb_"))) {
+      EXPECT_EQ(shown.count(name), 1) << info.name;
+    }
   }
   EXPECT_EQ(shown.size(), 20) << "19 on the pages, one on the sub-page";
 }

@@ -1,5 +1,4 @@
-# cmake -DBUILD_DIR=... -DSTAGE=... -DDESKTOP_ID=... -DVERSION=... -DWITH_HELP=0|1 -DWITH_TEACHER=0|1
-#       -P install_test.cmake
+# cmake -DBUILD_DIR=... -DSTAGE=... -DDESKTOP_ID=... -DVERSION=... -P install_test.cmake
 set(failures "")
 macro(fail text)
   string(APPEND failures "\n  ${text}")
@@ -18,24 +17,17 @@ set(root ${STAGE}/usr)
 set(sizes 16 22 24 32 48 64 128 256)
 set(expected
   share/applications/${DESKTOP_ID}.desktop
+  share/applications/${DESKTOP_ID}.Help.desktop
+  share/applications/${DESKTOP_ID}.Teacher.desktop
   share/metainfo/lt.rova2004.rova2004.metainfo.xml
   share/icons/hicolor/scalable/apps/rova2004.svg
   share/doc/rova2004/copyright
   share/doc/rova2004/changelog.gz
   ../etc/rova2004/rova2004.conf)
-set(pages rova2004)
-if(WITH_HELP)
-  list(APPEND pages rova2004-help)
-  list(APPEND expected bin/rova2004-help share/applications/${DESKTOP_ID}.Help.desktop)
-endif()
-if(WITH_TEACHER)
-  list(APPEND pages rova2004-teacher)
-  list(APPEND expected bin/rova2004-teacher share/applications/${DESKTOP_ID}.Teacher.desktop)
-endif()
-foreach(page IN LISTS pages)
-  list(APPEND expected share/man/man1/${page}.1.gz share/man/lt/man1/${page}.1.gz)
+set(programs rova2004 rova2004-help rova2004-teacher)
+foreach(program IN LISTS programs)
+  list(APPEND expected bin/${program} share/man/man1/${program}.1.gz share/man/lt/man1/${program}.1.gz)
 endforeach()
-list(APPEND expected bin/rova2004)
 foreach(side IN LISTS sizes)
   list(APPEND expected share/icons/hicolor/${side}x${side}/apps/rova2004.png)
 endforeach()
@@ -61,13 +53,6 @@ if(EXISTS ${STAGE}/etc/rova2004/rova2004.conf)
 endif()
 
 # The programs are executables of this machine, not scripts or leftovers.
-set(programs rova2004)
-if(WITH_HELP)
-  list(APPEND programs rova2004-help)
-endif()
-if(WITH_TEACHER)
-  list(APPEND programs rova2004-teacher)
-endif()
 foreach(program IN LISTS programs)
   if(EXISTS ${root}/bin/${program})
     file(READ ${root}/bin/${program} magic LIMIT 4 HEX)
@@ -127,16 +112,14 @@ foreach(desktop IN LISTS desktops)
     fail("desktop-file-validate ${entry}: ${rc} ${out}")
   endif()
 endforeach()
-if(WITH_HELP)
-  file(STRINGS ${root}/share/applications/${DESKTOP_ID}.Help.desktop hidden REGEX "^NoDisplay=true$")
-  if(NOT hidden)
-    fail("the help program's desktop entry shows in the menu")
-  endif()
+file(STRINGS ${root}/share/applications/${DESKTOP_ID}.Help.desktop hidden REGEX "^NoDisplay=true$")
+if(NOT hidden)
+  fail("the help program's desktop entry shows in the menu")
 endif()
 
 # Manual pages and the changelog are what gzip -9n makes, and they say what
 # they should: each page's title, the changelog's version.
-foreach(page IN LISTS pages)
+foreach(page IN LISTS programs)
   foreach(folder man1 lt/man1)
     set(file ${root}/share/man/${folder}/${page}.1.gz)
     if(NOT EXISTS ${file})

@@ -31,7 +31,9 @@ TEST(CataloguePictures, EveryFigurePictureIsUsedByATask) {
   }
   for (const PictureInfo& info : AllPictures()) {
     const QString name = QLatin1String(info.name);
-    if (name.startsWith(QStringLiteral("fig_"))) EXPECT_TRUE(used.contains(name)) << info.name;
+    if (name.startsWith(QStringLiteral("fig_"))) {
+      EXPECT_TRUE(used.contains(name)) << info.name;
+    }
   }
 }
 

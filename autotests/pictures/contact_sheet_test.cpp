@@ -6,6 +6,7 @@
 
 #include "controls/program_fonts.h"
 #include "pictures/picture_library.h"
+#include "pictures/picture_list.h"
 #include "temp_dir.h"
 
 namespace rova {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "pictures/picture_library.h"
+#include "pictures/picture_list.h"
 #include "temp_dir.h"
 
 namespace rova {

@@ -99,7 +99,6 @@ TEST_F(Rewrite, faultsMatchOnlyTheirFileUnlessWildcard) {
 
 TEST_F(Rewrite, missingFileIsFileNotFoundButMissingFolderIsInvalidFilename) {
   EXPECT_EQ(MessageOf([] { ReadFileBytes("none.dat"); }), "File not found");
-  EXPECT_EQ(MessageOf([] { FileLock lock("none.dat"); }), "File not found");
   EXPECT_EQ(MessageOf([] { ReadFileBytes("nowhere/x.dat"); }), "Invalid filename");
   EXPECT_EQ(MessageOf([] { RewriteFile("nowhere/x.dat", "1\r\n"); }), "Invalid filename");
 }
@@ -136,13 +135,6 @@ TEST_F(Rewrite, transactionCommitsAllAndLeavesNoCopies) {
   EXPECT_EQ(readBytes("a.dat"), QByteArray("1\r\n"));
   EXPECT_EQ(readBytes("b.dat"), QByteArray("2\r\n"));
   EXPECT_EQ(FilesHere(), (QStringList{"a.dat", "b.dat"}));
-}
-
-TEST_F(Rewrite, lockReadsTheFileNowUnderItsName) {
-  writeBytes("f.dat", "1\r\n");
-  RewriteFile("f.dat", "2\r\n");
-  FileLock lock("f.dat");
-  EXPECT_EQ(lock.ReadAll(), QByteArray("2\r\n"));
 }
 
 TEST_F(Rewrite, syncsTheFolderAfterTheRename) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "pictures/picture_library.h"
+#include "pictures/picture_list.h"
 
 namespace {
 

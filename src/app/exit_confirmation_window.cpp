@@ -11,7 +11,6 @@ namespace rova {
 TForm4* Form4 = nullptr;
 
 TForm4::TForm4() : ProgramWindow(Kind::Message) {
-  setWindowTitle(QStringLiteral("ROVA 2004"));
   SetClientSize(275, 107);
 }
 

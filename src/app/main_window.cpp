@@ -8,6 +8,7 @@
 #include "app/splash_window.h"
 #include "app/topic_menu_window.h"
 #include "window/window_frame.h"
+#include "window/window_names.h"
 #include "window/window_registry.h"
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
@@ -24,13 +25,7 @@ constexpr int kMenuButtonWidth = 109;
 constexpr int kMenuButtonHeight = 25;
 constexpr int kMenuButtonLeft = 10;
 
-// Opens a window of another subsystem if the program has it.
-void OpenWindowNamed(QStringView name) {
-  if (ProgramWindow* window = FindWindow(name)) window->ShowModal();
-}
-
-}  // namespace
-
+// The nine lines of the main window's welcome text.
 QString WelcomeText() {
   return QStringList{
       QStringLiteral("Sveiki atvykę į pagrindinės mokyklos matematikos kurso kartojimo programą  -  ROVA 2004!"),
@@ -46,13 +41,14 @@ QString WelcomeText() {
       .join(QLatin1Char('\n'));
 }
 
+}  // namespace
+
 // The controls are made when the window first appears on the screen, after
 // the login, not at start-up; the window has its working size from the start.
 TForm2::TForm2() { SetClientSize(kMainWindowWidth, kMainWindowHeight); }
 
 void TForm2::BuildContents() {
-  setWindowTitle(QStringLiteral("ROVA 2004"));
-  const MainSizeFrame frame = BuildMainSizeFrame(this, QStringLiteral("ROVA 2004"));
+  const MainSizeFrame frame = BuildMainSizeFrame(this, kProgramTitle);
   ArtPanel1 = frame.titleBar;
   LbButton1 = frame.closeButton;
   ArtPanel2 = frame.body;
@@ -112,9 +108,9 @@ void TForm2::LbButton2Click() { MinimizeApplication(); }
 
 void TForm2::LbSpeedButton1Click() { Form3->ShowModal(); }
 
-void TForm2::LbSpeedButton2Click() { OpenWindowNamed(u"Form97"); }
+void TForm2::LbSpeedButton2Click() { RegisteredWindow(kHandbookIndexName).ShowModal(); }
 
-void TForm2::LbSpeedButton6Click() { OpenWindowNamed(u"Form117"); }
+void TForm2::LbSpeedButton6Click() { RegisteredWindow(kStatisticsReportName).ShowModal(); }
 
 void TForm2::LbSpeedButton7Click() { Form118->ShowModal(); }
 

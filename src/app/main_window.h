@@ -50,9 +50,6 @@ class TForm2 : public ProgramWindow {
   void FormClose() override;
 };
 
-// The nine lines of the main window's welcome text.
-QString WelcomeText();
-
 extern TForm2* Form2;
 
 }  // namespace rova

@@ -29,7 +29,6 @@ QLabel* AddTitleLabel(QWidget* parent, int x, int y, const QString& text, int pi
 }  // namespace
 
 TForm1::TForm1() {
-  setWindowTitle(QStringLiteral("ROVA 2004"));
   SetClientSize(kWidth, kHeight);
   Panel1 = new TArtPanel(this);
   Panel1->setGeometry(0, 0, kWidth, kHeight);

@@ -3,6 +3,8 @@
 #include <QLabel>
 
 #include "app/exit_confirmation_window.h"
+#include "course/task_catalogue.h"
+#include "tasks/ui/task_window.h"
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
 #include "controls/lb_button.h"
@@ -13,11 +15,6 @@
 namespace rova {
 
 TForm3* Form3 = nullptr;
-
-QString FirstTaskWindowName(int topic) {
-  // The registry names a window after its reference: TForm5 is Form5.
-  return CatalogueRow({topic, 1}).windowClass.mid(1);
-}
 
 // The controls are made when the window first appears, not at start-up.
 TForm3::TForm3() = default;
@@ -42,7 +39,7 @@ void TForm3::BuildContents() {
 }
 
 void TForm3::LbSpeedButtonClick(int topic) {
-  if (ProgramWindow* task = FindWindow(FirstTaskWindowName(topic))) task->ShowModal();
+  RegisteredWindow(TaskWindowName({topic, 1})).ShowModal();
 }
 
 void TForm3::LbButton1Click() {

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QString>
-#include <array>
+#include <QList>
 
-#include "course/task_catalogue.h"
 #include "window/program_window.h"
 
 class QLabel;
@@ -14,9 +12,6 @@ class TArtPanel;
 class TColoredGroupBox;
 class TLbButton;
 class TLbSpeedButton;
-
-// The registry name of the window of task 1 of `topic` ("Form5").
-QString FirstTaskWindowName(int topic);
 
 // TForm3: the test-topic menu, opening task 1 of each of the 18 topics.
 class TForm3 : public ProgramWindow {

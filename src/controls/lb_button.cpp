@@ -34,19 +34,16 @@ bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 }  // namespace
 
-TLbButton::TLbButton(QWidget* parent) : TLbButtonBase(parent) {
-  alignment_ = TAlignment::taCenter;
-  color_ = kClBtnFace;
-  parentColor_ = false;
-  shadowColor_ = kClGray;
-  lightColor_ = kClWhite;
-  repaintOnColorWhenDown_ = false;
+TLbButton::TLbButton(QWidget* parent)
+    : TLbButtonBase(parent, {.alignment = TAlignment::taCenter,
+                             .parentColor = false,
+                             .shadowColor = kClGray,
+                             .repaintOnColorWhenDown = false}) {
   setFocusPolicy(Qt::StrongFocus);
 }
 
 TLbButton::~TLbButton() {
-  destroying_ = true;
-  ReleaseFadeWorker();
+  BeginDestruction();
   if (watchedWindow_) watchedWindow_->removeEventFilter(this);
 }
 
@@ -65,10 +62,9 @@ void TLbButton::SetDefault(bool value) {
 void TLbButton::SetKind(TLbButtonKind value) {
   for (const StockKind& stock : kStockKinds) {
     if (stock.kind != value) continue;
-    numGlyphs_ = 2;
     modalResult_ = stock.modalResult;
     // Loaded as is: the strip always holds two cells, whatever its height.
-    glyph_ = ControlBitmap(QString::fromLatin1(stock.resource));
+    SetStockGlyph(ControlBitmap(QString::fromLatin1(stock.resource)));
     SetCaption(QString::fromUtf8(stock.caption));
   }
   kind_ = value;
@@ -155,7 +151,7 @@ void TLbButton::WatchWindowKeys() {
 }
 
 void TLbButton::paintEvent(QPaintEvent*) {
-  if (!isVisible() || destroying_) return;
+  if (!isVisible() || Destroying()) return;
   TLbButtonFace face = Face();
   const bool focused = hasFocus();
   QImage image;

@@ -10,15 +10,28 @@
 
 namespace rova {
 
-TLbButtonBase::TLbButtonBase(QWidget* parent) : QWidget(parent), hotTrackFont_(SansFont()) {
+TLbButtonBase::TLbButtonBase(QWidget* parent, const Defaults& defaults)
+    : QWidget(parent),
+      alignment_(defaults.alignment),
+      parentColor_(defaults.parentColor),
+      hotTrackFont_(SansFont()),
+      shadowColor_(defaults.shadowColor),
+      repaintOnColorWhenDown_(defaults.repaintOnColorWhenDown) {
   setFont(SansFont());
   resize(100, 23);
   InstallControlAccessibility();
 }
 
-TLbButtonBase::~TLbButtonBase() {
+TLbButtonBase::~TLbButtonBase() { BeginDestruction(); }
+
+void TLbButtonBase::BeginDestruction() {
   destroying_ = true;
   ReleaseFadeWorker();
+}
+
+void TLbButtonBase::SetStockGlyph(const QImage& strip) {
+  numGlyphs_ = 2;
+  glyph_ = strip;
 }
 
 void TLbButtonBase::SetAlignment(TAlignment value) {

@@ -12,8 +12,6 @@
 #include "controls/button_face.h"
 #include "controls/lb_color.h"
 
-
-
 namespace rova {
 
 class TLbButtonThread;
@@ -106,7 +104,15 @@ class TLbButtonBase : public QWidget {
   void OnMouseExit();
 
  protected:
-  explicit TLbButtonBase(QWidget* parent);
+  // Where the two buttons start differently.
+  struct Defaults {
+    TAlignment alignment;
+    bool parentColor;
+    TColor shadowColor;
+    // Whether a new ColorWhenDown repaints at once or shows with the next press.
+    bool repaintOnColorWhenDown;
+  };
+  TLbButtonBase(QWidget* parent, const Defaults& defaults);
 
   // Shows a property change: repaint now, or let the parent paint first.
   virtual void Refresh() = 0;
@@ -119,23 +125,22 @@ class TLbButtonBase : public QWidget {
   QImage FaceImage(const TLbButtonFace& face) const;
   void PopUpMenu();
   bool CanTrack() const;
-  void UpdateAcceleratorShortcut();
-  int acceleratorShortcut_ = 0;
+  // A stock glyph strip of two cells, set without showing it: the caller does.
+  void SetStockGlyph(const QImage& strip);
 
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void changeEvent(QEvent* event) override;
 
-  bool destroying_ = false;
-  bool repaintOnColorWhenDown_ = true;
+  // Stops painting and frees the fade worker; a subclass calls it first thing
+  // in its destructor so that no tick or paint reaches a half-destroyed button.
+  void BeginDestruction();
+  bool Destroying() const { return destroying_; }
 
  private:
   void FadeTick(TLbButtonThread* sender);
-
- protected:
-  // Stops and frees the fade worker; a subclass calls it first thing in its
-  // destructor so that no tick reaches a half-destroyed button.
   void ReleaseFadeWorker();
+  void UpdateAcceleratorShortcut();
 
   TAlignment alignment_ = TAlignment::taLeftJustify;
   QString caption_;
@@ -157,9 +162,10 @@ class TLbButtonBase : public QWidget {
   bool useHotTrackFont_ = false;
   bool wordWrap_ = false;
   QPointer<QMenu> popupMenu_;
+  int acceleratorShortcut_ = 0;
+  bool destroying_ = false;
+  bool repaintOnColorWhenDown_ = true;
 
-
- private:
   bool hot_ = false;
   int fadeStep_ = 0;
   std::unique_ptr<TLbButtonThread> fadeWorker_;

@@ -6,22 +6,18 @@
 
 namespace rova {
 
-TLbSpeedButton::TLbSpeedButton(QWidget* parent) : TLbButtonBase(parent) {
-  parentColor_ = true;
-  alignment_ = TAlignment::taLeftJustify;
-  shadowColor_ = kClBlack;
-  lightColor_ = kClWhite;
-  repaintOnColorWhenDown_ = true;
+TLbSpeedButton::TLbSpeedButton(QWidget* parent)
+    : TLbButtonBase(parent, {.alignment = TAlignment::taLeftJustify,
+                             .parentColor = true,
+                             .shadowColor = kClBlack,
+                             .repaintOnColorWhenDown = true}) {
   // Drawn on the parent's surface: never focused, the parent shows through.
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_NoSystemBackground, false);
   setAutoFillBackground(false);
 }
 
-TLbSpeedButton::~TLbSpeedButton() {
-  destroying_ = true;
-  ReleaseFadeWorker();
-}
+TLbSpeedButton::~TLbSpeedButton() { BeginDestruction(); }
 
 void TLbSpeedButton::Refresh() {
   if (transparent_)

@@ -25,14 +25,6 @@ std::vector<QString> ResultFileNames(const QString& userName) {
   return names;
 }
 
-ResultCounts ParseCounts(const QByteArray& bytes) {
-  CountReader reader(bytes);
-  ResultCounts counts;
-  counts.correct = reader.Next();
-  counts.checked = reader.Next();
-  return counts;
-}
-
 QByteArray CountsFileBytes(ResultCounts counts) {
   return JoinLines({QByteArray::number(counts.correct), QByteArray::number(counts.checked)});
 }

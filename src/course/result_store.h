@@ -32,8 +32,6 @@ QString ResultFileName(const QString& userName, TaskId id);
 // whole class opens some 90,000 files.
 std::vector<QString> ResultFileNames(const QString& userName);
 
-// The two counts of a result file's bytes; a missing count reads as 0.
-ResultCounts ParseCounts(const QByteArray& bytes);
 // "3" CR LF "7" CR LF
 QByteArray CountsFileBytes(ResultCounts counts);
 // What registration writes: "0" and "0" for task 1 of a topic, "0" alone for

@@ -60,7 +60,9 @@ struct TopicInfo {
 
 // The 90 rows, topic by topic, task by task.
 const std::vector<TaskRow>& TaskCatalogue();
-// The row of one task; the task must exist.
+// The row of one task. Only the program's own ids come here, never a number
+// read from a file, so a task that does not exist is a programmer's error: the
+// program stops, naming it.
 const TaskRow& CatalogueRow(TaskId id);
 // The 18 topics in order.
 const std::vector<TopicInfo>& Topics();

@@ -7,13 +7,14 @@
 #include "handbook/handbook_page.h"
 #include "handbook/handbook_page_window.h"
 #include "window/window_frame.h"
+#include "window/window_names.h"
 #include "window/window_registry.h"
 
 namespace rova {
 
 TForm97* Form97 = nullptr;
 
-TForm97::TForm97() { setWindowTitle(QStringLiteral("ROVA 2004")); }
+TForm97::TForm97() = default;
 
 void TForm97::BuildContents() {
   const MainSizeFrame frame = BuildMainSizeFrame(this, QStringLiteral("ROVA 2004 - Žinynas"));
@@ -36,7 +37,7 @@ void TForm97::TopicButtonClick(int topic) { HandbookPageForm(topic)->ShowModal()
 
 void TForm97::LbButton1Click() {
   Close();
-  FindWindow(u"Form4")->ShowModal();
+  RegisteredWindow(kExitConfirmationName).ShowModal();
 }
 
 }  // namespace rova

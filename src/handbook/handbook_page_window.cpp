@@ -9,6 +9,7 @@
 #include "handbook/handbook_page.h"
 #include "handbook/quadrilaterals_window.h"
 #include "window/window_frame.h"
+#include "window/window_names.h"
 #include "window/window_registry.h"
 
 namespace rova {
@@ -53,9 +54,7 @@ constexpr QRect kSubPageButton(16, 288, 321, 25);
 
 }  // namespace
 
-THandbookPage::THandbookPage(const HandbookPage& page) : page_(page) {
-  setWindowTitle(QStringLiteral("ROVA 2004"));
-}
+THandbookPage::THandbookPage(const HandbookPage& page) : page_(page) {}
 
 void THandbookPage::BuildContents() {
   const MainSizeFrame frame =
@@ -92,7 +91,7 @@ void THandbookPage::LbSpeedButton5Click() { Close(); }
 
 void THandbookPage::LbButton1Click() {
   Close();
-  FindWindow(u"Form4")->ShowModal();
+  RegisteredWindow(kExitConfirmationName).ShowModal();
 }
 
 void THandbookPage::LbSpeedButton1Click() {

@@ -18,7 +18,7 @@ constexpr int kHeight = 453;
 
 }  // namespace
 
-TForm116::TForm116() { setWindowTitle(QStringLiteral("ROVA 2004")); }
+TForm116::TForm116() = default;
 
 void TForm116::BuildContents() {
   SetClientSize(kWidth, kHeight);

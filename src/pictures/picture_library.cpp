@@ -1,4 +1,5 @@
 #include "pictures/picture_library.h"
+#include "pictures/picture_list.h"
 
 #include <QFile>
 

@@ -4,7 +4,6 @@
 #include <QString>
 
 #include "pictures/jpeg_decoder.h"
-#include "pictures/picture_list.h"
 
 namespace rova {
 

@@ -11,13 +11,14 @@ namespace {
 
 int PlusOne(int count) { return count == std::numeric_limits<int>::max() ? count : count + 1; }
 
-}  // namespace
-
+// The counts after one more check; a count at the largest value stays there.
 ResultCounts AddCheck(ResultCounts counts, Verdict verdict) {
   if (verdict == Verdict::Right) counts.correct = PlusOne(counts.correct);
   counts.checked = PlusOne(counts.checked);
   return counts;
 }
+
+}  // namespace
 
 Verdict CheckAnswer(const TaskRow& row, const TaskEntry& entry, const QLocale& locale) {
   // Held from the read to the rewrite, so two copies of the program checking

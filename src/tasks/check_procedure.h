@@ -16,7 +16,4 @@ namespace rova {
 // changes no count. Throws ProgramError.
 Verdict CheckAnswer(const TaskRow& row, const TaskEntry& entry, const QLocale& locale = QLocale());
 
-// The counts after one more check; a count at the largest value stays there.
-ResultCounts AddCheck(ResultCounts counts, Verdict verdict);
-
 }  // namespace rova

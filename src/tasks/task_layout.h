@@ -75,7 +75,8 @@ struct TaskLayout {
 
 using TopicLayout = std::array<TaskLayout, kTasksPerTopic>;
 
-// The layout of one task; the task must exist.
+// The layout of one task; a task that does not exist stops the program, as in
+// CatalogueRow.
 const TaskLayout& LayoutOf(TaskId id);
 
 // ---- Helpers the topic files write their tasks with ----------------------

@@ -755,38 +755,4 @@ bool IsUsableFileStem(const QString& stem, int longestSuffix) {
   return stem.toUtf8().size() + longestSuffix + kRewriteNameOverhead <= MaxFileNameBytes();
 }
 
-// ---- The lock of one file ------------------------------------------------------
-
-FileLock::FileLock(const QString& fileName) : fileName_(fileName) {
-  const QByteArray native = NativeName(fileName);
-  for (;;) {
-    fd_ = OpenForReading(fileName);
-    while (flock(fd_, LOCK_EX) != 0) {
-      if (errno == EINTR) continue;
-      const int error = errno;
-      close(fd_);
-      Fail(error);
-    }
-    struct stat held {};
-    struct stat named {};
-    if (fstat(fd_, &held) != 0 || stat(native.constData(), &named) != 0) {
-      const int error = errno;
-      close(fd_);
-      Fail(error);
-    }
-    if (held.st_dev == named.st_dev && held.st_ino == named.st_ino) return;
-    // Another copy replaced the file while we waited: lock the new one.
-    close(fd_);
-  }
-}
-
-FileLock::~FileLock() {
-  if (fd_ >= 0) close(fd_);
-}
-
-QByteArray FileLock::ReadAll() {
-  if (lseek(fd_, 0, SEEK_SET) < 0) Fail(errno);
-  return ReadDescriptor(fd_, fileName_);
-}
-
 }  // namespace rova

@@ -122,23 +122,4 @@ QByteArray ReadFirstLine(const QString& fileName, qsizetype limit);
 // no control character, only characters of the code page, short enough.
 bool IsUsableFileStem(const QString& stem, int longestSuffix);
 
-// An exclusive advisory lock on an existing file, held while the object
-// lives, so that two copies of the program cannot interleave a read and a
-// rewrite of the same file. Rewrites replace the file, so the lock follows the
-// name: after waiting it checks that it holds the file now under that name.
-class FileLock {
- public:
-  explicit FileLock(const QString& fileName);
-  ~FileLock();
-  FileLock(const FileLock&) = delete;
-  FileLock& operator=(const FileLock&) = delete;
-
-  // The locked file's whole content.
-  QByteArray ReadAll();
-
- private:
-  QString fileName_;
-  int fd_ = -1;
-};
-
 }  // namespace rova

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "textio/program_error.h"
+#include "window/program_window.h"
 
 namespace rova {
 

@@ -3,15 +3,15 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <type_traits>
+
+#include "textio/program_error.h"
 
 class QMessageBox;
 class QWidget;
 
 namespace rova {
-
-class ProgramError;
-
-inline const QString kProgramTitle = QStringLiteral("ROVA 2004");
 
 // The box every failed file operation ends in: caption "ROVA 2004", stop
 // icon, one OK button, the message and its full stop.
@@ -20,6 +20,28 @@ std::unique_ptr<QMessageBox> MakeErrorBox(QWidget* parent, const QString& text);
 // Shows the error over `window` and returns when the pupil has pressed OK;
 // the window stays as it was.
 void ShowErrorBox(QWidget* window, const ProgramError& error);
+
+// Runs `action`, the part of an event handler that reads or writes the data
+// folder. A ProgramError it throws is shown over `window` in the stop box and
+// the result is empty; otherwise the result holds what the action returned
+// (true for an action that returns nothing). Every handler that starts such
+// work goes through here, since no error may cross Qt's event loop.
+template <class Action>
+auto RunShowingErrors(QWidget* window, Action&& action) {
+  using Returned = std::invoke_result_t<Action&>;
+  using Value = std::conditional_t<std::is_void_v<Returned>, bool, Returned>;
+  try {
+    if constexpr (std::is_void_v<Returned>) {
+      action();
+      return std::optional<Value>(true);
+    } else {
+      return std::optional<Value>(action());
+    }
+  } catch (const ProgramError& error) {
+    ShowErrorBox(window, error);
+    return std::optional<Value>();
+  }
+}
 
 // Replaces the way ShowErrorBox shows its box while the object lives, so that
 // tests can watch errors without a blocking box.

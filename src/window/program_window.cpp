@@ -37,7 +37,9 @@ ProgramWindow* Opener() {
 // A message window is a dialog to the window manager, the only type whose
 // owner X is told of.
 ProgramWindow::ProgramWindow(Kind kind)
-    : QWidget(nullptr, (kind == Kind::Message ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint) {}
+    : QWidget(nullptr, (kind == Kind::Message ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint) {
+  setWindowTitle(kProgramTitle);  // a window with a caption of its own sets it over this
+}
 
 ProgramWindow::~ProgramWindow() = default;
 

@@ -11,6 +11,10 @@ namespace rova {
 
 class TLbSpeedButton;
 
+// The program's name: the caption of every window that has none of its own,
+// of the error box, and the application's name.
+inline const QString kProgramTitle = QStringLiteral("ROVA 2004");
+
 // Base of every window of the program. It holds the one modal mechanism the
 // navigation relies on: a window is opened modally from the window beneath
 // it and runs a nested loop of its own, so the stack of open windows is the
@@ -44,7 +48,6 @@ class ProgramWindow : public QWidget, public ModalResultTarget {
   // first use rather than at start-up; it is still the one object kept until
   // the program ends, so what a pupil typed stays.
   void EnsureContents();
-  bool ContentsBuilt() const { return contentsBuilt_; }
 
   // Marks an open window to close. It disappears when control comes back to
   // its own nested loop: at once for the top window, only after every window

@@ -36,6 +36,12 @@ ProgramWindow* FindWindow(QStringView name) {
   return nullptr;
 }
 
+ProgramWindow& RegisteredWindow(QStringView name) {
+  ProgramWindow* window = FindWindow(name);
+  if (window == nullptr) qFatal("No window is registered as %s", qPrintable(name.toString()));
+  return *window;
+}
+
 void DestroyRegisteredWindows() {
   if (ProgramWindow::MainWindow()) ProgramWindow::SetMainWindow(nullptr);
   auto& entries = Entries();

@@ -24,6 +24,12 @@ void RegisterWindow(ProgramWindow* window, std::function<void()> clearReference)
 // The window registered under that name, or nullptr.
 ProgramWindow* FindWindow(QStringView name);
 
+// The window registered under that name, for one subsystem to reach a window
+// of another (window_names.h). Every window is created at start-up and kept
+// until the program ends, so a name that is not found is a programmer's
+// error: the program stops, naming it.
+ProgramWindow& RegisteredWindow(QStringView name);
+
 // Destroys every window, last created first, and clears the references.
 void DestroyRegisteredWindows();
 

@@ -52,7 +52,9 @@ TEST_P(TaskAnswersTest, RightEntryIsCountedRightAndWrongEntryWrong) {
   // Field lengths, and the radio buttons of a choice task.
   ASSERT_EQ(window->Edits.size(), c.maxLengths.size());
   for (qsizetype i = 0; i < c.maxLengths.size(); ++i) EXPECT_EQ(window->Edits[i]->maxLength(), c.maxLengths[i]);
-  if (c.maxLengths.isEmpty()) EXPECT_GE(window->RadioButtons.size(), 2);
+  if (c.maxLengths.isEmpty()) {
+    EXPECT_GE(window->RadioButtons.size(), 2);
+  }
   EXPECT_EQ(window->LbSpeedButton3 != nullptr, c.task > 1) << "Buvęs uždavinys";
   EXPECT_EQ(window->LbSpeedButton2 != nullptr, c.task < 5) << "Sekantis uždavinys";
 

@@ -28,7 +28,6 @@ constexpr int kOneLineGeraiY = 48;
 
 AccountMessageDialog::AccountMessageDialog(int clientHeight, const std::vector<DialogLine>& lines, int geraiY)
     : ProgramWindow(Kind::Message), clientHeight_(clientHeight), lines_(lines), geraiY_(geraiY) {
-  setWindowTitle(QStringLiteral("ROVA 2004"));
   SetClientSize(kWidth, clientHeight);
 }
 

@@ -7,6 +7,7 @@
 #include "accounts/user_store.h"
 #include "window/error_box.h"
 #include "window/window_frame.h"
+#include "window/window_names.h"
 #include "window/window_registry.h"
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
@@ -105,18 +106,14 @@ void TForm120::BuildContents() {
 
 void TForm120::LbButton1Click() {
   Close();
-  FindWindow(u"Form1")->Close();
-  FindWindow(u"Form2")->Close();
+  RegisteredWindow(kSplashWindowName).Close();
+  RegisteredWindow(kMainWindowName).Close();
 }
 
 void TForm120::LbSpeedButton1Click() {
-  std::optional<LoginResult> result;
-  try {
-    result = LogIn(Edit1->text(), Edit2->text());
-  } catch (const ProgramError& error) {
-    ShowErrorBox(this, error);
-    return;
-  }
+  const std::optional<LoginResult> result =
+      RunShowingErrors(this, [this] { return LogIn(Edit1->text(), Edit2->text()); });
+  if (!result) return;
   switch (*result) {
     case LoginResult::UnknownUser:
       Form121->ShowModal();
@@ -126,10 +123,10 @@ void TForm120::LbSpeedButton1Click() {
       break;
     case LoginResult::Accepted: {
       Close();
-      FindWindow(u"Form1")->Close();
-      ProgramWindow* mainWindow = FindWindow(u"Form2");
-      mainWindow->SetHeight(kMainWindowHeight);
-      mainWindow->SetWidth(kMainWindowWidth);
+      RegisteredWindow(kSplashWindowName).Close();
+      ProgramWindow& mainWindow = RegisteredWindow(kMainWindowName);
+      mainWindow.SetHeight(kMainWindowHeight);
+      mainWindow.SetWidth(kMainWindowWidth);
       break;
     }
   }
@@ -143,15 +140,11 @@ void TForm120::LbSpeedButton2Click() {
 void TForm120::LbSpeedButton3Click() {
   const RegistrationData data{Edit3->text(), Edit4->text(), Edit5->text(),
                               Edit6->text(), Edit7->text(), Edit8->text()};
-  std::optional<RegistrationOutcome> outcome;
-  try {
-    // The registration part is covered again before the files are written,
-    // so a file error leaves the window at its login height.
-    outcome = RegisterUser(data, [this] { SetClientHeight(kLoginHeight); });
-  } catch (const ProgramError& error) {
-    ShowErrorBox(this, error);
-    return;
-  }
+  // The registration part is covered again before the files are written, so
+  // a file error leaves the window at its login height.
+  const std::optional<RegistrationOutcome> outcome =
+      RunShowingErrors(this, [&] { return RegisterUser(data, [this] { SetClientHeight(kLoginHeight); }); });
+  if (!outcome) return;
   switch (outcome->result) {
     case RegistrationResult::Duplicate:
       for (int i = 0; i < outcome->duplicateCount; ++i) Form125->ShowModal();

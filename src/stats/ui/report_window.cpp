@@ -37,7 +37,6 @@ void SetLabelText(QLabel* label, const QString& text) {
 TForm117::TForm117() = default;
 
 void TForm117::BuildContents() {
-  setWindowTitle(kProgramTitle);
   SetClientSize(kWidth, kHeight);
   SetWindowColor(this, kFrameColor);
 
@@ -72,20 +71,19 @@ void TForm117::BuildContents() {
   connect(LbSpeedButton1, &TLbSpeedButton::OnClick, this, &TForm117::LbSpeedButton5Click);
 }
 
-void TForm117::FormActivate() {
-  std::optional<ReportTexts> texts;
-  try {
-    texts = ComputeReport([this](const QString& name) { SetLabelText(Label1, name); });
-  } catch (const ProgramError& error) {
-    ShowErrorBox(this, error);
-    return;
-  }
-  // A mode the program does not know: only the name has changed.
-  if (!texts) return;
-  SetLabelText(Label5, texts->correct);
-  SetLabelText(Label6, texts->incorrect);
-  SetLabelText(Label7, texts->checks);
-  SetLabelText(Label3, texts->description);
+void TForm117::FormActivate() { Recompute(); }
+
+void TForm117::Recompute() {
+  const auto showName = [this](const QString& name) { SetLabelText(Label1, name); };
+  const std::optional<std::optional<ReportTexts>> texts =
+      RunShowingErrors(this, [&] { return ComputeReport(showName); });
+  // Failed, or a mode the program does not know: only the name has changed.
+  if (!texts || !*texts) return;
+  const ReportTexts& report = **texts;
+  SetLabelText(Label5, report.correct);
+  SetLabelText(Label6, report.incorrect);
+  SetLabelText(Label7, report.checks);
+  SetLabelText(Label3, report.description);
 }
 
 void TForm117::LbSpeedButton3Click() { Form126->ShowModal(); }

@@ -38,9 +38,10 @@ class TForm117 : public ProgramWindow {
   void LbSpeedButton5Click();
   void LbButton1Click();
 
-  // Computes the report from the files as they are now; runs each time the
-  // report is opened and when the settings window stores a new choice. A
-  // failure shows the stop box and leaves the labels set so far.
+  // Computes the report from the files as they are now: each time the report
+  // is opened, and when the settings window stores a new choice. A failure
+  // shows the stop box and leaves the labels set so far.
+  void Recompute();
   void FormActivate() override;
 
  protected:

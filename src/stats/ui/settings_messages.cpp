@@ -25,7 +25,6 @@ void CentreLabel(QLabel* label, int y) {
 }  // namespace
 
 SettingsMessageWindow::SettingsMessageWindow() : ProgramWindow(Kind::Message) {
-  setWindowTitle(QStringLiteral("ROVA 2004"));
   SetClientSize(kWidth, kHeight);
 }
 

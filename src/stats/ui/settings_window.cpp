@@ -74,7 +74,6 @@ void SetGroupEnabled(TColoredGroupBox* box, bool enabled) {
 TForm126::TForm126() = default;
 
 void TForm126::BuildContents() {
-  setWindowTitle(kProgramTitle);
   ArtPanel2 = BuildSmallWindowFrame(this, kWidth, kHeight);
   ColoredGroupBox2 = AddGroupBox(ArtPanel2, QRect(12, 8, 189, 273), QStringLiteral(" Nustatymai: "));
   ColoredGroupBox2->SetBorderColor(kClBlack);
@@ -154,25 +153,24 @@ StatisticsSettings TForm126::Choice() const {
 }
 
 void TForm126::LbSpeedButton3Click() {
-  try {
+  const std::optional<bool> stored = RunShowingErrors(this, [this] {
     const QString userName = ReadSessionUser();
     const StatisticsSettings choice = Choice();
     const ChoiceProblem problem = CheckChoice(choice);
     if (problem == ChoiceProblem::RangeNotIncreasing) {
       Form127->ShowModal();
-      return;
+      return false;
     }
     if (problem != ChoiceProblem::None) {
       ChoiceMissingWindow->ShowFor(problem);
-      return;
+      return false;
     }
     WriteSettings(userName, choice);
-  } catch (const ProgramError& error) {
-    ShowErrorBox(this, error);
-    return;
-  }
+    return true;
+  });
+  if (!stored.value_or(false)) return;
   Close();
-  Form117->FormActivate();
+  Form117->Recompute();
 }
 
 void TForm126::LbSpeedButton1Click() { Close(); }

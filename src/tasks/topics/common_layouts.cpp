@@ -62,4 +62,17 @@ StatementLayout BracedSystem(int top, const QString& word, QPoint brace, const Q
                    {Picture(brace.x(), brace.y(), QStringLiteral("sym_brace"))});
 }
 
+AnswerLayout FractionAnswer(int x, int width, const QString& bar, int barX) {
+  AnswerField numerator = Field(x, 20, width);
+  AnswerField denominator = Field(x, 48, width);
+  // A 16-wide panel's edit would be 11 wide, too narrow for two bold digits:
+  // it starts 3 pixels further left.
+  for (AnswerField* field : {&numerator, &denominator}) {
+    if (field->edit.width() < 2 * 7) field->edit.adjust(-3, 0, 0, 0);
+  }
+  return Answer({Text(184, 28, QStringLiteral("Atsakymą parašykite")),
+                 Text(184, 44, QStringLiteral("paprastąja trupmena:")), Text(barX, 32, bar)},
+                {numerator, denominator}, kTallCheckButton);
+}
+
 }  // namespace rova

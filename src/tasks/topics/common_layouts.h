@@ -5,8 +5,8 @@
 namespace rova {
 
 // Layout pieces that several topics write alike: option rows of Choice tasks,
-// the degree field, the square-unit field and a system of two lines under a
-// brace. They only produce the values of task_layout.h.
+// the degree field, the square-unit field, the fraction entry and a system of
+// two lines under a brace. They only produce the values of task_layout.h.
 
 // One option of a Choice task: its radio button at `at` in the answer group,
 // and what stands beside it (labels, marks, the ∈ picture), placed relative
@@ -43,6 +43,11 @@ AnswerLayout LowDegreeField();
 // The standard field with "cm  ." after it and the exponent "2" over its
 // blanks: cm².
 AnswerLayout SquareCentimetreField();
+
+// The fraction entry of tasks 1-1, 3-1, 4-1 and 18-5: the two hint lines, the
+// numerator panel above the bar above the denominator panel, all `width`
+// wide at `x`, and the tall check button beside them.
+AnswerLayout FractionAnswer(int x, int width, const QString& bar, int barX);
 
 // A statement line with, right of it, a brace at `brace` and two lines (an
 // equation or inequality each) 8 pixels right of the brace. The word before

@@ -1,3 +1,4 @@
+#include "tasks/topics/common_layouts.h"
 #include "tasks/topics/topic_layouts.h"
 
 namespace rova {

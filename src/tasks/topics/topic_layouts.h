@@ -24,14 +24,4 @@ const TopicLayout& Topic16Layout();
 const TopicLayout& Topic17Layout();
 const TopicLayout& Topic18Layout();
 
-// A topic whose statements are still to be written: empty statements and the
-// plain answer area each task's check kind needs, so that its windows open
-// and check.
-TopicLayout PlaceholderTopic(int topic);
-
-// The fraction entry of tasks 1-1, 3-1, 4-1 and 18-5: the two hint lines, the
-// numerator panel above the bar above the denominator panel, all `width`
-// wide at `x`, and the tall check button beside them.
-AnswerLayout FractionAnswer(int x, int width, const QString& bar, int barX);
-
 }  // namespace rova

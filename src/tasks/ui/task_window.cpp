@@ -23,6 +23,7 @@
 #include "window/text_pieces.h"
 #include "window/radio_host.h"
 #include "window/window_frame.h"
+#include "window/window_names.h"
 #include "window/window_registry.h"
 
 namespace rova {
@@ -69,7 +70,6 @@ QString TaskWindowName(TaskId id) { return CatalogueRow(id).windowClass.mid(1); 
 TTaskForm* TaskForm(TaskId id) { return qobject_cast<TTaskForm*>(FindWindow(TaskWindowName(id))); }
 
 TTaskForm::TTaskForm(TaskId id) : id_(id) {
-  setWindowTitle(kProgramTitle);
   SetClientSize(kMainWindowWidth, kMainWindowHeight);
 }
 
@@ -180,25 +180,20 @@ void TTaskForm::LbButton1Click() {
   // Every task window of the topic up to this one leaves the screen once the
   // confirmation has gone and control unwinds through them.
   for (int task = 1; task <= id_.task; ++task) {
-    if (ProgramWindow* window = FindWindow(TaskWindowName({id_.topic, task}))) window->Close();
+    RegisteredWindow(TaskWindowName({id_.topic, task})).Close();
   }
-  if (ProgramWindow* confirmation = FindWindow(u"Form4")) confirmation->ShowModal();
+  RegisteredWindow(kExitConfirmationName).ShowModal();
 }
 
 void TTaskForm::LbSpeedButton1Click() {
-  Verdict verdict;
-  try {
-    verdict = CheckAnswer(CatalogueRow(id_), Entry());
-  } catch (const ProgramError& error) {
-    ShowErrorBox(this, error);
-    return;
-  }
-  TVerdictForm* window = verdict == Verdict::Right ? Form6 : Form7;
+  const std::optional<Verdict> verdict = RunShowingErrors(this, [this] { return CheckAnswer(CatalogueRow(id_), Entry()); });
+  if (!verdict) return;
+  TVerdictForm* window = *verdict == Verdict::Right ? Form6 : Form7;
   if (window) window->ShowModal();
 }
 
 void TTaskForm::LbSpeedButton2Click() {
-  if (ProgramWindow* next = FindWindow(TaskWindowName({id_.topic, id_.task + 1}))) next->ShowModal();
+  RegisteredWindow(TaskWindowName({id_.topic, id_.task + 1})).ShowModal();
 }
 
 void TTaskForm::LbSpeedButton3Click() { Close(); }

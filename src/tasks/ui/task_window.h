@@ -28,8 +28,6 @@ class TTaskForm : public ProgramWindow {
  public:
   explicit TTaskForm(TaskId id);
 
-  TaskId Id() const { return id_; }
-
   TArtPanel* ArtPanel1 = nullptr;        // title bar
   TLbButton* LbButton1 = nullptr;        // "X"
   TArtPanel* ArtPanel2 = nullptr;        // body

@@ -5,7 +5,6 @@
 
 #include "controls/art_panel.h"
 #include "controls/lb_speed_button.h"
-#include "window/error_box.h"
 #include "window/window_frame.h"
 
 namespace rova {
@@ -24,7 +23,6 @@ constexpr int kVerdictPixelSize = 19;
 }  // namespace
 
 TVerdictForm::TVerdictForm(const QString& verdict) : ProgramWindow(Kind::Message), verdict_(verdict) {
-  setWindowTitle(kProgramTitle);
   SetClientSize(kWidth, kHeight);
 }
 

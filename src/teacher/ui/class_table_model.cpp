@@ -106,19 +106,19 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
   }
 
   const Totals totals = TotalsAt(row, column);
-  const std::optional<double> share =
-      totals.unreadable > 0 ? std::nullopt : SharePercent(totals.counts);
+  // A share below 0 stands for none (no check made, or a file unreadable).
+  const double share = totals.unreadable > 0 ? -1.0 : SharePercent(totals.counts).value_or(-1.0);
   switch (role) {
     case Qt::DisplayRole:
       return totals.unreadable > 0 ? CountsText(totals)
                                    : CountsText(totals) + QLatin1Char('\n') + ShareText(totals);
     case kSortRole:
-      return totals.unreadable > 0 ? -2.0 : share.value_or(-1.0);
+      return totals.unreadable > 0 ? -2.0 : share;
     case Qt::TextAlignmentRole:
       return int(Qt::AlignCenter);
     case Qt::BackgroundRole:
       if (totals.unreadable > 0) return QColor(Qt::lightGray);
-      return share ? QVariant(ShareColour(*share)) : QVariant();
+      return share >= 0 ? QVariant(ShareColour(share)) : QVariant();
     case Qt::ToolTipRole: {
       const QString what = column == kTotalColumn ? QStringLiteral("Visos temos") : TopicMenuText(column - kFirstTopicColumn + 1);
       if (totals.unreadable > 0) {
@@ -137,7 +137,7 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
           .arg(who, what)
           .arg(totals.counts.correct)
           .arg(totals.counts.checked)
-          .arg(share ? QStringLiteral(", ") + ShareText(totals) : QString());
+          .arg(share >= 0 ? QStringLiteral(", ") + ShareText(totals) : QString());
     }
     default:
       return {};
