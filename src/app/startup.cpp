@@ -23,7 +23,7 @@
 #include "stats/ui/settings_window.h"
 #include "window/error_box.h"
 #include "window/window_registry.h"
-#include "textio/text_file.h"
+#include "textio/store_transaction.h"
 
 namespace rova {
 
