@@ -101,25 +101,6 @@ TEST(TaskCatalogue, fieldLengthsFollowTheAnswerAreas) {
   EXPECT_EQ(CatalogueRow({18, 5}).fieldMaxLength, (QList<int>{1, 2}));
 }
 
-TEST(TaskCatalogue, figuresAreNamedByTaskAndPlacedAsDrawn) {
-  int count = 0;
-  for (const TaskRow& row : TaskCatalogue()) {
-    for (const StatementFigure& figure : row.figures) {
-      ++count;
-      EXPECT_TRUE(figure.pictureName.startsWith(
-          QStringLiteral("fig_%1_%2").arg(row.id.topic).arg(row.id.task)));
-      EXPECT_LE(figure.left + figure.width, 321) << figure.pictureName.toStdString();
-      EXPECT_LE(figure.top + figure.height, 265) << figure.pictureName.toStdString();
-    }
-  }
-  EXPECT_EQ(count, 40);
-  EXPECT_EQ(CatalogueRow({1, 1}).figures, (QList<StatementFigure>{{"fig_1_1", 108, 80, 109, 107}}));
-  EXPECT_EQ(CatalogueRow({9, 3}).figures,
-            (QList<StatementFigure>{{"fig_9_3a", 54, 48, 74, 64}, {"fig_9_3b", 168, 48, 73, 64},
-                                    {"fig_9_3c", 56, 144, 73, 64}, {"fig_9_3d", 168, 146, 73, 64}}));
-  EXPECT_TRUE(CatalogueRow({15, 2}).figures.isEmpty());
-}
-
 TEST(TaskCatalogue, topicTitlesFeedMenuAndTitleBar) {
   EXPECT_EQ(TopicMenuText(1), QStringLiteral("1. Skaičiai. Skaičių dalumas"));
   EXPECT_EQ(TopicMenuText(12), QStringLiteral("12. Nelygybės. Nelygybių sistemos"));
