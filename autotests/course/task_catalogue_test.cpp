@@ -31,20 +31,20 @@ TEST(TaskCatalogue, kindListsAreExactlyTheCourseTasks) {
 
 TEST(TaskCatalogue, rowsAreInCourseOrderWithWindowAndFileNames) {
   ASSERT_EQ(TaskCatalogue().size(), 90u);
-  QSet<QString> windows;
+  QSet<int> windows;
   for (int i = 0; i < 90; ++i) {
     const TaskRow& row = TaskCatalogue()[i];
     EXPECT_EQ(row.id, (TaskId{i / 5 + 1, i % 5 + 1}));
     EXPECT_EQ(&CatalogueRow(row.id), &row);
     EXPECT_EQ(row.resultFileSuffix, QStringLiteral("_%1-%2.dat").arg(row.id.topic).arg(row.id.task));
-    windows.insert(row.windowClass);
+    windows.insert(row.windowNumber);
   }
   EXPECT_EQ(windows.size(), 90);
-  const QStringList topicOne = {"TForm5", "TForm8", "TForm9", "TForm10", "TForm11"};
-  for (int task = 1; task <= 5; ++task) EXPECT_EQ(CatalogueRow({1, task}).windowClass, topicOne[task - 1]);
-  EXPECT_EQ(CatalogueRow({2, 1}).windowClass, "TForm12");
-  EXPECT_EQ(CatalogueRow({10, 1}).windowClass, "TForm52");
-  EXPECT_EQ(CatalogueRow({18, 5}).windowClass, "TForm96");
+  const QList<int> topicOne = {5, 8, 9, 10, 11};
+  for (int task = 1; task <= 5; ++task) EXPECT_EQ(CatalogueRow({1, task}).windowNumber, topicOne[task - 1]);
+  EXPECT_EQ(CatalogueRow({2, 1}).windowNumber, 12);
+  EXPECT_EQ(CatalogueRow({10, 1}).windowNumber, 52);
+  EXPECT_EQ(CatalogueRow({18, 5}).windowNumber, 96);
   EXPECT_EQ(CatalogueRow({18, 5}).resultFileSuffix, "_18-5.dat");
 }
 

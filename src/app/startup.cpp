@@ -53,7 +53,7 @@ void CreateVerdictWindow(TVerdictForm*& reference, const char* name, const QStri
 std::optional<TaskId> TaskOfWindow(int number) {
   static const std::map<int, TaskId> tasks = [] {
     std::map<int, TaskId> byNumber;
-    for (const TaskRow& row : TaskCatalogue()) byNumber[row.windowClass.mid(5).toInt()] = row.id;  // "TForm39"
+    for (const TaskRow& row : TaskCatalogue()) byNumber[row.windowNumber] = row.id;
     return byNumber;
   }();
   const auto found = tasks.find(number);

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "app/exit_confirmation_window.h"
+#include "tasks/ui/task_window.h"
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
 #include "controls/lb_button.h"
@@ -14,10 +15,7 @@ namespace rova {
 
 TForm3* Form3 = nullptr;
 
-QString FirstTaskWindowName(int topic) {
-  // The registry names a window after its reference: TForm5 is Form5.
-  return CatalogueRow({topic, 1}).windowClass.mid(1);
-}
+QString FirstTaskWindowName(int topic) { return TaskWindowName({topic, 1}); }
 
 // The controls are made when the window first appears, not at start-up.
 TForm3::TForm3() = default;

@@ -108,17 +108,16 @@ constexpr TopicData kTopics[] = {
 };
 static_assert(std::size(kTopics) == kTopicCount);
 
-// Topic 1's windows leave TForm6 and TForm7 to the two verdict windows.
-QString WindowClassFor(TaskId id) {
-  int number = 5 * id.topic + id.task + 1;
-  if (id.topic == 1) number = id.task == 1 ? 5 : id.task + 6;
-  return QStringLiteral("TForm%1").arg(number);
+// Topic 1's windows leave numbers 6 and 7 to the two verdict windows.
+int WindowNumberFor(TaskId id) {
+  if (id.topic == 1) return id.task == 1 ? 5 : id.task + 6;
+  return 5 * id.topic + id.task + 1;
 }
 
 TaskRow BuildRow(const AnswerData& answer) {
   TaskRow row;
   row.id = answer.id;
-  row.windowClass = WindowClassFor(answer.id);
+  row.windowNumber = WindowNumberFor(answer.id);
   row.resultFileSuffix = QStringLiteral("_%1-%2.dat").arg(answer.id.topic).arg(answer.id.task);
   row.kind = answer.kind;
   if (answer.expected1) row.expected.append(QString::fromUtf8(answer.expected1));

@@ -27,7 +27,7 @@ enum class CheckKind { SingleText, TextPair, Fraction, Choice };
 // the check rests on.
 struct TaskRow {
   TaskId id;
-  QString windowClass;       // "TForm5", "TForm8".."TForm11", then "TForm" + (5t + k + 1)
+  int windowNumber = 0;      // 5, 8 to 11, then 5t + k + 1: the window Form39 is 39
   QString resultFileSuffix;  // "_1-1.dat"
   CheckKind kind = CheckKind::SingleText;
   // SingleText: expected[0]; TextPair: expected[0] and expected[1]. A whole

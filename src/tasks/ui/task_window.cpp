@@ -64,7 +64,7 @@ void MakeBlackOnWhite(QWidget* widget) {
 
 }  // namespace
 
-QString TaskWindowName(TaskId id) { return CatalogueRow(id).windowClass.mid(1); }
+QString TaskWindowName(TaskId id) { return QStringLiteral("Form%1").arg(CatalogueRow(id).windowNumber); }
 
 TTaskForm* TaskForm(TaskId id) { return qobject_cast<TTaskForm*>(FindWindow(TaskWindowName(id))); }
 
