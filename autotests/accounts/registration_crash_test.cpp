@@ -6,7 +6,7 @@
 #include "accounts/user_store.h"
 #include "child_process.h"
 #include "temp_dir.h"
-#include "textio/text_file.h"
+#include "textio/store_transaction.h"
 
 namespace rova {
 namespace {

@@ -31,20 +31,20 @@ TEST(TaskCatalogue, kindListsAreExactlyTheCourseTasks) {
 
 TEST(TaskCatalogue, rowsAreInCourseOrderWithWindowAndFileNames) {
   ASSERT_EQ(TaskCatalogue().size(), 90u);
-  QSet<QString> windows;
+  QSet<int> windows;
   for (int i = 0; i < 90; ++i) {
     const TaskRow& row = TaskCatalogue()[i];
     EXPECT_EQ(row.id, (TaskId{i / 5 + 1, i % 5 + 1}));
     EXPECT_EQ(&CatalogueRow(row.id), &row);
     EXPECT_EQ(row.resultFileSuffix, QStringLiteral("_%1-%2.dat").arg(row.id.topic).arg(row.id.task));
-    windows.insert(row.windowClass);
+    windows.insert(row.windowNumber);
   }
   EXPECT_EQ(windows.size(), 90);
-  const QStringList topicOne = {"TForm5", "TForm8", "TForm9", "TForm10", "TForm11"};
-  for (int task = 1; task <= 5; ++task) EXPECT_EQ(CatalogueRow({1, task}).windowClass, topicOne[task - 1]);
-  EXPECT_EQ(CatalogueRow({2, 1}).windowClass, "TForm12");
-  EXPECT_EQ(CatalogueRow({10, 1}).windowClass, "TForm52");
-  EXPECT_EQ(CatalogueRow({18, 5}).windowClass, "TForm96");
+  const QList<int> topicOne = {5, 8, 9, 10, 11};
+  for (int task = 1; task <= 5; ++task) EXPECT_EQ(CatalogueRow({1, task}).windowNumber, topicOne[task - 1]);
+  EXPECT_EQ(CatalogueRow({2, 1}).windowNumber, 12);
+  EXPECT_EQ(CatalogueRow({10, 1}).windowNumber, 52);
+  EXPECT_EQ(CatalogueRow({18, 5}).windowNumber, 96);
   EXPECT_EQ(CatalogueRow({18, 5}).resultFileSuffix, "_18-5.dat");
 }
 
@@ -99,25 +99,6 @@ TEST(TaskCatalogue, fieldLengthsFollowTheAnswerAreas) {
   EXPECT_EQ(CatalogueRow({4, 1}).fieldMaxLength, (QList<int>{2, 3}));
   EXPECT_EQ(CatalogueRow({6, 2}).fieldMaxLength, (QList<int>{2, 1}));
   EXPECT_EQ(CatalogueRow({18, 5}).fieldMaxLength, (QList<int>{1, 2}));
-}
-
-TEST(TaskCatalogue, figuresAreNamedByTaskAndPlacedAsDrawn) {
-  int count = 0;
-  for (const TaskRow& row : TaskCatalogue()) {
-    for (const StatementFigure& figure : row.figures) {
-      ++count;
-      EXPECT_TRUE(figure.pictureName.startsWith(
-          QStringLiteral("fig_%1_%2").arg(row.id.topic).arg(row.id.task)));
-      EXPECT_LE(figure.left + figure.width, 321) << figure.pictureName.toStdString();
-      EXPECT_LE(figure.top + figure.height, 265) << figure.pictureName.toStdString();
-    }
-  }
-  EXPECT_EQ(count, 40);
-  EXPECT_EQ(CatalogueRow({1, 1}).figures, (QList<StatementFigure>{{"fig_1_1", 108, 80, 109, 107}}));
-  EXPECT_EQ(CatalogueRow({9, 3}).figures,
-            (QList<StatementFigure>{{"fig_9_3a", 54, 48, 74, 64}, {"fig_9_3b", 168, 48, 73, 64},
-                                    {"fig_9_3c", 56, 144, 73, 64}, {"fig_9_3d", 168, 146, 73, 64}}));
-  EXPECT_TRUE(CatalogueRow({15, 2}).figures.isEmpty());
 }
 
 TEST(TaskCatalogue, topicTitlesFeedMenuAndTitleBar) {

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "fuzz_support.h"
-#include "textio/text_file.h"
+#include "textio/store_transaction.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "accounts/user_store.h"
 #include "tasks/check_procedure.h"
 #include "course/task_catalogue.h"
-#include "textio/text_file.h"
+#include "textio/store_transaction.h"
 
 namespace {
 

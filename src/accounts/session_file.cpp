@@ -13,6 +13,7 @@
 #include "accounts/user_store.h"
 #include "textio/baltic_codec.h"
 #include "textio/program_error.h"
+#include "textio/store_transaction.h"
 #include "textio/text_file.h"
 
 namespace rova {

@@ -8,6 +8,7 @@
 #include "course/result_store.h"
 #include "course/task_catalogue.h"
 #include "textio/baltic_codec.h"
+#include "textio/store_transaction.h"
 #include "textio/text_file.h"
 
 namespace rova {

@@ -23,7 +23,7 @@
 #include "stats/ui/settings_window.h"
 #include "window/error_box.h"
 #include "window/window_registry.h"
-#include "textio/text_file.h"
+#include "textio/store_transaction.h"
 
 namespace rova {
 
@@ -53,7 +53,7 @@ void CreateVerdictWindow(TVerdictForm*& reference, const char* name, const QStri
 std::optional<TaskId> TaskOfWindow(int number) {
   static const std::map<int, TaskId> tasks = [] {
     std::map<int, TaskId> byNumber;
-    for (const TaskRow& row : TaskCatalogue()) byNumber[row.windowClass.mid(5).toInt()] = row.id;  // "TForm39"
+    for (const TaskRow& row : TaskCatalogue()) byNumber[row.windowNumber] = row.id;
     return byNumber;
   }();
   const auto found = tasks.find(number);

@@ -4,6 +4,7 @@
 
 #include "textio/count_reader.h"
 #include "textio/program_error.h"
+#include "textio/store_transaction.h"
 #include "textio/text_file.h"
 
 namespace rova {

@@ -81,56 +81,6 @@ constexpr AnswerData kAnswers[] = {
 };
 static_assert(std::size(kAnswers) == kTaskCount);
 
-struct FigurePlace {
-  TaskId id;
-  const char* pictureName;
-  int left, top, width, height;
-};
-
-// The statement pictures, at their place in the statement group.
-constexpr FigurePlace kFigures[] = {
-    {{1, 1}, "fig_1_1", 108, 80, 109, 107},
-    {{2, 4}, "fig_2_4", 80, 120, 137, 81},
-    {{4, 1}, "fig_4_1", 88, 72, 141, 141},
-    {{9, 1}, "fig_9_1", 96, 80, 108, 123},
-    {{9, 2}, "fig_9_2", 88, 80, 108, 106},
-    {{9, 3}, "fig_9_3a", 54, 48, 74, 64},
-    {{9, 3}, "fig_9_3b", 168, 48, 73, 64},
-    {{9, 3}, "fig_9_3c", 56, 144, 73, 64},
-    {{9, 3}, "fig_9_3d", 168, 146, 73, 64},
-    {{9, 4}, "fig_9_4", 72, 80, 153, 93},
-    {{10, 1}, "fig_10_1", 120, 72, 81, 111},
-    {{10, 4}, "fig_10_4", 96, 72, 143, 169},
-    {{10, 5}, "fig_10_5", 88, 72, 113, 145},
-    {{13, 1}, "fig_13_1", 112, 104, 90, 67},
-    {{13, 2}, "fig_13_2", 120, 80, 76, 140},
-    {{13, 3}, "fig_13_3", 88, 80, 145, 105},
-    {{13, 4}, "fig_13_4", 88, 104, 145, 74},
-    {{13, 5}, "fig_13_5", 88, 96, 151, 89},
-    {{14, 1}, "fig_14_1", 80, 104, 143, 63},
-    {{14, 2}, "fig_14_2", 112, 104, 111, 79},
-    {{14, 3}, "fig_14_3", 120, 120, 67, 34},
-    {{14, 4}, "fig_14_4", 112, 104, 92, 65},
-    {{14, 5}, "fig_14_5", 96, 120, 126, 65},
-    {{15, 1}, "fig_15_1", 88, 112, 142, 49},
-    {{15, 3}, "fig_15_3", 120, 120, 75, 49},
-    {{15, 4}, "fig_15_4", 8, 136, 299, 87},
-    {{15, 5}, "fig_15_5", 96, 120, 127, 56},
-    {{16, 1}, "fig_16_1", 96, 112, 128, 68},
-    {{16, 2}, "fig_16_2", 96, 104, 137, 82},
-    {{16, 3}, "fig_16_3", 120, 88, 86, 90},
-    {{16, 4}, "fig_16_4", 96, 88, 141, 93},
-    {{16, 5}, "fig_16_5", 104, 80, 121, 113},
-    {{17, 1}, "fig_17_1", 136, 96, 47, 77},
-    {{17, 2}, "fig_17_2", 96, 80, 125, 113},
-    {{17, 3}, "fig_17_3", 56, 80, 192, 136},
-    {{17, 4}, "fig_17_4", 104, 112, 108, 70},
-    {{17, 5}, "fig_17_5", 120, 96, 85, 101},
-    {{18, 1}, "fig_18_1", 96, 88, 133, 84},
-    {{18, 4}, "fig_18_4", 104, 112, 101, 66},
-    {{18, 5}, "fig_18_5", 72, 112, 181, 71},
-};
-
 struct TopicData {
   const char* title;
   int trailingBlanks;
@@ -158,17 +108,16 @@ constexpr TopicData kTopics[] = {
 };
 static_assert(std::size(kTopics) == kTopicCount);
 
-// Topic 1's windows leave TForm6 and TForm7 to the two verdict windows.
-QString WindowClassFor(TaskId id) {
-  int number = 5 * id.topic + id.task + 1;
-  if (id.topic == 1) number = id.task == 1 ? 5 : id.task + 6;
-  return QStringLiteral("TForm%1").arg(number);
+// Topic 1's windows leave numbers 6 and 7 to the two verdict windows.
+int WindowNumberFor(TaskId id) {
+  if (id.topic == 1) return id.task == 1 ? 5 : id.task + 6;
+  return 5 * id.topic + id.task + 1;
 }
 
 TaskRow BuildRow(const AnswerData& answer) {
   TaskRow row;
   row.id = answer.id;
-  row.windowClass = WindowClassFor(answer.id);
+  row.windowNumber = WindowNumberFor(answer.id);
   row.resultFileSuffix = QStringLiteral("_%1-%2.dat").arg(answer.id.topic).arg(answer.id.task);
   row.kind = answer.kind;
   if (answer.expected1) row.expected.append(QString::fromUtf8(answer.expected1));
@@ -177,11 +126,6 @@ TaskRow BuildRow(const AnswerData& answer) {
   if (answer.radio) row.rightRadio = QString::fromLatin1(answer.radio);
   if (answer.maxLength1 > 0) row.fieldMaxLength.append(answer.maxLength1);
   if (answer.maxLength2 > 0) row.fieldMaxLength.append(answer.maxLength2);
-  for (const FigurePlace& figure : kFigures) {
-    if (figure.id != answer.id) continue;
-    row.figures.append({QString::fromLatin1(figure.pictureName), figure.left, figure.top,
-                        figure.width, figure.height});
-  }
   return row;
 }
 

@@ -21,23 +21,13 @@ struct TaskId {
 // How a task's entry is judged.
 enum class CheckKind { SingleText, TextPair, Fraction, Choice };
 
-// A picture of a task's statement, placed within the statement group.
-struct StatementFigure {
-  QString pictureName;  // "fig_1_1"; the four of task 9-3 are "fig_9_3a" to "fig_9_3d"
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  bool operator==(const StatementFigure&) const = default;
-};
-
 // One row of the catalogue: what the check and the result files need of a
-// task. The task window's statement lines and answer-area layout are kept in
-// a table of their own keyed by TaskId, so that this one stays the data the
-// check rests on.
+// task. What the task window shows (its statement, figures and answer area)
+// is in the topic layouts (src/tasks/topics/), so that this one stays the data
+// the check rests on.
 struct TaskRow {
   TaskId id;
-  QString windowClass;       // "TForm5", "TForm8".."TForm11", then "TForm" + (5t + k + 1)
+  int windowNumber = 0;      // 5, 8 to 11, then 5t + k + 1: the window Form39 is 39
   QString resultFileSuffix;  // "_1-1.dat"
   CheckKind kind = CheckKind::SingleText;
   // SingleText: expected[0]; TextPair: expected[0] and expected[1]. A whole
@@ -48,7 +38,6 @@ struct TaskRow {
   // Maximum length of each answer field, in the order of the fields (the
   // numerator first for Fraction); empty for Choice.
   QList<int> fieldMaxLength;
-  QList<StatementFigure> figures;
 };
 
 // A topic of the course as its menu button and its task windows show it.

@@ -2,6 +2,7 @@
 
 #include "accounts/user_store.h"
 #include "textio/count_reader.h"
+#include "textio/store_transaction.h"
 #include "textio/text_file.h"
 
 namespace rova {

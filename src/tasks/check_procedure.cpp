@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "accounts/session_file.h"
-#include "textio/text_file.h"
+#include "textio/store_transaction.h"
 
 namespace rova {
 

@@ -20,8 +20,9 @@ namespace rova {
 // group for an answer area.
 //
 // Taken from elsewhere, so that one list drives each thing once:
-// - the figures of a statement and the maximum length of each answer field
-//   come from the task's catalogue row (the fields in the row's order);
+// - the maximum length of each answer field comes from the task's catalogue
+//   row (the fields in the row's order);
+// - a picture's size is the picture list's (src/pictures/picture_list.cpp);
 // - "Buvęs uždavinys" stands in tasks 2 to 5, "Sekantis uždavinys" in tasks
 //   1 to 4, and the statement group's caption is " Užduotis nr. k ".
 
@@ -71,6 +72,10 @@ struct AnswerLayout {
 struct TaskLayout {
   StatementLayout statement;
   AnswerLayout answer;
+  // The task's own pictures ("fig_1_1"; the four of task 9-3 are "fig_9_3a"
+  // to "fig_9_3d") at their places in the statement group, under its lines.
+  // Its initializer lets a task without figures leave it out unwarned.
+  QList<PicturePiece> figures = {};
 };
 
 using TopicLayout = std::array<TaskLayout, kTasksPerTopic>;

@@ -8,7 +8,8 @@ const TopicLayout& Topic1Layout() {
   static const TopicLayout layouts = {{
       // 1: what part of the circle is shaded, as a fraction.
       {NarrowStatement(24, {QStringLiteral("Parašykite paprastąja trupmena, kuri figūros dalis nuspalvinta:")}),
-       FractionAnswer(314, 16, QStringLiteral("___"), 313)},
+       FractionAnswer(314, 16, QStringLiteral("___"), 313),
+       {Picture(108, 80, QStringLiteral("fig_1_1"))}},
 
       // 2: the least number of sweets for 5 and for 6 children.
       {Statement(120, {QStringLiteral("Kiek mažiausiai saldainių turi būti maišelyje, kad"),

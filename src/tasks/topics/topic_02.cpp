@@ -28,7 +28,8 @@ const TopicLayout& Topic2Layout() {
       // not the grouped 11 200.
       {Statement(32, {QStringLiteral("Plane pavaizduota sporto aikštelė. Apskaičiuokite tikrąjį aikštelės"),
                       QStringLiteral("plotą, jei plano mastelis 1 : 2500. (Skaičių rašykite be tarpų.)")}),
-       StandardField(QStringLiteral("m  ."), {Mark(392, 18, QStringLiteral("2"))})},
+       StandardField(QStringLiteral("m  ."), {Mark(392, 18, QStringLiteral("2"))}),
+       {Picture(80, 120, QStringLiteral("fig_2_4"))}},
 
       // 5: salt in 240 g of the solution.
       {Statement(128, {QStringLiteral("800 g tirpalo yra 50 g druskos. Kiek druskos yra 240 g tirpalo?")}),

@@ -9,7 +9,8 @@ const TopicLayout& Topic4Layout() {
       // 1: the shaded share of a square of 100 cells, as a fraction.
       {NarrowStatement(24, {QStringLiteral("Kvadratas padalytas į 100 lygių langelių. Kiek procentų"),
                             QStringLiteral("kvadrato nuspalvinta? Atsakymą parašykite trupmena.")}),
-       FractionAnswer(306, 28, QStringLiteral("_____"), 305)},
+       FractionAnswer(306, 28, QStringLiteral("_____"), 305),
+       {Picture(88, 72, QStringLiteral("fig_4_1"))}},
 
       // 2: 1500 Lt at 3 % a year.
       {Statement(120, {QStringLiteral("Taupomasis bankas moka 3 % metinių palūkanų. Kiek pinigų"),

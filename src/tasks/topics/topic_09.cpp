@@ -35,7 +35,8 @@ const TopicLayout& Topic9Layout() {
                      Infinity(346, 30),
                      Element(394, QStringLiteral("x"), QStringLiteral("(   ; +     )")),
                      {Text(433, 30, QStringLiteral("0"))}, Infinity(454, 30)}),
-               {ElementOf(146), ElementOf(274), ElementOf(394)})},
+               {ElementOf(146), ElementOf(274), ElementOf(394)}),
+       {Picture(96, 80, QStringLiteral("fig_9_1"))}},
 
       // 2: where g is negative: [-2; 0), [-2; +∞), [0; 2).
       {Statement(24, kFromGraph + QStringList{QStringLiteral("funkcija įgyja neigiamas reikšmes.")}),
@@ -44,7 +45,8 @@ const TopicLayout& Topic9Layout() {
                      Element(146, QStringLiteral("x"), QStringLiteral("[ -2; 0 )")),
                      Element(274, QStringLiteral("x"), QStringLiteral("[ -2;  +     )")), Infinity(340, 30),
                      Element(410, QStringLiteral("x"), QStringLiteral("[ 0; 2 )"))}),
-               {ElementOf(146), ElementOf(274), ElementOf(410)}, kLowCheckButton)},
+               {ElementOf(146), ElementOf(274), ElementOf(410)}, kLowCheckButton),
+       {Picture(88, 80, QStringLiteral("fig_9_2"))}},
 
       // 3: which curve is not the graph of a function.
       // The four pictures carry their bold letters A to D.
@@ -56,7 +58,9 @@ const TopicLayout& Topic9Layout() {
                {Text(272, 13, kChoiceHeading), Text(264, 30, QStringLiteral("A")),
                 Text(304, 30, QStringLiteral("B")), Text(344, 30, QStringLiteral("C")),
                 Text(384, 30, QStringLiteral("D"))},
-               {}, kLowCheckButton)},
+               {}, kLowCheckButton),
+       {Picture(54, 48, QStringLiteral("fig_9_3a")), Picture(168, 48, QStringLiteral("fig_9_3b")),
+        Picture(56, 144, QStringLiteral("fig_9_3c")), Picture(168, 146, QStringLiteral("fig_9_3d"))}},
 
       // 4: the range of f: [-1; 0), (-2; +∞), [-1; 1]. The values are y's.
       {Statement(24, {QStringLiteral("Nustatykite funkcijos y = f(x) reikšmių sritį.")}),
@@ -65,7 +69,8 @@ const TopicLayout& Topic9Layout() {
                      Element(146, QStringLiteral("y"), QStringLiteral("[ -1; 0 )")),
                      Element(274, QStringLiteral("y"), QStringLiteral("( -2;  +     )")), Infinity(340, 30),
                      Element(410, QStringLiteral("y"), QStringLiteral("[ -1; 1 ]"))}),
-               {ElementOf(146), ElementOf(274), ElementOf(410)}, kLowCheckButton)},
+               {ElementOf(146), ElementOf(274), ElementOf(410)}, kLowCheckButton),
+       {Picture(72, 80, QStringLiteral("fig_9_4"))}},
 
       // 5: f(0,5) when f(x) = 2 / (1 - x).
       {Statement(129, {QStringLiteral("Apskaičiuokite f(0,5), kai f(x) =")},

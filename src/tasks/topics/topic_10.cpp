@@ -8,7 +8,8 @@ const TopicLayout& Topic10Layout() {
   static const TopicLayout layouts = {{
       // 1: the slope k of a line through the origin, read from its graph.
       {Statement(24, {QStringLiteral("Parašykite grafike pavaizduotos tiesės lygtį pavidalu  y = kx.")}),
-       Answer({Text(264, 21, QStringLiteral("Atsakymas: k ="))}, {Field(343, 17, 34)})},
+       Answer({Text(264, 21, QStringLiteral("Atsakymas: k ="))}, {Field(343, 17, 34)}),
+       {Picture(120, 72, QStringLiteral("fig_10_1"))}},
 
       // 2: can a line through A(1; 4) be the graph of g(x) = -4x.
       {Statement(120, {QStringLiteral("Tiesė eina per tašką A(1; 4). Ar ši tiesė gali būti"),
@@ -37,7 +38,8 @@ const TopicLayout& Topic10Layout() {
                               TextOption(QStringLiteral("AMRadioButton2"), 300, QStringLiteral("y = 3x"),
                                          {Mark(28, -3, QStringLiteral("2"))}),
                               TextOption(QStringLiteral("AMRadioButton3"), 380, QStringLiteral("y = 9x"),
-                                         {Mark(28, -3, QStringLiteral("2"))})})},
+                                         {Mark(28, -3, QStringLiteral("2"))})}),
+       {Picture(96, 72, QStringLiteral("fig_10_4"))}},
 
       // 5: the downward parabola with its vertex at (-2; 2) through (0; -6).
       {Statement(24, {QStringLiteral("Pagal grafiką parašykite parabolės lygtį pavidalu"),
@@ -48,7 +50,8 @@ const TopicLayout& Topic10Layout() {
                               TextOption(QStringLiteral("AMRadioButton2"), 285, QStringLiteral("y = 3(x - 1)  -3"),
                                          {Mark(50, -3, QStringLiteral("2"))}),
                               TextOption(QStringLiteral("AMRadioButton3"), 405, QStringLiteral("y = 2(x - 2)  -2"),
-                                         {Mark(50, -3, QStringLiteral("2"))})})},
+                                         {Mark(50, -3, QStringLiteral("2"))})}),
+       {Picture(88, 72, QStringLiteral("fig_10_5"))}},
   }};
   return layouts;
 }

@@ -6,7 +6,8 @@ namespace rova {
 // Topic 14: "Trikampiai".
 const TopicLayout& Topic14Layout() {
   static const TopicLayout layouts = {{
-      {Statement(32, {QStringLiteral("Raskite x pažymėtą kampą:")}), DegreeField()},
+      {Statement(32, {QStringLiteral("Raskite x pažymėtą kampą:")}), DegreeField(),
+       {Picture(80, 104, QStringLiteral("fig_14_1"))}},
 
       // 2: slats across two supports, equally spaced from E; the index "1"
       // of A₁, D₁, C₁, B₁ stands in the blanks after each letter.
@@ -16,13 +17,16 @@ const TopicLayout& Topic14Layout() {
                  {Mark(94, 30, QStringLiteral("1")), Mark(64, 46, QStringLiteral("1")), Mark(90, 46, QStringLiteral("1")),
                   Mark(116, 46, QStringLiteral("1")), Mark(144, 46, QStringLiteral("1")),
                   Mark(258, 46, QStringLiteral("1")), Mark(47, 62, QStringLiteral("1"))}),
-       StandardField(QStringLiteral("cm."))},
+       StandardField(QStringLiteral("cm.")),
+       {Picture(112, 104, QStringLiteral("fig_14_2"))}},
 
-      {Statement(24, {QStringLiteral("Raskite x pažymėto kampo didumą.")}), DegreeField()},
+      {Statement(24, {QStringLiteral("Raskite x pažymėto kampo didumą.")}), DegreeField(),
+       {Picture(120, 120, QStringLiteral("fig_14_3"))}},
 
       {Statement(24, {QStringLiteral("Apskaičiuokite kraštinės x ilgį."),
                       QStringLiteral("Atsakymą suapvalinkite iki dešimtųjų.")}),
-       StandardField(QStringLiteral("cm."))},
+       StandardField(QStringLiteral("cm.")),
+       {Picture(112, 104, QStringLiteral("fig_14_4"))}},
 
       // 5: a house's height from 55 m away at an angle of elevation of 20°:
       // 55 tan 20° = 20,02, and the check takes "20", so the statement asks
@@ -30,7 +34,8 @@ const TopicLayout& Topic14Layout() {
       // general rule, without saying that here they are all of them.
       {Statement(24, {QStringLiteral("Namo viršūnė iš 55 m atstumo matoma 20 laipsnių kampu. Koks"),
                       QStringLiteral("namo aukštis 0,1 m tikslumu? (Nulių po kablelio gale nerašykite.)")}),
-       StandardField(QStringLiteral("m."))},
+       StandardField(QStringLiteral("m.")),
+       {Picture(96, 120, QStringLiteral("fig_14_5"))}},
   }};
   return layouts;
 }

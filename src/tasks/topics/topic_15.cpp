@@ -6,7 +6,8 @@ namespace rova {
 // Topic 15: "Keturkampiai".
 const TopicLayout& Topic15Layout() {
   static const TopicLayout layouts = {{
-      {Statement(24, {QStringLiteral("Apskaičiuokite lygiagretainio plotą:")}), SquareCentimetreField()},
+      {Statement(24, {QStringLiteral("Apskaičiuokite lygiagretainio plotą:")}), SquareCentimetreField(),
+       {Picture(88, 112, QStringLiteral("fig_15_1"))}},
 
       {Statement(128, {QStringLiteral("Kvadrato plotas 64 cm  . Apskaičiuokite kvadrato perimetrą.")},
                  {Mark(114, 125, QStringLiteral("2"))}),
@@ -17,7 +18,8 @@ const TopicLayout& Topic15Layout() {
       {Statement(24, {QStringLiteral("Du kvadratai, kurių kraštinės po 2 cm, uždėti vienas ant kito"),
                       QStringLiteral("taip, kad vieno kvadrato viršūnė yra kito kvadrato centre, kaip"),
                       QStringLiteral("parodyta brėžinyje. Apskaičiuokite užtušuotos dalies plotą.")}),
-       SquareCentimetreField()},
+       SquareCentimetreField(),
+       {Picture(120, 120, QStringLiteral("fig_15_3"))}},
 
       // 4: a doll's towel: a square cut along its diagonal, sewn on a
       // flowered rectangle.
@@ -26,13 +28,15 @@ const TopicLayout& Topic15Layout() {
                       QStringLiteral("dalis prisiuvo ant gėlėto stačiakampio audinio taip, kaip"),
                       QStringLiteral("parodyta paveikslėlyje. Apskaičiuokite, koks matomos"),
                       QStringLiteral("gėlėtos rankšluosčio dalies plotas.")}),
-       SquareCentimetreField()},
+       SquareCentimetreField(),
+       {Picture(8, 136, QStringLiteral("fig_15_4"))}},
 
       // 5: the shaded triangle of the parallelogram ABCD of 100 cm².
       {Statement(24, {QStringLiteral("Apskaičiuokite užtušuotos figūros plotą, jei visos figūros"),
                       QStringLiteral("plotas 100 cm  , o ABCD yra lygiagretainis.")},
                  {Mark(74, 37, QStringLiteral("2"))}),
-       SquareCentimetreField()},
+       SquareCentimetreField(),
+       {Picture(96, 120, QStringLiteral("fig_15_5"))}},
   }};
   return layouts;
 }

@@ -10,22 +10,27 @@ const TopicLayout& Topic16Layout() {
       {Statement(24, {QStringLiteral("Bėgimo takas yra 1000 m ilgio. Jį sudaro dvi tiesios dalys"),
                       QStringLiteral("ir du pusapskritimiai (r = 63 m). Koks vienos tiesios dalies"),
                       QStringLiteral("ilgis? Atsakymą suapvalinkite iki metrų.")}),
-       StandardField(QStringLiteral("m."))},
+       StandardField(QStringLiteral("m.")),
+       {Picture(96, 112, QStringLiteral("fig_16_1"))}},
 
       // 2: a sector of radius 3 cm whose arc is π cm long.
       {Statement(24, {QStringLiteral("Išpjovos spindulys yra 3 cm, o lankas    cm ilgio."),
                       QStringLiteral("Apskaičiuokite išpjovos kampą x.")},
                  {}, {Picture(186, 29, QStringLiteral("sym_pi"))}),
-       LowDegreeField()},
+       LowDegreeField(),
+       {Picture(96, 104, QStringLiteral("fig_16_2"))}},
 
-      {Statement(24, {QStringLiteral("Apskaičiuokite nežinomą kampą:")}), LowDegreeField()},
+      {Statement(24, {QStringLiteral("Apskaičiuokite nežinomą kampą:")}), LowDegreeField(),
+       {Picture(120, 88, QStringLiteral("fig_16_3"))}},
 
       // 4: no unit stands after the field, so a second line says which.
       {Statement(24, {QStringLiteral("Apskaičiuokite skersmenį."),
                       QStringLiteral("Atsakymą parašykite centimetrais, be matavimo vieneto.")}),
-       StandardField()},
+       StandardField(),
+       {Picture(96, 88, QStringLiteral("fig_16_4"))}},
 
-      {Statement(24, {QStringLiteral("Apskaičiuokite kampą x.")}), LowDegreeField()},
+      {Statement(24, {QStringLiteral("Apskaičiuokite kampą x.")}), LowDegreeField(),
+       {Picture(104, 80, QStringLiteral("fig_16_5"))}},
   }};
   return layouts;
 }

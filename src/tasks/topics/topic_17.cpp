@@ -6,7 +6,8 @@ namespace rova {
 // Topic 17: "Lygumas".
 const TopicLayout& Topic17Layout() {
   static const TopicLayout layouts = {{
-      {Statement(24, {QStringLiteral("Kiek nelygių trikampių matote brėžinyje?")}), StandardField()},
+      {Statement(24, {QStringLiteral("Kiek nelygių trikampių matote brėžinyje?")}), StandardField(),
+       {Picture(136, 96, QStringLiteral("fig_17_1"))}},
 
       // 2: congruent triangles ABC and A₁B₁C₁; the indices stand in the
       // blanks after A, B and C.
@@ -14,21 +15,25 @@ const TopicLayout& Topic17Layout() {
                       QStringLiteral("kraštinės AC ilgį.")},
                  {Mark(152, 30, QStringLiteral("1")), Mark(165, 30, QStringLiteral("1")),
                   Mark(178, 30, QStringLiteral("1"))}),
-       StandardField()},
+       StandardField(),
+       {Picture(96, 80, QStringLiteral("fig_17_2"))}},
 
       // 3: a point of an angle's bisector and the sides of the angle.
       {Statement(24, {QStringLiteral("AD yra kampo BAC pusiaukampinė. Ar taškas D vienodai"),
                       QStringLiteral("nutolęs nuo kampo kraštinių, t. y. ar DB=DC?")}),
-       YesNoNotEnoughOptions()},
+       YesNoNotEnoughOptions(),
+       {Picture(56, 80, QStringLiteral("fig_17_3"))}},
 
       // 4: folding ABCD along BD; the angle at C is 63°, not 60°.
       {Statement(24, {QStringLiteral("Aistė tvirtina, kad sulenkus figūrą ABCD per įstrižainę BD,"),
                       QStringLiteral("taškai A ir C sutaps. Ar ji teisi?")}),
-       YesNoNotEnoughOptions()},
+       YesNoNotEnoughOptions(),
+       {Picture(104, 112, QStringLiteral("fig_17_4"))}},
 
       {Statement(24, {QStringLiteral("Sujungus taisyklingojo šešiakampio ABCDEF viršūnes B, D"),
                       QStringLiteral("ir F, gaunamas trikampis BDF. Ar jis taisyklingasis?")}),
-       YesNoNotEnoughOptions()},
+       YesNoNotEnoughOptions(),
+       {Picture(120, 96, QStringLiteral("fig_17_5"))}},
   }};
   return layouts;
 }

@@ -6,7 +6,8 @@ namespace rova {
 // Topic 18: "Panašumas".
 const TopicLayout& Topic18Layout() {
   static const TopicLayout layouts = {{
-      {Statement(24, {QStringLiteral("Duota ED || AB. Raskite x.")}), StandardField()},
+      {Statement(24, {QStringLiteral("Duota ED || AB. Raskite x.")}), StandardField(),
+       {Picture(96, 88, QStringLiteral("fig_18_1"))}},
 
       // 2: a triangle similar to the right triangle 3, 4, 5 with the
       // perimeter 96; the side asked for is its hypotenuse.
@@ -29,10 +30,12 @@ const TopicLayout& Topic18Layout() {
                  {Picture(21, 42, QStringLiteral("sym_triangle")), Picture(53, 45, QStringLiteral("sym_similar")),
                   Picture(64, 42, QStringLiteral("sym_triangle")), Picture(97, 45, QStringLiteral("sym_similar")),
                   Picture(107, 42, QStringLiteral("sym_triangle"))}),
-       YesNoNotEnoughOptions()},
+       YesNoNotEnoughOptions(),
+       {Picture(104, 112, QStringLiteral("fig_18_4"))}},
 
       {NarrowStatement(24, {QStringLiteral("Duota: BC || DE, AB = BD. Kam lygus panašumo koeficientas?")}),
-       FractionAnswer(314, 16, QStringLiteral("___"), 313)},
+       FractionAnswer(314, 16, QStringLiteral("___"), 313),
+       {Picture(72, 112, QStringLiteral("fig_18_5"))}},
   }};
   return layouts;
 }

@@ -65,7 +65,7 @@ void MakeBlackOnWhite(QWidget* widget) {
 
 }  // namespace
 
-QString TaskWindowName(TaskId id) { return CatalogueRow(id).windowClass.mid(1); }
+QString TaskWindowName(TaskId id) { return QStringLiteral("Form%1").arg(CatalogueRow(id).windowNumber); }
 
 TTaskForm* TaskForm(TaskId id) { return qobject_cast<TTaskForm*>(FindWindow(TaskWindowName(id))); }
 
@@ -106,11 +106,7 @@ void TTaskForm::BuildStatement(const TaskLayout& layout) {
                           QStringLiteral(" Užduotis nr. %1 ").arg(id_.task));
   PieceBlock block = layout.statement.pieces;
   // The figures first, so that a label written over a figure stays readable.
-  QList<PicturePiece> pictures;
-  for (const StatementFigure& figure : CatalogueRow(id_).figures) {
-    pictures.append({figure.left, figure.top, figure.pictureName});
-  }
-  block.pictures = pictures + block.pictures;
+  block.pictures = layout.figures + block.pictures;
   const PlacedPieces placed = PlacePieces(GroupBox1, block);
   StatementLabels = placed.labels;
   for (QLabel* picture : placed.pictures) picture->lower();

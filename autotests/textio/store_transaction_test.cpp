@@ -1,0 +1,240 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <algorithm>
+#include <cerrno>
+#include <map>
+
+#include "child_process.h"
+#include "error_message.h"
+#include "temp_dir.h"
+#include "textio/fault_injection.h"
+#include "textio/store_transaction.h"
+#include "textio/text_file.h"
+
+namespace rova {
+namespace {
+
+using testing::InTempDir;
+using testing::MessageOf;
+
+// The files of the working directory, but the store's lock file.
+QStringList FilesHere() {
+  QStringList files = QDir::current().entryList(QDir::Files | QDir::Hidden, QDir::Name);
+  files.removeOne(QStringLiteral(".rova_lock"));
+  return files;
+}
+
+class Rewrite : public InTempDir {};
+
+TEST_F(Rewrite, replacesWholeFileWithCrLfLines) {
+  writeBytes("f.dat", "old\r\nlonger old content\r\n");
+  RewriteFile("f.dat", JoinLines({"a", "\xe0"}));
+  EXPECT_EQ(readBytes("f.dat"), QByteArray("a\r\n\xe0\r\n"));
+  EXPECT_EQ(FilesHere(), QStringList{"f.dat"});
+}
+
+TEST_F(Rewrite, refusesFileWithoutWritePermissionEvenForRoot) {
+  writeBytes("f.dat", "1\r\n");
+  ASSERT_EQ(chmod("f.dat", 0444), 0);
+  EXPECT_EQ(MessageOf([] { RewriteFile("f.dat", "2\r\n"); }), "File access denied");
+  EXPECT_EQ(readBytes("f.dat"), QByteArray("1\r\n"));
+}
+
+TEST_F(Rewrite, keepsOldFileWhenAnyStepFails) {
+  writeBytes("f.dat", "1\r\n");
+  struct Step {
+    FaultOp op;
+    int errorCode;
+    const char* message;
+  };
+  for (const Step& step : {Step{FaultOp::Create, EACCES, "File access denied"},
+                           Step{FaultOp::Write, ENOSPC, "Disk full"},
+                           Step{FaultOp::Sync, EIO, "I/O error 5"},
+                           Step{FaultOp::Rename, EROFS, "File access denied"}}) {
+    ScopedFault fault("f.dat", step.op, step.errorCode);
+    EXPECT_EQ(MessageOf([] { RewriteFile("f.dat", "2\r\n"); }), step.message);
+    EXPECT_EQ(fault.hits(), 1);
+    EXPECT_EQ(readBytes("f.dat"), QByteArray("1\r\n"));
+    EXPECT_EQ(FilesHere(), QStringList{"f.dat"}) << "no stray copy";
+  }
+}
+
+TEST_F(Rewrite, faultsMatchOnlyTheirFileUnlessWildcard) {
+  ScopedFault other("other.dat", FaultOp::Write, ENOSPC);
+  RewriteFile("f.dat", "x\r\n");
+  ScopedFault folder("*", FaultOp::Create, EACCES);
+  EXPECT_EQ(MessageOf([] { RewriteFile("g.dat", "x\r\n"); }), "File access denied");
+  EXPECT_FALSE(exists("g.dat"));
+}
+
+TEST_F(Rewrite, keepsNewCopyInTheFileOwnFolder) {
+  ASSERT_TRUE(QDir::current().mkdir("sub"));
+  writeBytes("sub/f.dat", "1\r\n");
+  RewriteFile("sub/f.dat", "2\r\n");
+  EXPECT_EQ(readBytes("sub/f.dat"), QByteArray("2\r\n"));
+  EXPECT_EQ(QDir("sub").entryList(QDir::Files | QDir::Hidden), QStringList{"f.dat"});
+}
+
+TEST_F(Rewrite, transactionPutsBackEverythingWhenOneFileFails) {
+  writeBytes("a.dat", "a-old\n");
+  writeBytes("b.dat", "b-old");
+  FileTransaction transaction;
+  transaction.Stage("a.dat", "a-new\r\n");
+  transaction.Stage("new.dat", "n\r\n");
+  transaction.Stage("b.dat", "b-new\r\n");
+  ScopedFault fault("b.dat", FaultOp::Rename, EIO);
+  EXPECT_EQ(MessageOf([&] { transaction.Commit(); }), "I/O error 5");
+  EXPECT_EQ(readBytes("a.dat"), QByteArray("a-old\n"));
+  EXPECT_EQ(readBytes("b.dat"), QByteArray("b-old"));
+  EXPECT_EQ(FilesHere(), (QStringList{"a.dat", "b.dat"}));
+}
+
+TEST_F(Rewrite, transactionCommitsAllAndLeavesNoCopies) {
+  writeBytes("a.dat", "old");
+  FileTransaction transaction;
+  transaction.Stage("a.dat", "1\r\n");
+  transaction.Stage("b.dat", "2\r\n");
+  EXPECT_EQ(readBytes("a.dat"), QByteArray("old")) << "nothing changes before Commit";
+  transaction.Commit();
+  EXPECT_EQ(readBytes("a.dat"), QByteArray("1\r\n"));
+  EXPECT_EQ(readBytes("b.dat"), QByteArray("2\r\n"));
+  EXPECT_EQ(FilesHere(), (QStringList{"a.dat", "b.dat"}));
+}
+
+TEST_F(Rewrite, syncsTheFolderAfterTheRename) {
+  ScopedFault fault(".", FaultOp::SyncFolder, EIO);
+  EXPECT_EQ(MessageOf([] { RewriteFile("f.dat", "1\r\n"); }), "I/O error 5");
+  EXPECT_EQ(fault.hits(), 1);
+}
+
+TEST_F(Rewrite, startUpRemovesCopiesThatInterruptedRewritesLeft) {
+  for (const char* name : {".jonas_1-2.dat.~a1b2c3", ".user.dat.~zz9900~", ".rova_copy", ".rova_commit.new",
+                           "jonas_1-2.dat", ".hidden", ".x.~abc", ".x.~ABCDEF", "x.dat.~abc123"}) {
+    writeBytes(name, "1\r\n");
+  }
+  TidyDataFolder();
+  EXPECT_EQ(FilesHere(), (QStringList{".hidden", ".x.~ABCDEF", ".x.~abc", "jonas_1-2.dat", "x.dat.~abc123"}));
+}
+
+TEST_F(Rewrite, theStoreLockIsAHiddenRegularFileOfTheFoldersUsualMode) {
+  const mode_t before = umask(002);
+  { StoreLock lock; }
+  umask(before);
+  struct stat lock {};
+  ASSERT_EQ(lstat(".rova_lock", &lock), 0);
+  EXPECT_TRUE(S_ISREG(lock.st_mode));
+  EXPECT_EQ(lock.st_mode & 07777, 0664u);
+
+  // Something planted under its name is refused, and what it points at is left alone.
+  QFile::remove(".rova_lock");
+  ASSERT_TRUE(QDir().mkdir("elsewhere"));
+  ASSERT_TRUE(QFile::link("elsewhere/target", ".rova_lock"));
+  EXPECT_EQ(MessageOf([] { StoreLock lock; }), "File access denied");
+  EXPECT_FALSE(QFileInfo::exists("elsewhere/target"));
+}
+
+class KilledTransaction : public testing::InMemoryTempDir {
+ protected:
+  // Runs a transaction of three files, one of them new, killed at every
+  // step in turn (with the rename of the last file failing when asked, so
+  // that the steps of undoing it are killed too), and checks after each that
+  // the next taker of the lock finds all or nothing.
+  void ExpectAllOrNothing(bool lastRenameFails) {
+    int step = 1;
+    std::vector<bool> outcomes;  // whether each kill left the new files
+    for (;; ++step) {
+      writeBytes("a.dat", "a-old\r\n");
+      writeBytes("b.dat", "b-old\r\n");
+      const auto end = testing::RunInChild([lastRenameFails] {
+        ScopedFault fault(lastRenameFails ? "b.dat" : "none", FaultOp::Rename, EIO);
+        FileTransaction transaction;
+        transaction.Stage("a.dat", "a-new\r\n");
+        transaction.Stage("n.dat", "n\r\n");
+        transaction.Stage("b.dat", "b-new\r\n");
+        transaction.Commit();
+      }, step);
+      if (end != testing::ChildEnd::Killed) {
+        EXPECT_EQ(end, lastRenameFails ? testing::ChildEnd::Threw : testing::ChildEnd::Finished);
+        break;
+      }
+      { StoreLock next; }
+      const bool isNew = readBytes("a.dat") == "a-new\r\n";
+      outcomes.push_back(isNew);
+      EXPECT_EQ(readBytes("b.dat"), isNew ? "b-new\r\n" : "b-old\r\n") << "step " << step;
+      const QStringList expected =
+          isNew ? QStringList{"a.dat", "b.dat", "n.dat"} : QStringList{"a.dat", "b.dat"};
+      EXPECT_EQ(FilesHere(), expected) << "step " << step;
+      QFile::remove("n.dat");
+    }
+    EXPECT_GT(step, 12);
+    ASSERT_GE(outcomes.size(), 2u);
+    EXPECT_TRUE(std::find(outcomes.begin(), outcomes.end(), true) != outcomes.end())
+        << "a kill after the commit is finished by the next taker";
+    // The last two kills came once the undoing was recorded.
+    EXPECT_EQ(outcomes.end()[-2], !lastRenameFails);
+    EXPECT_EQ(outcomes.back(), !lastRenameFails);
+    EXPECT_EQ(readBytes("a.dat"), lastRenameFails ? "a-old\r\n" : "a-new\r\n");
+  }
+};
+
+TEST_F(KilledTransaction, leavesAllOrNothing) { ExpectAllOrNothing(false); }
+TEST_F(KilledTransaction, killedAroundAFailedRenameOrItsUndoLeavesAllOrNothing) {
+  ExpectAllOrNothing(true);
+}
+
+// Every file under `root` with its bytes, for comparing a folder tree byte for byte.
+std::map<QString, QByteArray> TreeBytes(const QString& root) {
+  std::map<QString, QByteArray> tree;
+  QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString file = it.next();
+    QFile f(file);
+    tree[file] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+  }
+  return tree;
+}
+
+class PlantedRecord : public InTempDir {};
+
+TEST_F(PlantedRecord, isRemovedWithoutTouchingAnyOtherFile) {
+  // The data folder is a folder of its own; the victims lie beside it and in it.
+  const QByteArray parent = QDir::currentPath().toUtf8();
+  ASSERT_TRUE(QDir::current().mkdir("data"));
+  writeBytes("victim.txt", "mine\n");
+  writeBytes(".victim.txt.~abcdef", "planted\n");
+  writeBytes("data/keep.dat", "1\r\n");
+  ASSERT_TRUE(QDir::setCurrent("data"));
+  { StoreLock first; }  // whatever the lock itself leaves is there before the records
+  const QByteArray records[] = {
+      "undoing\nabcdef\n0../victim.txt\n",
+      "committed\nabcdef\n1../victim.txt\n",
+      "undoing\nabcdef\n0" + parent + "/victim.txt\n",
+      "begun\nabcdef\n0" + parent + "/victim.txt\n",
+      QByteArray("undoing\nabcdef\n0keep.dat\0/../x\n", 31),  // the system reads "keep.dat"
+      "undoing\nabcdef\n0..\n",
+      "undoing\n../../\n0victim.txt\n",
+      "undoing\nabcdef\n0ok.dat\n0sub/victim.txt\n",
+  };
+  for (const QByteArray& record : records) {
+    const auto before = TreeBytes(QString::fromUtf8(parent));
+    writeBytes("data/.rova_commit", record);
+    { StoreLock lock; }
+    EXPECT_EQ(TreeBytes(QString::fromUtf8(parent)), before) << record.constData();
+  }
+}
+
+TEST_F(Rewrite, transactionRefusesNamesOutsideTheDataFolder) {
+  FileTransaction transaction;
+  transaction.Stage("a.dat", "1\r\n");
+  transaction.Stage("../b.dat", "2\r\n");
+  EXPECT_EQ(MessageOf([&] { transaction.Commit(); }), "Invalid filename");
+  EXPECT_EQ(FilesHere(), QStringList());
+}
+
+}  // namespace
+}  // namespace rova
