@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` and `cpack -G DEB` put on a machine: the programs,
 # the desktop entries, the icon, the AppStream data, the manual pages and the
 # package's documents. Tests, benchmarks, build-time tools and the static

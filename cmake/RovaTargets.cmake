@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers shared by every subsystem's CMakeLists.
 
 # The same warnings for every target the project compiles: libraries, programs,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang (the `fuzz` preset) and runs each for a while with libFuzzer,
 # one after the other, niced and in one job, since the machine is shared.
 #   bash scripts/fuzz.sh [seconds per target] [target ...]      (default 300 s, every target)

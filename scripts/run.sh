@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts ROVA 2004 with the given
 # arguments (e.g. --data-folder DIR). Unless a folder is chosen, the program
 # works in its private data folder (${XDG_DATA_HOME:-~/.local/share}/rova2004) and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, running and testing ROVA 2004 needs on Debian, skipping what is already there.
 set -euo pipefail
 

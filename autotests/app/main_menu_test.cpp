@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu, the topic menu and the About page, driven by real clicks
 // from the main window a pupil reaches after logging in.
 #include <QApplication>

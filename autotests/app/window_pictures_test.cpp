@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every window of the shell and the login into PNGs for people to look
 // at, and checks the pixels that make the program's frames.
 #include <QDir>

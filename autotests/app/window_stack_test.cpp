@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stacking order and keyboard focus of the windows on a real X server
 // without a window manager: a window shown again after later windows were
 // made must still come out on top, and its owner must be named.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every control in each of its states onto one picture for people to
 // check by eye: build/.../artifacts/controls_contact_sheet.png.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fade: counted ticks stand in for the 30 ms clock, so these tests count
 // steps and their order and never wait on wall time for an assertion.
 

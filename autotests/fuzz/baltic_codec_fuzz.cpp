@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1257 both ways: one character per byte, every defined byte comes
 // back as itself and every undefined one as "?"; text that fits the code
 // page comes back whole.

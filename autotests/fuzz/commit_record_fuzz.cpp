@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A commit record planted in the data folder: whatever it says, the next
 // taker of the store lock touches no file outside the data folder. The data
 // folder lies two folders deep in the scratch folder, with a victim and the

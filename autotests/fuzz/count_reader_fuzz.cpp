@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The count reader on hostile result files: read from the bytes at once and
 // from a file in blocks, it gives the same counts and the same errors, and a
 // decimal count is the number the C library reads.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formula markup of the handbook's texts: any text is laid out or
 // refused with std::invalid_argument, never read past its end.
 #include <QGuiApplication>

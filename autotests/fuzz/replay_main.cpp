@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays a fuzz target's corpus as a regression test, without libFuzzer:
 // every file of the folders (or the files) given on the command line is one
 // input. An empty corpus fails, so that a lost corpus is not a pass.

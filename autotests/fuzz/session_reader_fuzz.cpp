@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session file as a classmate may leave it: either a name a user could
 // register with, read from the file's first line, or "Invalid filename" or
 // another of the program's errors.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics report over a hostile settings file (and the same bytes as
 // the first result file): it ends in figures, no mode or one of the
 // program's errors, having opened no more files than the session, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a handbook text with inline formulas becomes its labels.
 #include <QFontMetrics>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The handbook as a pupil meets it: the index, the 18 pages and the
 // quadrilaterals' classification, their contents and the ways between them.
 #include <QDir>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DBUILD_DIR=... -DSTAGE=... -DDESKTOP_ID=... -DVERSION=... -P install_test.cmake
 set(failures "")
 macro(fail text)

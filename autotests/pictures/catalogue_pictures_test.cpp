@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The task layouts' figures and the picture list must agree: a task window
 // asks for its figures by name and shows them at the list's size.
 #include <QSet>

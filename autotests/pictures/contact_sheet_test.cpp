@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes every picture of the program, decoded from the resources, onto one
 // labelled sheet for people to check against what each must show.
 #include <QPainter>

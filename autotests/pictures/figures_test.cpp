@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the drawn figures are made of, before JPEG: the list and the drawing
 // functions agree, and the figures whose answers hang on counting or
 // shading show exactly what the task needs.

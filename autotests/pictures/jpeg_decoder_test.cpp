@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding the program's JPEG resources with libjpeg: every picture at its
 // size, the same pixels as libjpeg's own command-line decoder, and damaged
 // data refused with the picture's name instead of a crash.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several copies of the program working in one class folder at once, each a
 // forked process with its own session, through the real log-in and check.
 #include <signal.h>

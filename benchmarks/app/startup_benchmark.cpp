@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up costs: from process start to the splash on the screen, with the
 // peak memory of the process, and the creation of the windows on their own.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Peak memory of a pupil's session: at the main window after logging in, and
 // after every task window and handbook page has been shown once.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a handbook page until it has been painted: the first time (its
 // labels and pictures are made then) and again later.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the program spends turning its JPEG resources into images, which
 // it does for every picture while it builds its windows at start-up.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One statistics report from the files: session, settings, profile and the
 // 90 result files opened and read, as the report window does on each opening.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a window of the program until it has been painted, for the
 // benchmarks of the windows; and the platform they run on.
 #pragma once

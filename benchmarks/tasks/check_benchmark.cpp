@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One complete check and one registration, each in a folder of its own.
 #include <benchmark/benchmark.h>
 

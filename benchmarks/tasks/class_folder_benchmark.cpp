@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One check and one registration in a class folder of 30 registered pupils,
 // and the store's lock alone: the record lock on ".rova_lock" side by side
 // with the flock on the folder that it replaced, a copy of which is kept here

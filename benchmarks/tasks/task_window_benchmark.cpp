@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a task window until it has been painted: the first time (its
 // controls are made then) and again later.
 //

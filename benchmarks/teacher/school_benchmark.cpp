@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A made-up school of 1000 pupils in four class folders (about 92,000 files),
 // read warm by ReadClass and by a bare loop that only opens and reads the same
 // files, in turns within one run. Counters: the medians of both, their ratio,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the controls' own pictures and writes them, with the resource list
 // that carries them into the program, to the folder named on the command line.
 

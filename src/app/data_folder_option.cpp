@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/data_folder_option.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/topic_menu_window.h"
 
 #include <QLabel>

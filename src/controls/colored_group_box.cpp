@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/colored_group_box.h"
 
 #include <QPainter>

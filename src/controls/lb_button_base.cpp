@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/lb_button_base.h"
 
 #include <QEnterEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/statistics_settings.h"
 
 #include "accounts/user_store.h"

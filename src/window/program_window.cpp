@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/program_window.h"
 
 #include "controls/lb_button.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/window_registry.h"
 
 #include "window/program_window.h"

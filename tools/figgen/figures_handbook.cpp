@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The handbook's figures: what the pages show beside their texts, and the
 // classification of quadrilaterals on the sub-page of topic 15.
 #include <QFontMetrics>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statement figures of topics 10, 13 and 14.
 #include <cmath>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statement figures of topics 1 to 9.
 #include <cmath>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon into the folder given on the command line, laid
 // out as the hicolor theme wants it: hicolor/<n>x<n>/apps/rova2004.png and
 // hicolor/scalable/apps/rova2004.svg.

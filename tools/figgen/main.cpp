@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture of the program and writes it as JPEG into the folder
 // given on the command line, with a Qt resource file listing them.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash picture and the small pictures that stand for signs in the
 // statements' text lines.
 #include "emblem.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer areas of topics 10 to 18: the options of the choice tasks (their
 // order, their one shared look, their grouping, a check with nothing chosen),
 // and labels that stay clear of the buttons and fields; and, for all 90

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every task window takes its right answer and refuses a wrong one, counting
 // both in the pupil's result file.
 #include <QLabel>

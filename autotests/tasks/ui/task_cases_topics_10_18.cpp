@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tasks of topics 10 to 18: right and wrong entries, field lengths. A
 // task with more than one telling wrong entry (a blank, a point for the
 // comma, the fields swapped) has a row for each.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tasks of topics 1 to 9: right and wrong entries, field lengths.
 #include "task_case.h"
 

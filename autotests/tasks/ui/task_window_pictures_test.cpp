@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every task window and both verdict windows into PNGs for people to
 // look at, and checks that nothing a pupil has to read is cut off.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The task windows' chain, keys, verdict announcement and failed checks.
 #include <QAccessible>
 #include <QLabel>

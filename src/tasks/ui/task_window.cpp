@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasks/ui/task_window.h"
 
 #include <QApplication>

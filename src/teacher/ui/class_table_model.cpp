@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/ui/class_table_model.h"
 
 #include <QColor>
