@@ -25,7 +25,7 @@
 #include "teacher/class_export.h"
 #include "teacher/ui/class_table_model.h"
 #include "teacher/ui/teacher_charts.h"
-#include "textio/program_error.h"
+#include "window/error_box.h"
 
 namespace rova::teacher {
 
@@ -347,11 +347,8 @@ void TeacherWindow::Export() {
   if (fileName.isEmpty()) return;
   const QString suffix = filter.startsWith(QStringLiteral("CSV")) ? QStringLiteral(".csv") : QStringLiteral(".xlsx");
   if (!fileName.endsWith(suffix, Qt::CaseInsensitive)) fileName += suffix;
-  try {
-    ExportClass(fileName, *overview_, Chosen());
+  if (RunShowingErrors(this, [&] { ExportClass(fileName, *overview_, Chosen()); })) {
     status_->setText(QStringLiteral("Įrašyta: %1").arg(fileName));
-  } catch (const ProgramError& error) {
-    QMessageBox::critical(this, windowTitle(), error.message());
   }
 }
 
@@ -368,12 +365,7 @@ void TeacherWindow::SavePdf() {
                                                   QStringLiteral("suvestine.pdf"), QStringLiteral("PDF (*.pdf)"));
   if (fileName.isEmpty()) return;
   if (!fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) fileName += QStringLiteral(".pdf");
-  try {
-    CheckExportTarget(fileName, *overview_);
-  } catch (const ProgramError& error) {
-    QMessageBox::critical(this, windowTitle(), error.message());
-    return;
-  }
+  if (!RunShowingErrors(this, [&] { CheckExportTarget(fileName, *overview_); })) return;
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(fileName);
