@@ -69,15 +69,12 @@ TEST_F(WindowPicturesTest, SmallWindowsHaveTwoPixelFrameRoundBlackEdgedPanel) {
 }
 
 TEST_F(WindowPicturesTest, DialogTextsStayInsideTheirPanel) {
-  for (AccountMessageDialog* dialog : {static_cast<AccountMessageDialog*>(Form121), static_cast<AccountMessageDialog*>(Form122),
-                                       static_cast<AccountMessageDialog*>(Form123), static_cast<AccountMessageDialog*>(Form124),
-                                       static_cast<AccountMessageDialog*>(Form125),
-                                       static_cast<AccountMessageDialog*>(RefusedNameDialog)}) {
-    for (QLabel* label : dialog->Labels) {
+  for (MessageWindow* dialog :
+       std::initializer_list<MessageWindow*>{Form4, Form121, Form122, Form123, Form124, Form125, RefusedNameDialog}) {
+    for (QLabel* label : dialog->Lines()) {
       EXPECT_LE(label->geometry().right(), dialog->ArtPanel1->width() - 2) << label->text().toStdString();
     }
   }
-  EXPECT_LE(Form4->Label1->geometry().right(), Form4->ArtPanel1->width() - 2);
 }
 
 TEST_F(WindowPicturesTest, MainWindowHasTitleBarAndBody) {

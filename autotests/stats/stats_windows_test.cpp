@@ -71,8 +71,8 @@ class StatsWindowsTest : public testing::InTempDir {
   // with "Gerai".
   void Confirm() {
     std::vector<QMetaObject::Connection> watches;
-    for (SettingsMessageWindow* message : {static_cast<SettingsMessageWindow*>(Form127),
-                                          static_cast<SettingsMessageWindow*>(ChoiceMissingWindow)}) {
+    for (MessageWindow* message : {static_cast<MessageWindow*>(Form127),
+                                          static_cast<MessageWindow*>(ChoiceMissingWindow)}) {
       watches.push_back(QObject::connect(message, &ProgramWindow::Opened, message, [this, message] {
         messages.push_back(message->Label1->text());
         Grab(message, message == Form127 ? "stats_range_error.png" : "stats_choice_missing.png");

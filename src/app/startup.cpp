@@ -44,12 +44,6 @@ void CreateTaskWindow(TaskId id) {
   RegisterWindow(window, [] {});
 }
 
-void CreateVerdictWindow(TVerdictForm*& reference, const char* name, const QString& verdict) {
-  reference = new TVerdictForm(verdict);
-  reference->setObjectName(QString::fromLatin1(name));
-  RegisterWindow(reference, [&reference] { reference = nullptr; });
-}
-
 // The task whose window is number `number` in the catalogue, or none.
 std::optional<TaskId> TaskOfWindow(int number) {
   static const std::map<int, TaskId> tasks = [] {
@@ -79,10 +73,10 @@ void CreateNumberedWindow(int number) {
       Create(Form4, "Form4");
       break;
     case 6:
-      CreateVerdictWindow(Form6, "Form6", kRightVerdict);
+      Create(Form6, "Form6");
       break;
     case 7:
-      CreateVerdictWindow(Form7, "Form7", kWrongVerdict);
+      Create(Form7, "Form7");
       break;
     case 97:
       Create(Form97, "Form97");

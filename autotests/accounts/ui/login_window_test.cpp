@@ -40,10 +40,10 @@ class LoginWindowTest : public rova::testing::InTempDir {
     CreateWindows();
     Form120->EnsureContents();
     // Every dialog is answered with "Gerai", as a pupil would.
-    for (AccountMessageDialog* dialog : Dialogs()) {
+    for (MessageWindow* dialog : Dialogs()) {
       log.Watch(dialog, [this](ProgramWindow* window) {
         heightsAtDialogs.push_back(Form120->ClientHeight());
-        Click(static_cast<AccountMessageDialog*>(window)->LbSpeedButton2);
+        Click(static_cast<MessageWindow*>(window)->LbSpeedButton2);
       });
     }
   }
@@ -52,7 +52,7 @@ class LoginWindowTest : public rova::testing::InTempDir {
     InTempDir::TearDown();
   }
 
-  static std::vector<AccountMessageDialog*> Dialogs() {
+  static std::vector<MessageWindow*> Dialogs() {
     return {Form121, Form122, Form123, Form124, Form125, RefusedNameDialog};
   }
 

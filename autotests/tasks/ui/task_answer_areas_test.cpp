@@ -118,10 +118,10 @@ TEST_F(TaskChoicesTest, CheckingWithNothingChosenCountsAWrongAnswer) {
   writeBytes("temp.dat", "ona\r\n");
   std::vector<QString> verdicts;
   OpenLog log;
-  for (TVerdictForm* verdict : {Form6, Form7}) {
+  for (MessageWindow* verdict : {static_cast<MessageWindow*>(Form6), static_cast<MessageWindow*>(Form7)}) {
     log.Watch(verdict, [&verdicts](ProgramWindow* shown) {
-      verdicts.push_back(static_cast<TVerdictForm*>(shown)->Label1->text());
-      Click(static_cast<TVerdictForm*>(shown)->LbSpeedButton1);
+      verdicts.push_back(static_cast<MessageWindow*>(shown)->Label1->text());
+      Click(static_cast<MessageWindow*>(shown)->LbSpeedButton1);
     });
   }
   for (const ChoiceTask& c : kChoiceTasks) {

@@ -61,9 +61,9 @@ TEST_P(TaskAnswersTest, RightEntryIsCountedRightAndWrongEntryWrong) {
 
   std::vector<QString> verdicts;
   OpenLog log;
-  for (TVerdictForm* verdict : {Form6, Form7}) {
+  for (MessageWindow* verdict : {static_cast<MessageWindow*>(Form6), static_cast<MessageWindow*>(Form7)}) {
     log.Watch(verdict, [&verdicts](ProgramWindow* shown) {
-      auto* form = static_cast<TVerdictForm*>(shown);
+      auto* form = static_cast<MessageWindow*>(shown);
       verdicts.push_back(form->Label1->text());
       Click(form->LbSpeedButton1);
     });

@@ -77,7 +77,7 @@ TEST_F(TaskWindowPicturesTest, StatementAndAnswerLabelsStayInsideTheirGroups) {
       }
     }
   }
-  for (TVerdictForm* verdict : {Form6, Form7}) {
+  for (MessageWindow* verdict : {static_cast<MessageWindow*>(Form6), static_cast<MessageWindow*>(Form7)}) {
     verdict->EnsureContents();
     EXPECT_LE(verdict->Label1->fontMetrics().horizontalAdvance(verdict->Label1->text()), 284);
   }

@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/ui/settings_messages.h"
 
-#include <QLabel>
-
-#include "controls/art_panel.h"
-#include "controls/lb_speed_button.h"
-#include "window/window_frame.h"
-
 namespace rova {
 
 TForm127* Form127 = nullptr;
@@ -14,44 +8,20 @@ TChoiceMissingWindow* ChoiceMissingWindow = nullptr;
 
 namespace {
 
-constexpr int kWidth = 275;
-constexpr int kHeight = 107;
-
-// Puts a one-line label in the middle of the panel's width.
-void CentreLabel(QLabel* label, int y) {
-  label->adjustSize();
-  label->move((label->parentWidget()->width() - label->width()) / 2, y);
+MessageLayout TwoLines(const MessageLine& first, const MessageLine& second) {
+  return {275, 107, {first, second}, {{2, QStringLiteral("Gerai"), QRect(90, 64, 95, 25)}}};
 }
 
 }  // namespace
 
-SettingsMessageWindow::SettingsMessageWindow() : ProgramWindow(Kind::Message) {
-  SetClientSize(kWidth, kHeight);
-}
+TForm127::TForm127()
+    : MessageWindow(TwoLines({QStringLiteral("Temų įvedimo klaida: pirmoji tema turi būti mažesnė"), 12, 20},
+                             {QStringLiteral("už antrąją temą."), 102, 36})) {}
 
-void SettingsMessageWindow::BuildContents() {
-  ArtPanel1 = BuildSmallWindowFrame(this, kWidth, kHeight);
-  Label1 = AddLabel(ArtPanel1, 12, 20, QString());
-  Label2 = AddLabel(ArtPanel1, 12, 36, QString());
-  LbSpeedButton2 = AddSpeedButton(ArtPanel1, QRect(90, 64, 95, 25), QStringLiteral("Gerai"));
-  connect(LbSpeedButton2, &TLbSpeedButton::OnClick, this, &SettingsMessageWindow::LbSpeedButton2Click);
-  SetAnswerButton(LbSpeedButton2);
-  PlaceLines();
-}
-
-void SettingsMessageWindow::LbSpeedButton2Click() { Close(); }
-
-void TForm127::PlaceLines() {
-  Label1->setText(QStringLiteral("Temų įvedimo klaida: pirmoji tema turi būti mažesnė"));
-  Label1->adjustSize();
-  Label2->setText(QStringLiteral("už antrąją temą."));
-  Label2->move(102, 36);
-  Label2->adjustSize();
-}
-
-void TChoiceMissingWindow::PlaceLines() {
-  Label2->setText(QStringLiteral("Pasirinkite ją sąraše ir patvirtinkite dar kartą."));
-  CentreLabel(Label2, 36);
+// The first line names the missing choice when the message is shown.
+TChoiceMissingWindow::TChoiceMissingWindow()
+    : MessageWindow(TwoLines({QString(), kCentredLine, 20},
+                             {QStringLiteral("Pasirinkite ją sąraše ir patvirtinkite dar kartą."), kCentredLine, 36})) {
 }
 
 QString TChoiceMissingWindow::MessageFor(ChoiceProblem problem) {
@@ -72,9 +42,7 @@ QString TChoiceMissingWindow::MessageFor(ChoiceProblem problem) {
 }
 
 void TChoiceMissingWindow::ShowFor(ChoiceProblem problem) {
-  EnsureContents();
-  Label1->setText(MessageFor(problem));
-  CentreLabel(Label1, 20);
+  SetLineText(0, MessageFor(problem));
   ShowModal();
 }
 

@@ -4,60 +4,30 @@
 #include <QString>
 
 #include "stats/statistics_settings.h"
-#include "window/program_window.h"
-
-class QLabel;
+#include "window/message_window.h"
 
 namespace rova {
 
-class TArtPanel;
-class TLbSpeedButton;
-
-// The layout the settings window's messages share: a 275 x 107 small window
-// with two lines and "Gerai" (95 x 25), which closes it.
-class SettingsMessageWindow : public ProgramWindow {
-  Q_OBJECT
-
- public:
-  // The controls are made when the message is first shown.
-  SettingsMessageWindow();
-
-  TArtPanel* ArtPanel1 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  TLbSpeedButton* LbSpeedButton2 = nullptr;  // "Gerai"
-
-  void LbSpeedButton2Click();
-
- protected:
-  void BuildContents() override;
-  // Puts a message's own lines in the labels just made.
-  virtual void PlaceLines() {}
-};
+// The settings window's messages: 275 x 107, two lines and "Gerai" (95 x 25),
+// which closes the message.
 
 // TForm127: a topic range whose first topic is not smaller than the last.
-class TForm127 : public SettingsMessageWindow {
+class TForm127 : public MessageWindow {
   Q_OBJECT
  public:
-  TForm127() = default;
-
- protected:
-  void PlaceLines() override;
+  TForm127();
 };
 
 // A list of the settings window left at "--"; names the missing choice.
-class TChoiceMissingWindow : public SettingsMessageWindow {
+class TChoiceMissingWindow : public MessageWindow {
   Q_OBJECT
  public:
-  TChoiceMissingWindow() = default;
+  TChoiceMissingWindow();
 
   // "Nustatymų klaida: nepasirinkta pirmoji tema."
   static QString MessageFor(ChoiceProblem problem);
   // Shows the message for the problem modally.
   void ShowFor(ChoiceProblem problem);
-
- protected:
-  void PlaceLines() override;
 };
 
 extern TForm127* Form127;

@@ -185,7 +185,7 @@ void TTaskForm::LbButton1Click() {
 void TTaskForm::LbSpeedButton1Click() {
   const std::optional<Verdict> verdict = RunShowingErrors(this, [this] { return CheckAnswer(CatalogueRow(id_), Entry()); });
   if (!verdict) return;
-  TVerdictForm* window = *verdict == Verdict::Right ? Form6 : Form7;
+  MessageWindow* window = *verdict == Verdict::Right ? static_cast<MessageWindow*>(Form6) : Form7;
   if (window) window->ShowModal();
 }
 

@@ -1,42 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window/program_window.h"
-
-class QLabel;
+#include "window/message_window.h"
 
 namespace rova {
 
-class TArtPanel;
-class TLbSpeedButton;
+// The verdict windows of a check, identical but for their text: 291 x 115,
+// the verdict centred in large letters, "Grįžti", which closes the window.
+// A screen reader is told the verdict as the window opens.
 
-// TForm6 and TForm7: the verdict windows of a check, right and wrong answer.
-// They make their controls when first shown.
-class TVerdictForm : public ProgramWindow {
+// TForm6: the answer is right.
+class TForm6 : public MessageWindow {
   Q_OBJECT
-
  public:
-  explicit TVerdictForm(const QString& verdict);
+  TForm6();
+};
 
-  TArtPanel* ArtPanel1 = nullptr;
-  QLabel* Label1 = nullptr;                  // the verdict
-  TLbSpeedButton* LbSpeedButton1 = nullptr;  // "Grįžti"
-
-  void LbSpeedButton1Click();
-
- protected:
-  void BuildContents() override;
-  // Tells a screen reader the verdict as the window opens.
-  void FormActivate() override;
-
- private:
-  QString verdict_;
+// TForm7: the answer is wrong.
+class TForm7 : public MessageWindow {
+  Q_OBJECT
+ public:
+  TForm7();
 };
 
 inline const QString kRightVerdict = QStringLiteral(" ATSAKYMAS TEISINGAS!!!");
 inline const QString kWrongVerdict = QStringLiteral("ATSAKYMAS NETEISINGAS!!!");
 
-extern TVerdictForm* Form6;  // right answer
-extern TVerdictForm* Form7;  // wrong answer
+extern TForm6* Form6;
+extern TForm7* Form7;
 
 }  // namespace rova
