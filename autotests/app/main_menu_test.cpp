@@ -19,7 +19,7 @@
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
 #include "window_driver.h"
-#include "window/window_frame.h"
+#include "window/window_look.h"
 #include "window/window_registry.h"
 #include "temp_dir.h"
 

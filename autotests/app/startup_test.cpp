@@ -12,7 +12,7 @@
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "window_driver.h"
-#include "window/window_frame.h"
+#include "window/window_look.h"
 #include "window/window_registry.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"

@@ -15,7 +15,7 @@
 #include "app/splash_window.h"
 #include "app/startup.h"
 #include "app/topic_menu_window.h"
-#include "window/window_frame.h"
+#include "window/window_look.h"
 #include "window/window_registry.h"
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"

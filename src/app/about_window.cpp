@@ -7,6 +7,7 @@
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
 #include "window/window_frame.h"
+#include "window/window_look.h"
 
 namespace rova {
 

@@ -9,6 +9,7 @@
 #include "app/splash_window.h"
 #include "app/topic_menu_window.h"
 #include "window/window_frame.h"
+#include "window/window_look.h"
 #include "window/window_names.h"
 #include "window/window_registry.h"
 #include "controls/art_panel.h"

@@ -9,6 +9,7 @@
 #include "accounts/ui/login_window.h"
 #include "app/heavy_label.h"
 #include "window/window_frame.h"
+#include "window/window_look.h"
 #include "window/window_registry.h"
 #include "controls/art_panel.h"
 #include "pictures/picture_library.h"

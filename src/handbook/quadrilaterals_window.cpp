@@ -7,6 +7,7 @@
 #include "controls/lb_speed_button.h"
 #include "window/text_pieces.h"
 #include "window/window_frame.h"
+#include "window/window_look.h"
 
 namespace rova {
 

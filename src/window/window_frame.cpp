@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/window_frame.h"
+#include "window/window_look.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -3,10 +3,10 @@
 
 #include <QFont>
 #include <QList>
-#include <QStringList>
-#include <functional>
 #include <QRect>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 #include "controls/lb_color.h"
 #include "controls/program_fonts.h"
@@ -15,6 +15,9 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
+// The factories of the panels, frames and controls every window is built
+// from; the colours and sizes they share are in window_look.h.
+
 namespace rova {
 
 class ProgramWindow;
@@ -22,15 +25,6 @@ class TArtPanel;
 class TColoredGroupBox;
 class TLbButton;
 class TLbSpeedButton;
-
-// The program's colours and sizes, shared by every window.
-inline constexpr TColor kFrameColor = FromRgb(132, 146, 181);   // title bars, small windows' frames
-inline constexpr TColor kPanelColor = FromRgb(232, 228, 229);   // bodies and panels
-inline constexpr TColor kHotTrackColor = FromRgb(199, 199, 202);
-inline constexpr int kMainWindowWidth = 694;
-inline constexpr int kMainWindowHeight = 412;
-inline constexpr int kTitleBarHeight = 21;
-inline constexpr int kCloseButtonSize = 17;
 
 // The title bar of a window of the given client width: a panel at (2, 2)
 // with the bold title at its left and the close button "X" at its right.

@@ -17,7 +17,7 @@
 #include "app/startup.h"
 #include "window/window_registry.h"
 #include "window_driver.h"
-#include "window/window_frame.h"
+#include "window/window_look.h"
 #include "controls/colored_group_box.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"

@@ -11,7 +11,7 @@
 #include "controls/colored_group_box.h"
 #include "tasks/ui/task_window.h"
 #include "tasks/ui/verdict_window.h"
-#include "window/window_frame.h"
+#include "window/window_look.h"
 #include "window/window_registry.h"
 #include "temp_dir.h"
 

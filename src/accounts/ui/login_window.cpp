@@ -8,6 +8,7 @@
 #include "accounts/user_store.h"
 #include "window/error_box.h"
 #include "window/window_frame.h"
+#include "window/window_look.h"
 #include "window/window_names.h"
 #include "window/window_registry.h"
 #include "controls/art_panel.h"

@@ -13,6 +13,7 @@
 #include "textio/program_error.h"
 #include "window/error_box.h"
 #include "window/window_frame.h"
+#include "window/window_look.h"
 
 namespace rova {
 

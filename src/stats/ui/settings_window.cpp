@@ -17,6 +17,7 @@
 #include "window/error_box.h"
 #include "window/radio_host.h"
 #include "window/window_frame.h"
+#include "window/window_look.h"
 #include "window/window_registry.h"
 
 namespace rova {

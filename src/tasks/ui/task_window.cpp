@@ -24,6 +24,7 @@
 #include "window/text_pieces.h"
 #include "window/radio_host.h"
 #include "window/window_frame.h"
+#include "window/window_look.h"
 #include "window/window_names.h"
 #include "window/window_registry.h"
 
