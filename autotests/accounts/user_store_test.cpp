@@ -4,6 +4,7 @@
 #include <QDir>
 #include <cerrno>
 
+#include "accounts/session_file.h"
 #include "accounts/user_store.h"
 #include "error_message.h"
 #include "temp_dir.h"

@@ -13,6 +13,7 @@
 #include "child_process.h"
 #include "error_message.h"
 #include "temp_dir.h"
+#include "course/result_store.h"
 #include "tasks/check_procedure.h"
 #include "textio/fault_injection.h"
 #include "textio/program_error.h"

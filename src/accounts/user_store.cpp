@@ -55,7 +55,7 @@ void StageUserFiles(FileTransaction& transaction, const RegistrationData& data) 
 // Every file of the user, whatever its content.
 QStringList OwnFileNames(const QString& userName) {
   QStringList names{ProfileFileName(userName), SettingsFileName(userName)};
-  for (const TaskRow& row : TaskCatalogue()) names.append(ResultFileName(userName, row.id));
+  for (const QString& name : ResultFileNames(userName)) names.append(name);
   return names;
 }
 

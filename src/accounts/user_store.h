@@ -4,7 +4,6 @@
 #include <QString>
 #include <functional>
 
-#include "accounts/session_file.h"
 
 namespace rova {
 

@@ -23,6 +23,7 @@
 #include "stats/ui/settings_messages.h"
 #include "stats/ui/settings_window.h"
 #include "window/error_box.h"
+#include "window/window_names.h"
 #include "window/window_registry.h"
 #include "textio/store_transaction.h"
 
@@ -31,9 +32,9 @@ namespace rova {
 namespace {
 
 template <class Window, class... Args>
-void Create(Window*& reference, const char* name, const Args&... args) {
+void Create(Window*& reference, QStringView name, const Args&... args) {
   reference = new Window(args...);
-  reference->setObjectName(QString::fromLatin1(name));
+  reference->setObjectName(name.toString());
   RegisterWindow(reference, [&reference] { reference = nullptr; });
 }
 
@@ -60,70 +61,70 @@ std::optional<TaskId> TaskOfWindow(int number) {
 void CreateNumberedWindow(int number) {
   switch (number) {
     case 1:
-      Create(Form1, "Form1");
+      Create(Form1, kSplashWindowName);
       break;
     case 2:
-      Create(Form2, "Form2");
+      Create(Form2, kMainWindowName);
       ProgramWindow::SetMainWindow(Form2);
       break;
     case 3:
-      Create(Form3, "Form3");
+      Create(Form3, u"Form3");
       break;
     case 4:
-      Create(Form4, "Form4");
+      Create(Form4, kExitConfirmationName);
       break;
     case 6:
-      Create(Form6, "Form6");
+      Create(Form6, u"Form6");
       break;
     case 7:
-      Create(Form7, "Form7");
+      Create(Form7, u"Form7");
       break;
     case 97:
-      Create(Form97, "Form97");
+      Create(Form97, kHandbookIndexName);
       break;
     case 116:
-      Create(Form116, "Form116");
+      Create(Form116, u"Form116");
       break;
     case 117:
-      Create(Form117, "Form117");
+      Create(Form117, kStatisticsReportName);
       break;
     case 118:
-      Create(Form118, "Form118");
+      Create(Form118, u"Form118");
       break;
     case 120:
-      Create(Form120, "Form120");
+      Create(Form120, u"Form120");
       break;
     case 121:
-      Create(Form121, "Form121");
+      Create(Form121, u"Form121");
       break;
     case 122:
-      Create(Form122, "Form122");
+      Create(Form122, u"Form122");
       break;
     case 123:
-      Create(Form123, "Form123");
+      Create(Form123, u"Form123");
       break;
     case 124:
-      Create(Form124, "Form124");
+      Create(Form124, u"Form124");
       break;
     case 125:
-      Create(Form125, "Form125");
+      Create(Form125, u"Form125");
       // The refused-name dialog belongs with the account dialogs.
-      Create(RefusedNameDialog, "RefusedNameDialog");
+      Create(RefusedNameDialog, u"RefusedNameDialog");
       break;
     case 126:
-      Create(Form126, "Form126");
+      Create(Form126, u"Form126");
       break;
     case 127:
-      Create(Form127, "Form127");
+      Create(Form127, u"Form127");
       // The missing-choice message belongs with the range error.
-      Create(ChoiceMissingWindow, "ChoiceMissingWindow");
+      Create(ChoiceMissingWindow, u"ChoiceMissingWindow");
       break;
     default:
       if (const std::optional<TaskId> task = TaskOfWindow(number)) {
         CreateTaskWindow(*task);
       } else if (number >= 98 && number <= 115) {
         const int topic = number - 97;
-        Create(HandbookPageForm(topic), qPrintable(QStringLiteral("Form%1").arg(number)),
+        Create(HandbookPageForm(topic), QStringLiteral("Form%1").arg(number),
                *HandbookPages()[topic - 1]);
       }
       break;

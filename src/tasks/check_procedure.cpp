@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "accounts/session_file.h"
+#include "course/result_store.h"
 #include "textio/store_transaction.h"
 
 namespace rova {

@@ -4,7 +4,6 @@
 #include <QLocale>
 
 #include "tasks/answer_check.h"
-#include "course/result_store.h"
 #include "course/task_catalogue.h"
 
 namespace rova {
