@@ -2,7 +2,6 @@
 #include "controls/fade_worker.h"
 
 #include <QAbstractEventDispatcher>
-#include <QDeadlineTimer>
 #include <QMetaObject>
 #include <atomic>
 
@@ -46,82 +45,84 @@ void TLbButtonThread::SetDefaultPacing(Pacing pacing) { g_defaultPacing = pacing
 TLbButtonThread::Pacing TLbButtonThread::DefaultPacing() { return g_defaultPacing.load(); }
 
 void TLbButtonThread::Resume() {
-  QMutexLocker lock(&mutex_);
+  const std::lock_guard lock(mutex_);
   if (!paused_) return;
   paused_ = false;
-  wake_.wakeAll();
+  wake_.notify_all();
 }
 
 void TLbButtonThread::Pause() {
-  QMutexLocker lock(&mutex_);
+  const std::lock_guard lock(mutex_);
   paused_ = true;
 }
 
 bool TLbButtonThread::Paused() const {
-  QMutexLocker lock(&mutex_);
+  const std::lock_guard lock(mutex_);
   return paused_;
 }
 
 TLbButtonThread::State TLbButtonThread::CurrentState() const {
-  QMutexLocker lock(&mutex_);
+  const std::lock_guard lock(mutex_);
   return state_;
 }
 
 bool TLbButtonThread::Releasing() const {
-  QMutexLocker lock(&mutex_);
+  const std::lock_guard lock(mutex_);
   return stop_;
 }
 
 void TLbButtonThread::GrantTicks(int count) {
-  QMutexLocker lock(&mutex_);
+  const std::lock_guard lock(mutex_);
   granted_ += count;
-  wake_.wakeAll();
+  wake_.notify_all();
 }
 
 int TLbButtonThread::TicksRun() const {
-  QMutexLocker lock(&mutex_);
+  const std::lock_guard lock(mutex_);
   return ticksRun_;
 }
 
 void TLbButtonThread::Release() {
   {
-    QMutexLocker lock(&mutex_);
+    const std::lock_guard lock(mutex_);
     stop_ = true;
-    wake_.wakeAll();
+    wake_.notify_all();
   }
   // The worker never waits for the GUI thread once stop_ is set, so this
   // wait ends without the GUI thread serving anything.
   wait();
+  // Orders the worker's last unlock before whatever follows (its freeing).
+  const std::lock_guard lock(mutex_);
 }
 
-bool TLbButtonThread::WaitInterval() {
+bool TLbButtonThread::WaitInterval(std::unique_lock<std::mutex>& lock) {
   if (pacing_ == Pacing::Clock) {
-    QDeadlineTimer deadline(kInterval);
-    while (!stop_ && !deadline.hasExpired()) wake_.wait(&mutex_, deadline);
+    const auto deadline = std::chrono::steady_clock::now() + kInterval;
+    while (!stop_ && std::chrono::steady_clock::now() < deadline) wake_.wait_until(lock, deadline);
   } else {
-    while (!stop_ && granted_ == 0) wake_.wait(&mutex_);
+    while (!stop_ && granted_ == 0) wake_.wait(lock);
     if (!stop_) --granted_;
   }
   return !stop_;
 }
 
 void TLbButtonThread::run() {
-  QMutexLocker lock(&mutex_);
+  std::unique_lock lock(mutex_);
   for (;;) {
     while (paused_ && !stop_) {
       state_ = State::Paused;
-      wake_.wait(&mutex_);
+      wake_.wait(lock);
     }
     state_ = State::Interval;
-    if (!WaitInterval()) break;
+    if (!WaitInterval(lock)) break;
     if (paused_) continue;
     tickDone_ = false;
     state_ = State::HandOff;
     lock.unlock();
     // The hand-off: the tick runs on the GUI thread while this one waits.
     QMetaObject::invokeMethod(this, [this] { RunTick(); }, Qt::QueuedConnection);
-    lock.relock();
-    while (!tickDone_ && !stop_) wake_.wait(&mutex_);
+    lock.lock();
+    while (!tickDone_ && !stop_) wake_.wait(lock);
     if (stop_) break;
   }
   state_ = State::Ended;
@@ -129,14 +130,14 @@ void TLbButtonThread::run() {
 
 void TLbButtonThread::RunTick() {
   {
-    QMutexLocker lock(&mutex_);
+    const std::lock_guard lock(mutex_);
     if (stop_) return;
   }
   if (onTick_) onTick_(this);
-  QMutexLocker lock(&mutex_);
+  const std::lock_guard lock(mutex_);
   ++ticksRun_;
   tickDone_ = true;
-  wake_.wakeAll();
+  wake_.notify_all();
 }
 
 }  // namespace rova
