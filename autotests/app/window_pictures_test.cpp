@@ -68,7 +68,7 @@ TEST_F(WindowPicturesTest, smallWindowsHaveTwoPixelFrameRoundBlackEdgedPanel) {
   }
 }
 
-TEST_F(WindowPicturesTest, dialogTextsStayInsideTheirPanel) {
+TEST_F(WindowPicturesTest, DialogTextsStayInsideTheirPanel) {
   for (AccountMessageDialog* dialog : {static_cast<AccountMessageDialog*>(Form121), static_cast<AccountMessageDialog*>(Form122),
                                        static_cast<AccountMessageDialog*>(Form123), static_cast<AccountMessageDialog*>(Form124),
                                        static_cast<AccountMessageDialog*>(Form125),
