@@ -22,9 +22,9 @@ top="$PWD"
 mkdir -p build/fuzz/crashes
 for t in "${targets[@]}"; do
   mkdir -p "build/fuzz/corpus/$t"
-  echo "== fuzz_$t for ${seconds} s"
+  echo "== ${t}_fuzz for ${seconds} s"
   # Absolute names: the targets work in folders of their own.
-  (cd build/fuzz && nice -n 10 ./autotests/fuzz/fuzz_"$t" -jobs=1 -workers=1 -max_total_time="$seconds" \
+  (cd build/fuzz && nice -n 10 ./autotests/fuzz/"$t"_fuzz -jobs=1 -workers=1 -max_total_time="$seconds" \
       -max_len=8192 -timeout=10 -artifact_prefix="$top/build/fuzz/crashes/" \
       "$top/build/fuzz/corpus/$t" "$top/autotests/fuzz/corpus/$t") || true
   tail -n 3 "build/fuzz/fuzz-0.log"

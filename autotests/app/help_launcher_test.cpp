@@ -24,7 +24,7 @@ class HelpLauncherTest : public rova::testing::InTempDir {
   ProgramSearch Search() const { return {path("own"), path("work"), {path("path1"), path("path2")}}; }
 };
 
-TEST_F(HelpLauncherTest, LooksInOwnFolderThenWorkingFolderThenPath) {
+TEST_F(HelpLauncherTest, looksInOwnFolderThenWorkingFolderThenPath) {
   const QString inPath2 = MakeStub("path2");
   EXPECT_EQ(FindProgram(kHelpProgramName, Search()), inPath2);
   const QString inPath1 = MakeStub("path1");
@@ -35,7 +35,7 @@ TEST_F(HelpLauncherTest, LooksInOwnFolderThenWorkingFolderThenPath) {
   EXPECT_EQ(FindProgram(kHelpProgramName, Search()), inOwn);
 }
 
-TEST_F(HelpLauncherTest, SkipsWhatCannotBeRun) {
+TEST_F(HelpLauncherTest, skipsWhatCannotBeRun) {
   MakeStub("own", false);
   QDir().mkpath(QDir(path("work")).filePath(kHelpProgramName));  // a folder of that name
   EXPECT_EQ(FindProgram(kHelpProgramName, Search()), QString());

@@ -91,7 +91,7 @@ class MainMenuTest : public rova::testing::InTempDir {
   std::vector<QString> steps;
 };
 
-TEST_F(MainMenuTest, EveryMenuButtonOpensItsWindowAndLeadsBackToTheMainWindow) {
+TEST_F(MainMenuTest, everyMenuButtonOpensItsWindowAndLeadsBackToTheMainWindow) {
   WindowNamed("Form97");
   WindowNamed("Form117");
   OpenLog log;
@@ -135,7 +135,7 @@ TEST_F(MainMenuTest, EveryMenuButtonOpensItsWindowAndLeadsBackToTheMainWindow) {
   EXPECT_FALSE(Form3->IsOpen());
 }
 
-TEST_F(MainMenuTest, TopicButtonsOpenTaskOneOfTheirTopic) {
+TEST_F(MainMenuTest, topicButtonsOpenTaskOneOfTheirTopic) {
   struct Row {
     int topic;
     QString caption;
@@ -170,7 +170,7 @@ TEST_F(MainMenuTest, TopicButtonsOpenTaskOneOfTheirTopic) {
   EXPECT_EQ(log.opened, expected);
 }
 
-TEST_F(MainMenuTest, HelpStartsOnEveryPressWhileTheMenuStaysUsable) {
+TEST_F(MainMenuTest, helpStartsOnEveryPressWhileTheMenuStaysUsable) {
   // The stand-in help program, found in the working directory, notes each start there.
   const QString stub = path(kHelpProgramName);
   writeBytes(kHelpProgramName, "#!/bin/sh\necho started >> help_runs.txt\n");
@@ -191,7 +191,7 @@ TEST_F(MainMenuTest, HelpStartsOnEveryPressWhileTheMenuStaysUsable) {
   EXPECT_EQ(readBytes("help_runs.txt"), "started\nstarted\n") << "two presses, two copies";
 }
 
-TEST_F(MainMenuTest, MissingHelpProgramLeavesTheMenuAsItWas) {
+TEST_F(MainMenuTest, missingHelpProgramLeavesTheMenuAsItWas) {
   ASSERT_TRUE(FindProgram(kHelpProgramName, CurrentProgramSearch()).isEmpty()) << "no help program to find here";
   EXPECT_EQ(RunFromMainWindow([&] {
               Click(Form2->LbSpeedButton3);

@@ -63,7 +63,7 @@ class StartupTest : public rova::testing::InTempDir {
 // The title comes through the application's name: a display name set on top
 // of it is appended by the desktop to every caption that does not end with
 // it, and the login window's would read "ROVA2003 - Identifikacija — ROVA 2004".
-TEST(ProgramTitleTest, NamesTheApplicationWithoutSuffixingCaptions) {
+TEST(ProgramTitleTest, namesTheApplicationWithoutSuffixingCaptions) {
   const QString before = QCoreApplication::applicationName();
   SetProgramTitle();
   EXPECT_EQ(QGuiApplication::applicationDisplayName(), "ROVA 2004");
@@ -72,7 +72,7 @@ TEST(ProgramTitleTest, NamesTheApplicationWithoutSuffixingCaptions) {
   QCoreApplication::setApplicationName(before);
 }
 
-TEST_F(StartupTest, WindowsAreCreatedOnceInStartUpOrder) {
+TEST_F(StartupTest, windowsAreCreatedOnceInStartUpOrder) {
   std::vector<QString> names;
   for (ProgramWindow* window : RegisteredWindows()) names.push_back(window->objectName());
   // Every window class by number, topics 9 and 12 with their last tasks
@@ -104,7 +104,7 @@ TEST_F(StartupTest, WindowsAreCreatedOnceInStartUpOrder) {
   EXPECT_EQ(TForm1::kTimer1Interval, 8000);
 }
 
-TEST_F(StartupTest, SplashThenLoginThenMainWindowAfterAcceptedLogin) {
+TEST_F(StartupTest, splashThenLoginThenMainWindowAfterAcceptedLogin) {
   ShowCounter mainShows(Form2);
   int splashOpenings = 0;
   QObject::connect(Form1, &ProgramWindow::Opened, [&] {
@@ -159,7 +159,7 @@ TEST_F(StartupTest, SplashThenLoginThenMainWindowAfterAcceptedLogin) {
   EXPECT_EQ(mainShows.shows, 1) << "the main window appears once, at its working size";
 }
 
-TEST_F(StartupTest, LoginCloseButtonEndsProgramWithoutMainWindowEverSeen) {
+TEST_F(StartupTest, loginCloseButtonEndsProgramWithoutMainWindowEverSeen) {
   ShowCounter mainShows(Form2);
   QObject::connect(Form1, &ProgramWindow::Opened, [] { Later([] { Form1->Timer1Timer(); }); });
   QObject::connect(Form120, &ProgramWindow::Opened, [] { Later([] { Click(Form120->LbButton1); }); });
@@ -171,7 +171,7 @@ TEST_F(StartupTest, LoginCloseButtonEndsProgramWithoutMainWindowEverSeen) {
   EXPECT_TRUE(readBytes("temp.dat").isEmpty()) << "nothing is written at exit";
 }
 
-TEST_F(StartupTest, DesktopCloseIsIgnoredOnSplashAndEndsProgramFromLogin) {
+TEST_F(StartupTest, desktopCloseIsIgnoredOnSplashAndEndsProgramFromLogin) {
   ShowCounter mainShows(Form2);
   QObject::connect(Form1, &ProgramWindow::Opened, [&] {
     Later([&] {
@@ -209,7 +209,7 @@ class InMainWindowTest : public StartupTest {
   }
 };
 
-TEST_F(InMainWindowTest, ExitConfirmationGoesBackOrEndsProgram) {
+TEST_F(InMainWindowTest, exitConfirmationGoesBackOrEndsProgram) {
   int confirmations = 0;
   QObject::connect(Form4, &ProgramWindow::Opened, [&] {
     ++confirmations;
@@ -231,7 +231,7 @@ TEST_F(InMainWindowTest, ExitConfirmationGoesBackOrEndsProgram) {
   EXPECT_EQ(steps, std::vector<QString>{"after the second confirmation"});
 }
 
-TEST_F(InMainWindowTest, EnterInTheFreshMainWindowDoesNotEndTheProgram) {
+TEST_F(InMainWindowTest, enterInTheFreshMainWindowDoesNotEndTheProgram) {
   ReachMainWindow([&] {
     // The window keeps the focus itself, so activating it cannot hand the
     // focus on to its first focusable control, the "X".
@@ -246,7 +246,7 @@ TEST_F(InMainWindowTest, EnterInTheFreshMainWindowDoesNotEndTheProgram) {
   EXPECT_EQ(steps, (std::vector<QString>{"the window holds its focus", "running"}));
 }
 
-TEST_F(InMainWindowTest, MinimiseButtonKeepsTheProgramRunning) {
+TEST_F(InMainWindowTest, minimiseButtonKeepsTheProgramRunning) {
   ReachMainWindow([&] {
     Click(Form2->LbButton2);
     EXPECT_FALSE(ProgramWindow::IsProgramEnding());

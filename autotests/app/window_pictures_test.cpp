@@ -46,7 +46,7 @@ class WindowPicturesTest : public ::testing::Test {
   }
 };
 
-TEST_F(WindowPicturesTest, SmallWindowsHaveTwoPixelFrameRoundBlackEdgedPanel) {
+TEST_F(WindowPicturesTest, smallWindowsHaveTwoPixelFrameRoundBlackEdgedPanel) {
   const std::vector<std::tuple<ProgramWindow*, QString, QSize>> windows{
       {Form4, "form4_exit_confirmation.png", {275, 107}}, {Form121, "form121_unknown_user.png", {275, 107}},
       {Form122, "form122_wrong_password.png", {275, 107}}, {Form123, "form123_registered.png", {275, 91}},
@@ -77,7 +77,7 @@ TEST_F(WindowPicturesTest, DialogTextsStayInsideTheirPanel) {
   }
 }
 
-TEST_F(WindowPicturesTest, MainWindowHasTitleBarAndBody) {
+TEST_F(WindowPicturesTest, mainWindowHasTitleBarAndBody) {
   const QImage image = Grab(Form2, "form2_main_window.png");
   ASSERT_EQ(image.size(), QSize(kMainWindowWidth, kMainWindowHeight));
   EXPECT_EQ(image.pixel(0, 0), Rgb(kPanelColor));
@@ -94,7 +94,7 @@ TEST_F(WindowPicturesTest, MainWindowHasTitleBarAndBody) {
   EXPECT_LE(Form2->Label2->geometry().right(), Form2->ArtPanel2->width() - 2);
 }
 
-TEST_F(WindowPicturesTest, MenusAndAboutPageKeepTheirFramesAndPlaces) {
+TEST_F(WindowPicturesTest, menusAndAboutPageKeepTheirFramesAndPlaces) {
   EXPECT_EQ(Form2->ColoredGroupBox1->geometry(), QRect(8, 7, 129, 362));
   EXPECT_EQ(Form2->LbSpeedButton5->geometry(), QRect(10, 322, 109, 25)) << "Išeiti stands apart at the bottom";
 
@@ -118,7 +118,7 @@ TEST_F(WindowPicturesTest, MenusAndAboutPageKeepTheirFramesAndPlaces) {
     EXPECT_LE(label->geometry().right(), Form118->ArtPanel2->width() - 2) << label->text().toStdString();
 }
 
-TEST_F(WindowPicturesTest, LoginWindowAtBothHeights) {
+TEST_F(WindowPicturesTest, loginWindowAtBothHeights) {
   const QImage login = Grab(Form120, "form120_login.png");
   ASSERT_EQ(login.size(), QSize(524, TForm120::kLoginHeight));
   EXPECT_EQ(login.pixel(2, 26), qRgb(0, 0, 0));
@@ -135,7 +135,7 @@ TEST_F(WindowPicturesTest, LoginWindowAtBothHeights) {
   EXPECT_EQ(Form120->LbButton1->mapTo(Form120, QPoint(0, 0)), QPoint(502, 4));
 }
 
-TEST_F(WindowPicturesTest, SplashShowsPictureAndTitleOverIt) {
+TEST_F(WindowPicturesTest, splashShowsPictureAndTitleOverIt) {
   const QImage image = Grab(Form1, "form1_splash.png");
   ASSERT_EQ(image.size(), QSize(402, 302));
   EXPECT_EQ(image.pixel(0, 0), Rgb(kPanelColor));  // the panel's light edges

@@ -136,7 +136,7 @@ class WindowStackTest : public testing::InTempDir {
 
 // The verdict window is made at the first check; task 1-2's window later. The
 // second verdict must still come over task 1-2, the owner that opened it.
-TEST_F(WindowStackTest, SecondVerdictOfTopicOneComesOverTheTaskThatAsked) {
+TEST_F(WindowStackTest, secondVerdictOfTopicOneComesOverTheTaskThatAsked) {
   TTaskForm* first = TaskForm({1, 1});
   TTaskForm* second = TaskForm({1, 2});
   std::vector<Seen> verdicts;
@@ -175,7 +175,7 @@ TEST_F(WindowStackTest, SecondVerdictOfTopicOneComesOverTheTaskThatAsked) {
 
 // The confirmation was first seen from a task window; the handbook's windows
 // were made after it, and a page's "X" must still bring it over the page.
-TEST_F(WindowStackTest, ExitConfirmationFromAPageAfterTheTestsComesOverThePage) {
+TEST_F(WindowStackTest, exitConfirmationFromAPageAfterTheTestsComesOverThePage) {
   THandbookPage* page = HandbookPageForm(1);
   std::vector<Seen> confirmations;
   std::vector<Seen> afterConfirmation;
@@ -214,7 +214,7 @@ TEST_F(WindowStackTest, ExitConfirmationFromAPageAfterTheTestsComesOverThePage) 
 // A hidden window gives up its native window, backing store and decoded
 // figure; shown again it comes back with what was typed, its figure, at its
 // place, with the focus where it was.
-TEST_F(WindowStackTest, WindowShownAgainKeepsItsEntriesPlaceAndFocus) {
+TEST_F(WindowStackTest, windowShownAgainKeepsItsEntriesPlaceAndFocus) {
   TTaskForm* task = TaskForm({1, 1});
   std::vector<Seen> seen;
   QPoint placeFirst;

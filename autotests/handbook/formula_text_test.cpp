@@ -28,7 +28,7 @@ bool InGap(const QString& line, int lineX, int x, int width) {
   return true;
 }
 
-TEST(FormulaText, MarksStandRaisedAndLoweredInBlanksTheLineLeaves) {
+TEST(FormulaText, marksStandRaisedAndLoweredInBlanksTheLineLeaves) {
   const PieceBlock block = LayOut(QStringLiteral("a_{n} = a_{1} + (n – 1)d,   x^{2} + y^{10} = 1"));
   ASSERT_EQ(block.texts.size(), 5);
   const TextPiece& line = block.texts[0];
@@ -44,7 +44,7 @@ TEST(FormulaText, MarksStandRaisedAndLoweredInBlanksTheLineLeaves) {
   EXPECT_EQ(block.texts[4].text, "10");
 }
 
-TEST(FormulaText, FractionIsNumeratorOverBarOverDenominatorInItsGap) {
+TEST(FormulaText, fractionIsNumeratorOverBarOverDenominatorInItsGap) {
   const PieceBlock block = LayOut(QStringLiteral("S = \\frac{a + b}{2} · h"));
   ASSERT_EQ(block.texts.size(), 4);
   const TextPiece &numerator = block.texts[1], &bar = block.texts[2], &denominator = block.texts[3];
@@ -61,7 +61,7 @@ TEST(FormulaText, FractionIsNumeratorOverBarOverDenominatorInItsGap) {
   EXPECT_TRUE(block.texts[0].text.endsWith(QStringLiteral("· h")));
 }
 
-TEST(FormulaText, RootKeepsItsRadicandUnderAnOverlineAfterAV) {
+TEST(FormulaText, rootKeepsItsRadicandUnderAnOverlineAfterAV) {
   const PieceBlock block = LayOut(QStringLiteral("\\sqrt{ab} = \\sqrt{a} · \\sqrt[3]{b}"));
   ASSERT_EQ(block.texts.size(), 5);
   EXPECT_EQ(block.texts[0].text.count(u'V'), 3);
@@ -71,7 +71,7 @@ TEST(FormulaText, RootKeepsItsRadicandUnderAnOverlineAfterAV) {
   EXPECT_EQ(block.texts[3].face, PieceFace::Mark);
 }
 
-TEST(FormulaText, HeadingsShareOneBoldLabelAndSignsGetTheirOwn) {
+TEST(FormulaText, headingsShareOneBoldLabelAndSignsGetTheirOwn) {
   const PieceBlock block = LayOut(QStringLiteral("## Pirmas\nx {\\ge} 0\n## Antras\ntekstas"));
   ASSERT_EQ(block.texts.size(), 3);
   EXPECT_TRUE(block.texts[0].text.startsWith(QStringLiteral("\nx ")));
@@ -83,7 +83,7 @@ TEST(FormulaText, HeadingsShareOneBoldLabelAndSignsGetTheirOwn) {
   EXPECT_EQ(block.texts[2].y, 20 + lineSpacing) << "on the second line";
 }
 
-TEST(FormulaText, RefusesFormulasThatAreNotClosed) {
+TEST(FormulaText, refusesFormulasThatAreNotClosed) {
   for (const char* bad : {"x^{2", "\\frac{1}{2", "\\frac{1}", "\\sqrt{2", "2}", "{\\nosuchsign}", "\\sqrt[3{2}"}) {
     PieceBlock block;
     EXPECT_THROW(LayOutFormulaText({0, 0, QString::fromUtf8(bad)}, block), std::invalid_argument) << bad;

@@ -88,7 +88,7 @@ Counted CountLabels(QWidget* body) {
   return counted;
 }
 
-TEST_F(HandbookTest, EveryPageHasItsTitleGroupsLabelsPicturesAndBackButton) {
+TEST_F(HandbookTest, everyPageHasItsTitleGroupsLabelsPicturesAndBackButton) {
   for (const ExpectedPage& row : kPages) {
     SCOPED_TRACE(row.window);
     THandbookPage* page = PageWindow(row);
@@ -120,7 +120,7 @@ TEST_F(HandbookTest, EveryPageHasItsTitleGroupsLabelsPicturesAndBackButton) {
 
 // Nothing a pupil reads may run out of its group, under the buttons or
 // under a figure.
-TEST_F(HandbookTest, TextsAndPicturesStayInsideTheirGroupAboveTheButtons) {
+TEST_F(HandbookTest, textsAndPicturesStayInsideTheirGroupAboveTheButtons) {
   for (const ExpectedPage& row : kPages) {
     SCOPED_TRACE(row.window);
     THandbookPage* page = PageWindow(row);
@@ -152,7 +152,7 @@ TEST_F(HandbookTest, TextsAndPicturesStayInsideTheirGroupAboveTheButtons) {
 }
 
 // A handbook figure that no page shows is drawn and carried for nothing.
-TEST_F(HandbookTest, EveryHandbookFigureIsShownOnce) {
+TEST_F(HandbookTest, everyHandbookFigureIsShownOnce) {
   Form116->EnsureContents();
   QStringList shown{Form116->Image1->objectName()};
   for (const ExpectedPage& row : kPages) {
@@ -167,7 +167,7 @@ TEST_F(HandbookTest, EveryHandbookFigureIsShownOnce) {
   EXPECT_EQ(shown.size(), 20) << "19 on the pages, one on the sub-page";
 }
 
-TEST_F(HandbookTest, IndexHasTheEighteenTopicButtonsOpeningTheirPages) {
+TEST_F(HandbookTest, indexHasTheEighteenTopicButtonsOpeningTheirPages) {
   Form97->EnsureContents();
   EXPECT_EQ(Form97->ArtPanel1->Caption(), "ROVA 2004 - Žinynas");
   EXPECT_EQ(Form97->ColoredGroupBox1->Caption(), "Temos: ");
@@ -204,7 +204,7 @@ TEST_F(HandbookTest, IndexHasTheEighteenTopicButtonsOpeningTheirPages) {
 }
 
 // "X" on a page asks first: going back lands on the index, leaving ends the program.
-TEST_F(HandbookTest, PageCloseButtonAsksAndGoesBackToTheIndexOrEnds) {
+TEST_F(HandbookTest, pageCloseButtonAsksAndGoesBackToTheIndexOrEnds) {
   std::vector<QString> steps;
   int confirmations = 0;
   QObject::connect(Form4, &ProgramWindow::Opened, Form4, [&] {
@@ -229,7 +229,7 @@ TEST_F(HandbookTest, PageCloseButtonAsksAndGoesBackToTheIndexOrEnds) {
   EXPECT_FALSE(Form97->IsOpen());
 }
 
-TEST_F(HandbookTest, IndexCloseButtonAsksAndGoesBackToTheMainWindow) {
+TEST_F(HandbookTest, indexCloseButtonAsksAndGoesBackToTheMainWindow) {
   QObject::connect(Form4, &ProgramWindow::Opened, Form4, [] { Later([] { Click(Form4->LbSpeedButton1); }); });
   QObject::connect(Form97, &ProgramWindow::Opened, Form97, [] { Later([] { Click(Form97->LbButton1); }); });
   Form97->ShowModal();
@@ -237,7 +237,7 @@ TEST_F(HandbookTest, IndexCloseButtonAsksAndGoesBackToTheMainWindow) {
   EXPECT_FALSE(ProgramWindow::IsProgramEnding());
 }
 
-TEST_F(HandbookTest, SubPageOpensFromTopicFifteenAndClosesWithoutAsking) {
+TEST_F(HandbookTest, subPageOpensFromTopicFifteenAndClosesWithoutAsking) {
   int confirmations = 0;
   QObject::connect(Form4, &ProgramWindow::Opened, Form4, [&] { ++confirmations; });
   int subPageOpenings = 0;
@@ -267,7 +267,7 @@ TEST_F(HandbookTest, SubPageOpensFromTopicFifteenAndClosesWithoutAsking) {
 }
 
 // The index, the 18 pages and the sub-page on one sheet, and each on its own.
-TEST_F(HandbookTest, ContactSheetOfEveryHandbookWindow) {
+TEST_F(HandbookTest, contactSheetOfEveryHandbookWindow) {
   std::vector<ProgramWindow*> windows{Form97};
   for (int topic = 1; topic <= 18; ++topic) windows.push_back(HandbookPageForm(topic));
   windows.push_back(Form116);

@@ -14,7 +14,7 @@
 namespace rova::help {
 namespace {
 
-TEST(HelpWindowTest, EverySectionInTheListIsReachedInTheGuide) {
+TEST(HelpWindowTest, everySectionInTheListIsReachedInTheGuide) {
   HelpWindow window;
   window.show();
   const auto& sections = GuideSections();

@@ -18,7 +18,7 @@ namespace {
 bool IsShade(QRgb c) { return c == kShade; }
 bool IsGround(QRgb c) { return c == kGround; }
 
-TEST(FigureDrawers, EveryListedPictureHasOneDrawerAndEveryDrawerIsListed) {
+TEST(FigureDrawers, everyListedPictureHasOneDrawerAndEveryDrawerIsListed) {
   QSet<QString> drawn;
   for (const Drawer& d : AllDrawers()) {
     EXPECT_FALSE(drawn.contains(QLatin1String(d.name))) << "drawn twice: " << d.name;
@@ -30,7 +30,7 @@ TEST(FigureDrawers, EveryListedPictureHasOneDrawerAndEveryDrawerIsListed) {
   }
 }
 
-TEST(FigureDrawers, EveryPictureIsDrawnAtItsListedSizeAndNotLeftBlank) {
+TEST(FigureDrawers, everyPictureIsDrawnAtItsListedSizeAndNotLeftBlank) {
   for (const PictureInfo& info : AllPictures()) {
     const QImage image = DrawPicture(info.name);
     ASSERT_FALSE(image.isNull()) << info.name;
@@ -43,13 +43,13 @@ TEST(FigureDrawers, EveryPictureIsDrawnAtItsListedSizeAndNotLeftBlank) {
   }
 }
 
-TEST(FigureDrawers, UnknownNameGivesNoImage) {
+TEST(FigureDrawers, unknownNameGivesNoImage) {
   EXPECT_TRUE(DrawPicture("fig_19_1").isNull());
 }
 
 // Task 4-1's answer is 36/100: the top row, the bottom row and a band two
 // cells wide from the top right to the bottom left.
-TEST(Figure_4_1, ShadesThirtySixCellsInTheShapeOfTheTask) {
+TEST(Topic4Task1Figure, shadesThirtySixCellsInTheShapeOfTheTask) {
   const std::vector<QPoint> cells = ShadedCells_4_1();
   QSet<QPair<int, int>> unique;
   for (const QPoint& c : cells) {
@@ -74,7 +74,7 @@ TEST(Figure_4_1, ShadesThirtySixCellsInTheShapeOfTheTask) {
   }
 }
 
-TEST(Figure_4_1, DrawingShadesExactlyTheListedCells) {
+TEST(Topic4Task1Figure, drawingShadesExactlyTheListedCells) {
   const QImage image = DrawPicture("fig_4_1");
   QSet<QPair<int, int>> listed;
   for (const QPoint& c : ShadedCells_4_1()) listed.insert({c.x(), c.y()});
@@ -88,7 +88,7 @@ TEST(Figure_4_1, DrawingShadesExactlyTheListedCells) {
 }
 
 // Task 1-1's answer is 2/8: two opposite sectors of eight.
-TEST(Figure_1_1, ShadesTwoOppositeSectorsOfEight) {
+TEST(Topic1Task1Figure, shadesTwoOppositeSectorsOfEight) {
   const QImage image = DrawPicture("fig_1_1");
   std::vector<int> shaded;
   for (int sector = 0; sector < 8; ++sector) {
@@ -103,7 +103,7 @@ TEST(Figure_1_1, ShadesTwoOppositeSectorsOfEight) {
 
 // The window lays "ROVA 2004" (Tahoma bold 29 px) and the subtitle over the
 // picture at about (145, 90) and (148, 120): nothing may show through.
-TEST(Splash, LeavesTheTitleAreaPlain) {
+TEST(Splash, leavesTheTitleAreaPlain) {
   const QImage image = DrawPicture("splash");
   const QRect titles(140, 86, 230, 56);
   for (int y = titles.top(); y <= titles.bottom(); ++y) {
@@ -115,7 +115,7 @@ TEST(Splash, LeavesTheTitleAreaPlain) {
 
 // Quality and full-resolution colour must keep one-pixel black lines black
 // and the ground level after encoding, or thin figures turn to mush.
-TEST(JpegEncoding, KeepsOnePixelLinesDarkAndTheGroundEven) {
+TEST(JpegEncoding, keepsOnePixelLinesDarkAndTheGroundEven) {
   for (const char* name : {"fig_4_1", "fig_14_3", "sym_pi", "splash"}) {
     const QImage drawn = DrawPicture(name).convertToFormat(QImage::Format_RGB888);
     const QImage decoded = DecodeJpeg(EncodeJpeg(drawn), QLatin1String(name));

@@ -32,7 +32,7 @@ std::string ErrorOf(F decode) {
   return {};
 }
 
-TEST(LoadPicture, EveryListedPictureDecodesAtItsListedSize) {
+TEST(LoadPicture, everyListedPictureDecodesAtItsListedSize) {
   for (const PictureInfo& info : AllPictures()) {
     QImage image;
     ASSERT_NO_THROW(image = LoadPicture(QLatin1String(info.name))) << info.name;
@@ -41,7 +41,7 @@ TEST(LoadPicture, EveryListedPictureDecodesAtItsListedSize) {
   }
 }
 
-TEST(LoadPicture, UnknownPictureIsRefusedByName) {
+TEST(LoadPicture, unknownPictureIsRefusedByName) {
   const std::string message = ErrorOf([] { LoadPicture(QStringLiteral("fig_19_9")); });
   EXPECT_NE(message.find("fig_19_9"), std::string::npos) << message;
 }
@@ -65,7 +65,7 @@ QByteArray DjpegPixels(const QByteArray& jpeg, QSize* size) {
   return ppm.mid(headerLength);
 }
 
-TEST(DecodeJpeg, MatchesLibjpegsOwnDecoderPixelForPixel) {
+TEST(DecodeJpeg, matchesLibjpegsOwnDecoderPixelForPixel) {
   if (QStandardPaths::findExecutable(QStringLiteral("djpeg")).isEmpty()) {
     GTEST_SKIP() << "djpeg (libjpeg-turbo-progs) is not installed";
   }
@@ -128,7 +128,7 @@ const Damage kDamages[] = {
      }},
 };
 
-TEST(DecodeJpeg, RefusesDamagedDataNamingThePicture) {
+TEST(DecodeJpeg, refusesDamagedDataNamingThePicture) {
   const QByteArray good = ResourceBytes("fig_16_5");
   ASSERT_FALSE(good.isEmpty());
   for (const Damage& damage : kDamages) {
@@ -140,7 +140,7 @@ TEST(DecodeJpeg, RefusesDamagedDataNamingThePicture) {
 
 // Random byte damage anywhere must end in a clean refusal or a whole
 // picture, never a crash or a wrong size.
-TEST(DecodeJpeg, SurvivesRandomDamage) {
+TEST(DecodeJpeg, survivesRandomDamage) {
   const QByteArray good = ResourceBytes("fig_13_3");
   QRandomGenerator random(20041);
   for (int round = 0; round < 300; ++round) {

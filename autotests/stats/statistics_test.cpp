@@ -17,7 +17,7 @@ constexpr auto kAll = StatisticsMode::AllTasks;
 constexpr auto kRange = StatisticsMode::TopicRange;
 constexpr auto kSingle = StatisticsMode::SingleTask;
 
-TEST(CountRuleTest, ChoosesTheWordFormByOneThenLastDigitZero) {
+TEST(CountRuleTest, choosesTheWordFormByOneThenLastDigitZero) {
   struct Row {
     StatisticsMode mode;
     std::int64_t checked;
@@ -45,14 +45,14 @@ TEST(CountRuleTest, ChoosesTheWordFormByOneThenLastDigitZero) {
     EXPECT_EQ(ChecksText(row.mode, row.checked), QString::fromUtf8(row.text)) << row.checked;
 }
 
-TEST(DescriptionTest, NamesWhatIsSummedByNumbersNotPositions) {
+TEST(DescriptionTest, namesWhatIsSummedByNumbersNotPositions) {
   EXPECT_EQ(DescriptionText({kAll, 4, 9}), "pagal visas užduotis.");
   EXPECT_EQ(DescriptionText({kRange, 2, 6}), "nuo 3 iki 7 temos.");
   EXPECT_EQ(DescriptionText({kSingle, 2, 1}), "3 temos 2 uždavinys.");
   EXPECT_EQ(DescriptionText({kSingle, 2147483647, -1}), "2147483648 temos 0 uždavinys.") << "no overflow";
 }
 
-TEST(SettingsFileTest, ReadsMissingLinesAsZeroAndWritesThreeCrLfLines) {
+TEST(SettingsFileTest, readsMissingLinesAsZeroAndWritesThreeCrLfLines) {
   EXPECT_EQ(ParseSettings("1\r\n"), (StatisticsSettings{kAll, 0, 0})) << "as registration writes it";
   EXPECT_EQ(ParseSettings("1\r\n"), ParseSettings("1\r\n0\r\n0\r\n"));
   EXPECT_EQ(ParseSettings("2\r\n-1\r\n3\r\n"), (StatisticsSettings{kRange, -1, 3}));
@@ -64,7 +64,7 @@ TEST(SettingsFileTest, ReadsMissingLinesAsZeroAndWritesThreeCrLfLines) {
   EXPECT_EQ(SettingsFileBytes(StoredChoice(kAll, 5, 3)), "1\r\n0\r\n0\r\n") << "the lists play no part";
 }
 
-TEST(ChoiceCheckTest, RefusesListsLeftUnchosenThenRangesThatDoNotRise) {
+TEST(ChoiceCheckTest, refusesListsLeftUnchosenThenRangesThatDoNotRise) {
   struct Row {
     StatisticsSettings choice;
     ChoiceProblem problem;
@@ -94,7 +94,7 @@ std::optional<std::vector<ResultFilePlace>> ChosenResultFiles(const StatisticsSe
   return places;
 }
 
-TEST(ChosenFilesTest, ReadsTaskByTaskAndTopicByTopic) {
+TEST(ChosenFilesTest, readsTaskByTaskAndTopicByTopic) {
   const auto all = ChosenResultFiles({kAll, 0, 0});
   ASSERT_TRUE(all);
   ASSERT_EQ(all->size(), 90u);
@@ -121,7 +121,7 @@ class ReportTest : public testing::InTempDir {
   QString shownName;
 };
 
-TEST_F(ReportTest, GivesTheWorkedResults) {
+TEST_F(ReportTest, givesTheWorkedResults) {
   EXPECT_EQ(Compute(), (ReportTexts{"Teisingų atsakymų: 0.", "Neteisingų atsakymų: 0.",
                                     "Iš viso spręsta 0 uždavinių.", "pagal visas užduotis."}));
   EXPECT_EQ(shownName, "Jonas Žemaitis");
@@ -145,7 +145,7 @@ TEST_F(ReportTest, GivesTheWorkedResults) {
   EXPECT_EQ(Compute()->checks, "Uždavinys spręstas 0 kartų.");
 }
 
-TEST_F(ReportTest, RangeOverTheWholeCourseEqualsAllTasks) {
+TEST_F(ReportTest, rangeOverTheWholeCourseEqualsAllTasks) {
   writeBytes("jonas_18-5.dat", "2\r\n3\r\n");
   writeBytes("jonas_1-1.dat", "0\r\n7\r\n");
   const ReportTexts all = *Compute();
@@ -156,20 +156,20 @@ TEST_F(ReportTest, RangeOverTheWholeCourseEqualsAllTasks) {
   EXPECT_EQ(range.description, "nuo 1 iki 18 temos.");
 }
 
-TEST_F(ReportTest, SumsLargestCountsWithoutOverflow) {
+TEST_F(ReportTest, sumsLargestCountsWithoutOverflow) {
   for (const TaskRow& row : TaskCatalogue()) writeBytes(ResultFileName("jonas", row.id), "2147483647\r\n2147483647\r\n");
   const ReportTexts texts = *Compute();
   EXPECT_EQ(texts.correct, "Teisingų atsakymų: 193273528230.");
   EXPECT_EQ(texts.incorrect, "Neteisingų atsakymų: 0.");
 }
 
-TEST_F(ReportTest, UnknownModeShowsOnlyTheName) {
+TEST_F(ReportTest, unknownModeShowsOnlyTheName) {
   writeBytes("jonas_checkbox.dat", "4\r\n");
   EXPECT_FALSE(Compute());
   EXPECT_EQ(shownName, "Jonas Žemaitis");
 }
 
-TEST_F(ReportTest, FailsAtTheFirstUnreadableFileAfterShowingTheName) {
+TEST_F(ReportTest, failsAtTheFirstUnreadableFileAfterShowingTheName) {
   writeBytes("jonas_checkbox.dat", "3\r\n-1\r\n1\r\n");  // a list left at "--" by an older copy
   EXPECT_EQ(MessageOf([this] { Compute(); }), "File not found");
   EXPECT_EQ(shownName, "Jonas Žemaitis");
@@ -183,7 +183,7 @@ TEST_F(ReportTest, FailsAtTheFirstUnreadableFileAfterShowingTheName) {
   EXPECT_EQ(shownName, "-") << "no profile, no name";
 }
 
-TEST_F(ReportTest, ExtremeSettingsEndAtTheFirstMissingFileWithinAFewOpens) {
+TEST_F(ReportTest, extremeSettingsEndAtTheFirstMissingFileWithinAFewOpens) {
   // Session, settings and profile, then the result files up to the first missing one.
   const struct {
     const char* settings;

@@ -90,7 +90,7 @@ class StatsWindowsTest : public testing::InTempDir {
   std::vector<QString> messages;
 };
 
-TEST_F(StatsWindowsTest, EachModeEnablesItsGroupAndConfirmStoresTheChoice) {
+TEST_F(StatsWindowsTest, eachModeEnablesItsGroupAndConfirmStoresTheChoice) {
   Inside(Form126, [this] {
     EXPECT_TRUE(Form126->AMRadioButton2->Checked());
     ExpectGroup(Form126->ColoredGroupBox1, false);
@@ -143,7 +143,7 @@ TEST_F(StatsWindowsTest, EachModeEnablesItsGroupAndConfirmStoresTheChoice) {
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(StatsWindowsTest, RefusedChoicesShowTheirMessageAndWriteNothing) {
+TEST_F(StatsWindowsTest, refusedChoicesShowTheirMessageAndWriteNothing) {
   Inside(Form126, [this] {
     Click(Form126->AMRadioButton1);
     Form126->ComboBox1->setCurrentIndex(2);
@@ -174,7 +174,7 @@ TEST_F(StatsWindowsTest, RefusedChoicesShowTheirMessageAndWriteNothing) {
   EXPECT_EQ(readBytes("jonas_checkbox.dat"), "1\r\n");
 }
 
-TEST_F(StatsWindowsTest, SettingsBackWritesNothingAndKeepsTheFigures) {
+TEST_F(StatsWindowsTest, settingsBackWritesNothingAndKeepsTheFigures) {
   Inside(Form117, [this] {
     EXPECT_EQ(Form117->Label1->text(), "Jonas Žemaitis");
     Grab(Form117, "stats_report_new_user.png");
@@ -199,7 +199,7 @@ TEST_F(StatsWindowsTest, SettingsBackWritesNothingAndKeepsTheFigures) {
 
 // A right and a wrong check of task 3-2 through the check procedure, then
 // the report over all tasks and over that task.
-TEST_F(StatsWindowsTest, ReportShowsChecksMadeThroughTheCheckProcedure) {
+TEST_F(StatsWindowsTest, reportShowsChecksMadeThroughTheCheckProcedure) {
   const TaskRow& row = CatalogueRow({3, 2});
   ASSERT_NE(row.kind, CheckKind::Fraction);
   TaskEntry right;
@@ -231,7 +231,7 @@ TEST_F(StatsWindowsTest, ReportShowsChecksMadeThroughTheCheckProcedure) {
 
 // Each failure shows the stop box; the labels set before it show the new
 // texts, the rest keep theirs; the report still closes with "Grįžti".
-TEST_F(StatsWindowsTest, EveryFailureShowsTheStopBoxAndLeavesTheReportUsable) {
+TEST_F(StatsWindowsTest, everyFailureShowsTheStopBoxAndLeavesTheReportUsable) {
   struct Row {
     const char* what;
     const char* file;

@@ -30,7 +30,7 @@ class ClassOverviewTest : public rova::testing::InTempDir {
 ResultCounts JonasCounts(TaskId id) { return {id.task, id.topic + id.task}; }
 ResultCounts OnaCounts(TaskId id) { return id.topic == 1 ? ResultCounts{0, 0} : ResultCounts{1, 2}; }
 
-TEST_F(ClassOverviewTest, SumsAndSharesOfAMadeUpClassAreThoseWorkedOutByHand) {
+TEST_F(ClassOverviewTest, sumsAndSharesOfAMadeUpClassAreThoseWorkedOutByHand) {
   AddPupil(folder("a"), "jonas", {"Jonas", "Jonaitis", "8a"}, JonasCounts);
   AddPupil(folder("a"), "ona", {"Ona", "Onaitė", "8b"}, OnaCounts);
   const ClassOverview overview = ReadClass({folder("a")});
@@ -59,7 +59,7 @@ TEST_F(ClassOverviewTest, SumsAndSharesOfAMadeUpClassAreThoseWorkedOutByHand) {
   EXPECT_EQ(PupilsOf(overview, "8b")[0]->userName, QString("ona"));
 }
 
-TEST_F(ClassOverviewTest, CountsNear32BitsAreSummedIn64) {
+TEST_F(ClassOverviewTest, countsNear32BitsAreSummedIn64) {
   const auto most = [](TaskId) { return ResultCounts{2147483647, 2147483647}; };
   AddPupil(folder("a"), "jonas", {"Jonas", "J", "8a"}, most);
   AddPupil(folder("b"), "jonas", {"Jonas", "J", "8a"}, most);
@@ -69,7 +69,7 @@ TEST_F(ClassOverviewTest, CountsNear32BitsAreSummedIn64) {
   EXPECT_EQ(PupilTotals(overview.pupils[0]).counts.checked, 90LL * 4294967294LL);
 }
 
-TEST_F(ClassOverviewTest, APupilInTwoFoldersIsShownOnceWithCountsAddedAndAFolderNamedTwiceIsReadOnce) {
+TEST_F(ClassOverviewTest, aPupilInTwoFoldersIsShownOnceWithCountsAddedAndAFolderNamedTwiceIsReadOnce) {
   AddPupil(folder("pc1"), "jonas", {"Jonas", "Jonaitis", "8a"}, JonasCounts);
   AddPupil(folder("pc1"), "ona", {"Ona", "Onaitė", "8b"}, OnaCounts);
   AddPupil(folder("pc2"), "jonas", {"Jonas", "Jonaitis", "8a"}, OnaCounts);
@@ -88,7 +88,7 @@ TEST_F(ClassOverviewTest, APupilInTwoFoldersIsShownOnceWithCountsAddedAndAFolder
   EXPECT_TRUE(ExportNotes(overview, PupilsOf(overview, {})).join('\n').contains("keliuose aplankuose"));
 }
 
-TEST_F(ClassOverviewTest, ProgressCountsEveryPupilAndAStopLeavesTheRestUnread) {
+TEST_F(ClassOverviewTest, progressCountsEveryPupilAndAStopLeavesTheRestUnread) {
   for (int i = 0; i < 12; ++i) AddPupil(folder("a"), QString("p%1").arg(i), {"P", "", "8a"}, JonasCounts);
   std::mutex lock;
   std::vector<std::pair<int, int>> reports;
@@ -137,7 +137,7 @@ QStringList Snapshot(const QString& root) {
   return lines;
 }
 
-TEST_F(ClassOverviewTest, HostileFilesGiveMarkedCellsNoHangAndTheFolderIsLeftAsItWas) {
+TEST_F(ClassOverviewTest, hostileFilesGiveMarkedCellsNoHangAndTheFolderIsLeftAsItWas) {
   const QString a = folder("a");
   AddPupil(a, "jonas", {"Jonas", "Jonaitis", "8a"}, JonasCounts);
   WriteFile(a + "/jonas_1-1.dat", "abc\r\n1\r\n");                 // garbage
@@ -180,7 +180,7 @@ TEST_F(ClassOverviewTest, HostileFilesGiveMarkedCellsNoHangAndTheFolderIsLeftAsI
   EXPECT_TRUE(overview.problems[2].contains("„x\\x09y“"));
 }
 
-TEST_F(ClassOverviewTest, CsvHasItsMarkSeparatorsQuotingAndLithuanianLetters) {
+TEST_F(ClassOverviewTest, csvHasItsMarkSeparatorsQuotingAndLithuanianLetters) {
   AddPupil(folder("a"), "jonas", {"Žydrūnas", "Šilas; \"Vyr.\"", "8ą"}, JonasCounts);
   WriteFile(folder("a") + "/jonas_18-5.dat", "x\r\n");
   const ClassOverview overview = ReadClass({folder("a")});
@@ -209,7 +209,7 @@ TEST_F(ClassOverviewTest, CsvHasItsMarkSeparatorsQuotingAndLithuanianLetters) {
   EXPECT_TRUE(ClassCsv(formula, PupilsOf(formula, {})).contains("\n\"'=HYPERLINK(\"\"x\"\")\";"));
 }
 
-TEST_F(ClassOverviewTest, SpreadsheetReadsBackCellByCell) {
+TEST_F(ClassOverviewTest, spreadsheetReadsBackCellByCell) {
   AddPupil(folder("a"), "jonas", {"Žydrūnas", "Šilas", "8a"}, JonasCounts);
   AddPupil(folder("a"), "ona", {"Ona", "Onaitė", "8b"}, OnaCounts);
   WriteFile(folder("a") + "/ona_2-1.dat", "x\r\n");
@@ -245,7 +245,7 @@ print(repr(book['Pastabos']['A2'].value))
   EXPECT_EQ(QString::fromUtf8(python.readAllStandardOutput()), expected);
 }
 
-TEST(TeacherCommandLine, ReadsOptionsFoldersAndRefusesTheUnknown) {
+TEST(TeacherCommandLine, readsOptionsFoldersAndRefusesTheUnknown) {
   struct Case {
     QStringList arguments;
     QString dataFolder, exportFile;
@@ -272,7 +272,7 @@ TEST(TeacherCommandLine, ReadsOptionsFoldersAndRefusesTheUnknown) {
   }
 }
 
-TEST_F(ClassOverviewTest, TheProgramExportsWithoutADisplayAndSaysWhatFailed) {
+TEST_F(ClassOverviewTest, theProgramExportsWithoutADisplayAndSaysWhatFailed) {
   AddPupil(folder("a"), "jonas", {"Jonas", "Jonaitis", "8a"}, JonasCounts);
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);

@@ -40,7 +40,7 @@ ResultCounts Spread(TaskId id, int pupil) {
   return {(id.topic * 7 + pupil * 3) % 6, 5 + pupil % 2};
 }
 
-TEST_F(TeacherWindowTest, ShowsTheClassSortedWithTotalsLastFilteredAndNamedForScreenReaders) {
+TEST_F(TeacherWindowTest, showsTheClassSortedWithTotalsLastFilteredAndNamedForScreenReaders) {
   const QStringList names{"jonas", "ona", "petras", "rūta", "žilvinas"};
   const QStringList surnames{"Jonaitis", "Onaitė", "Petraitis", "Rūtaitė", "Žilvinaitis"};
   for (int i = 0; i < names.size(); ++i) {
@@ -122,7 +122,7 @@ TEST_F(TeacherWindowTest, ShowsTheClassSortedWithTotalsLastFilteredAndNamedForSc
   picture.save(QDir(rova::testing::ArtifactDir()).filePath("teacher_print.png"));
 }
 
-TEST_F(TeacherWindowTest, ClosingWhileReadingStopsTheWorkerWithoutWaitingForTheRest) {
+TEST_F(TeacherWindowTest, closingWhileReadingStopsTheWorkerWithoutWaitingForTheRest) {
   for (int i = 0; i < 60; ++i) {
     AddPupil(path("a"), QString("p%1").arg(i), {"P", QString::number(i), "8a"}, [](TaskId) { return ResultCounts{1, 1}; });
   }

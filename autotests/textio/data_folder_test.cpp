@@ -51,7 +51,7 @@ class DataFolderTest : public rova::testing::InTempDir {
   mode_t umask_ = 022;
 };
 
-TEST_F(DataFolderTest, FirstStartCreatesTheFolderAndEmptyListsAndWorksThere) {
+TEST_F(DataFolderTest, firstStartCreatesTheFolderAndEmptyListsAndWorksThere) {
   ASSERT_TRUE(EnterDefault().entered);
   const QString folder = path("xdg/data/rova2004");
   EXPECT_EQ(QDir::currentPath(), folder);
@@ -60,7 +60,7 @@ TEST_F(DataFolderTest, FirstStartCreatesTheFolderAndEmptyListsAndWorksThere) {
   EXPECT_EQ(QDir(folder).entryList(QDir::Files), (QStringList{"password.dat", "user.dat"}));
 }
 
-TEST_F(DataFolderTest, ThePerUserDefaultIsPrivateToItsUser) {
+TEST_F(DataFolderTest, thePerUserDefaultIsPrivateToItsUser) {
   qunsetenv("XDG_DATA_HOME");
   ASSERT_TRUE(QDir().mkpath(path("home")));
   ASSERT_TRUE(EnterDefault().entered);
@@ -82,7 +82,7 @@ TEST_F(DataFolderTest, ThePerUserDefaultIsPrivateToItsUser) {
   EXPECT_EQ(ModeOf(path("home/.local/share")), 0755);
 }
 
-TEST_F(DataFolderTest, LaterStartsLeaveThePupilsFilesAsTheyAre) {
+TEST_F(DataFolderTest, laterStartsLeaveThePupilsFilesAsTheyAre) {
   ASSERT_TRUE(QDir().mkpath(path("xdg/data/rova2004")));
   const QByteArray users = "jonas\r\n\xc5\xbe" "ana\r\n";  // raw bytes, not text
   const QByteArray passwords = "slaptas\r\n\xe0\xe8\r\n";
@@ -96,7 +96,7 @@ TEST_F(DataFolderTest, LaterStartsLeaveThePupilsFilesAsTheyAre) {
   EXPECT_EQ(readBytes("xdg/data/rova2004/temp.dat"), QByteArray("jonas\r\n"));
 }
 
-TEST_F(DataFolderTest, WithoutAUsableXdgDataHomeTheFolderIsUnderHome) {
+TEST_F(DataFolderTest, withoutAUsableXdgDataHomeTheFolderIsUnderHome) {
   const QString underHome = path("home/.local/share/rova2004");
   qunsetenv("XDG_DATA_HOME");
   EXPECT_EQ(ChooseDataFolder({}, path("none.conf")).folder, underHome);
@@ -109,7 +109,7 @@ TEST_F(DataFolderTest, WithoutAUsableXdgDataHomeTheFolderIsUnderHome) {
   EXPECT_TRUE(exists("home/.local/share/rova2004/user.dat"));
 }
 
-TEST_F(DataFolderTest, TheFolderIsChosenInItsOrder) {
+TEST_F(DataFolderTest, theFolderIsChosenInItsOrder) {
   for (const char* folder : {"work", "option", "variable", "configured", "a file's folder"}) {
     ASSERT_TRUE(QDir().mkpath(path(folder)));
   }
@@ -160,7 +160,7 @@ TEST_F(DataFolderTest, TheFolderIsChosenInItsOrder) {
   }
 }
 
-TEST_F(DataFolderTest, AnUnreadableConfigurationFileIsReportedNotIgnored) {
+TEST_F(DataFolderTest, anUnreadableConfigurationFileIsReportedNotIgnored) {
   ASSERT_TRUE(QDir().mkpath(path("conf-folder")));
   writeBytes("locked.conf", "DataFolder=/srv/klase\n");
   ASSERT_EQ(chmod(QFile::encodeName(path("locked.conf")).constData(), 0), 0);
@@ -174,7 +174,7 @@ TEST_F(DataFolderTest, AnUnreadableConfigurationFileIsReportedNotIgnored) {
   }
 }
 
-TEST_F(DataFolderTest, AChosenFolderIsEnteredExactlyAsItWas) {
+TEST_F(DataFolderTest, aChosenFolderIsEnteredExactlyAsItWas) {
   ASSERT_TRUE(QDir().mkpath(path("klase")));
   writeBytes("klase/user.dat", "jonas\r\n");
   ASSERT_EQ(chmod(QFile::encodeName(path("klase")).constData(), 02770), 0);
@@ -196,7 +196,7 @@ TEST_F(DataFolderTest, AChosenFolderIsEnteredExactlyAsItWas) {
   EXPECT_EQ(QDir::currentPath(), path("klase"));
 }
 
-TEST_F(DataFolderTest, AFolderThatCannotBeMadeIsReportedAndNothingMoves) {
+TEST_F(DataFolderTest, aFolderThatCannotBeMadeIsReportedAndNothingMoves) {
   ASSERT_TRUE(QDir().mkpath(path("xdg/data")));
   writeBytes("xdg/data/rova2004", "a file where the folder belongs");
   const QString before = QDir::currentPath();

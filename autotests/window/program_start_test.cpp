@@ -45,7 +45,7 @@ Outcome RunProgram(const QString& program, const QStringList& arguments,
 
 const QString kPrograms[] = {QStringLiteral("rova2004"), QStringLiteral("rova2004-help")};
 
-TEST(ProgramStartTest, WithoutDisplaySaysSoInBothLanguagesAndTouchesNothing) {
+TEST(ProgramStartTest, withoutDisplaySaysSoInBothLanguagesAndTouchesNothing) {
   for (const QString& program : kPrograms) {
     const Outcome run = RunProgram(program, {}, {});
     EXPECT_EQ(run.code, 2) << qPrintable(program);
@@ -60,7 +60,7 @@ TEST(ProgramStartTest, WithoutDisplaySaysSoInBothLanguagesAndTouchesNothing) {
   EXPECT_FALSE(QDir(FreshHome()).exists(QStringLiteral(".local/share/rova2004")));
 }
 
-TEST(ProgramStartTest, HelpAndVersionAnswerWithoutDisplay) {
+TEST(ProgramStartTest, helpAndVersionAnswerWithoutDisplay) {
   const Outcome english = RunProgram(QStringLiteral("rova2004"), {QStringLiteral("--help")},
                                      {{QStringLiteral("LANG"), QStringLiteral("C.UTF-8")}});
   EXPECT_EQ(english.code, 0);
@@ -84,7 +84,7 @@ TEST(ProgramStartTest, HelpAndVersionAnswerWithoutDisplay) {
 }
 
 // Run under a virtual X server (DISPLAY set by the test's runner).
-TEST(ProgramStartTest, AsksForX11FirstUnlessAPlatformIsNamed) {
+TEST(ProgramStartTest, asksForX11FirstUnlessAPlatformIsNamed) {
   const QString display = qEnvironmentVariable("DISPLAY");
   ASSERT_FALSE(display.isEmpty()) << "the test runs under xvfb-run";
   const QString probe = QStringLiteral("platform_probe");

@@ -51,7 +51,7 @@ class ProgramWindowTest : public ::testing::Test {
   std::vector<QString> closedOrder;
 };
 
-TEST_F(ProgramWindowTest, ModalWindowIsTopAndLeavesScreenWhenClosed) {
+TEST_F(ProgramWindowTest, modalWindowIsTopAndLeavesScreenWhenClosed) {
   PlainWindow a("a");
   Track(a);
   bool wasShownModal = false;
@@ -73,7 +73,7 @@ TEST_F(ProgramWindowTest, ModalWindowIsTopAndLeavesScreenWhenClosed) {
   EXPECT_EQ(closedOrder, std::vector<QString>{"a"});
 }
 
-TEST_F(ProgramWindowTest, LowerWindowClosedUnderUpperStaysUntilUpperHasGone) {
+TEST_F(ProgramWindowTest, lowerWindowClosedUnderUpperStaysUntilUpperHasGone) {
   PlainWindow a("a"), b("b"), c("c");
   for (PlainWindow* w : {&a, &b, &c}) Track(*w);
   bool aVisibleWhenCLeft = false, bVisibleWhenCLeft = false;
@@ -106,7 +106,7 @@ TEST_F(ProgramWindowTest, LowerWindowClosedUnderUpperStaysUntilUpperHasGone) {
   }
 }
 
-TEST_F(ProgramWindowTest, ClosingTopWindowReturnsToTheOneBeneathStillOpen) {
+TEST_F(ProgramWindowTest, closingTopWindowReturnsToTheOneBeneathStillOpen) {
   PlainWindow a("a"), b("b");
   Track(a);
   Track(b);
@@ -125,7 +125,7 @@ TEST_F(ProgramWindowTest, ClosingTopWindowReturnsToTheOneBeneathStillOpen) {
   EXPECT_EQ(a.activations, 1);
 }
 
-TEST_F(ProgramWindowTest, ClosingWindowThatIsNotOpenDoesNothing) {
+TEST_F(ProgramWindowTest, closingWindowThatIsNotOpenDoesNothing) {
   PlainWindow a("a");
   a.Close();
   EXPECT_EQ(a.closes, 0);
@@ -145,7 +145,7 @@ TEST_F(ProgramWindowTest, ClosingWindowThatIsNotOpenDoesNothing) {
   EXPECT_EQ(a.closes, 1);
 }
 
-TEST_F(ProgramWindowTest, WindowClosedDuringItsActivationDoesNotRunALoop) {
+TEST_F(ProgramWindowTest, windowClosedDuringItsActivationDoesNotRunALoop) {
   PlainWindow a("a");
   int opened = 0;
   QObject::connect(&a, &ProgramWindow::Opened, [&] { ++opened; });
@@ -156,7 +156,7 @@ TEST_F(ProgramWindowTest, WindowClosedDuringItsActivationDoesNotRunALoop) {
   EXPECT_FALSE(a.isVisible());
 }
 
-TEST_F(ProgramWindowTest, EachModalShowActivatesOnceMore) {
+TEST_F(ProgramWindowTest, eachModalShowActivatesOnceMore) {
   PlainWindow a("a");
   a.onActivate = [&] { Later([&] { a.Close(); }); };
   a.ShowModal();
@@ -164,7 +164,7 @@ TEST_F(ProgramWindowTest, EachModalShowActivatesOnceMore) {
   EXPECT_EQ(a.activations, 2);
 }
 
-TEST_F(ProgramWindowTest, ShowModalOnOpenWindowIsIgnored) {
+TEST_F(ProgramWindowTest, showModalOnOpenWindowIsIgnored) {
   PlainWindow a("a");
   a.onActivate = [&] {
     Later([&] {
@@ -176,7 +176,7 @@ TEST_F(ProgramWindowTest, ShowModalOnOpenWindowIsIgnored) {
   EXPECT_EQ(a.activations, 1);
 }
 
-TEST_F(ProgramWindowTest, ZeroSizeKeepsOpenWindowOffScreenAndSizeBringsItBack) {
+TEST_F(ProgramWindowTest, zeroSizeKeepsOpenWindowOffScreenAndSizeBringsItBack) {
   PlainWindow a("a", 300, 150);
   QPoint firstPlace;
   bool hiddenAtZero = false, backAtSize = false;
@@ -200,7 +200,7 @@ TEST_F(ProgramWindowTest, ZeroSizeKeepsOpenWindowOffScreenAndSizeBringsItBack) {
   EXPECT_EQ(a.resizes, 4) << "setting the same size is no resize";
 }
 
-TEST_F(ProgramWindowTest, WindowIsCentredWhenFirstSeen) {
+TEST_F(ProgramWindowTest, windowIsCentredWhenFirstSeen) {
   PlainWindow a("a", 300, 150);
   QRect seen;
   a.onActivate = [&] { Later([&] { seen = a.geometry(); a.Close(); }); };
@@ -211,7 +211,7 @@ TEST_F(ProgramWindowTest, WindowIsCentredWhenFirstSeen) {
   EXPECT_LE(std::abs(seen.center().y() - area.center().y()), 1);
 }
 
-TEST_F(ProgramWindowTest, DesktopCloseRequestMarksLikeClose) {
+TEST_F(ProgramWindowTest, desktopCloseRequestMarksLikeClose) {
   PlainWindow a("a"), b("b");
   bool aStayedWhileB = false;
   a.onActivate = [&] { Later([&] { b.ShowModal(); }); };
@@ -230,7 +230,7 @@ TEST_F(ProgramWindowTest, DesktopCloseRequestMarksLikeClose) {
   EXPECT_FALSE(b.isVisible());
 }
 
-TEST_F(ProgramWindowTest, ButtonWithModalResultClosesItsWindow) {
+TEST_F(ProgramWindowTest, buttonWithModalResultClosesItsWindow) {
   PlainWindow a("a");
   auto* plain = new TLbButton(&a);
   plain->setGeometry(0, 0, 50, 20);
@@ -272,7 +272,7 @@ class MainWindowTest : public ProgramWindowTest {
   bool mainSeenDuringActivation = false;
 };
 
-TEST_F(MainWindowTest, MainWindowIsNotSeenBeforeItsActivationHasRun) {
+TEST_F(MainWindowTest, mainWindowIsNotSeenBeforeItsActivationHasRun) {
   int openedSignals = 0;
   QObject::connect(&main, &ProgramWindow::Opened, [&] { ++openedSignals; });
   bool seenAfterGrow = false;
@@ -304,7 +304,7 @@ TEST_F(MainWindowTest, MainWindowIsNotSeenBeforeItsActivationHasRun) {
   EXPECT_EQ(openedSignals, 1);
 }
 
-TEST_F(MainWindowTest, ClosingMainWindowFromDeepestStackEndsProgramAtOnce) {
+TEST_F(MainWindowTest, closingMainWindowFromDeepestStackEndsProgramAtOnce) {
   for (std::size_t i = 0; i + 1 < stack.size(); ++i) {
     stack[i]->onActivate = [this, i] { Later([this, i] { stack[i + 1]->ShowModal(); }); };
   }
@@ -333,7 +333,7 @@ TEST_F(MainWindowTest, ClosingMainWindowFromDeepestStackEndsProgramAtOnce) {
   for (auto& w : stack) EXPECT_EQ(w->activations, 1);
 }
 
-TEST_F(MainWindowTest, ClosingMainWindowTwiceRunsItsCloseHandlerOnce) {
+TEST_F(MainWindowTest, closingMainWindowTwiceRunsItsCloseHandlerOnce) {
   main.onActivate = [&] {
     Later([&] {
       main.Close();
@@ -360,7 +360,7 @@ class LazyWindow : public rova::ProgramWindow {
 
 }  // namespace
 
-TEST(ProgramWindowContents, AreBuiltOnceOnFirstShowAndKept) {
+TEST(ProgramWindowContents, areBuiltOnceOnFirstShowAndKept) {
   LazyWindow window;
   EXPECT_EQ(window.builds, 0) << "nothing is built when the window is made";
   QTimer::singleShot(0, &window, [&window] { window.Close(); });

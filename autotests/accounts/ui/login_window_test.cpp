@@ -87,7 +87,7 @@ class LoginWindowTest : public rova::testing::InTempDir {
 
 const RegistrationData kJonas{"jonas", "slaptas", "Jonas", "Jonaitis", "10a", "jonas@mokykla.lt"};
 
-TEST_F(LoginWindowTest, NewPupilRegistersAndLogsIn) {
+TEST_F(LoginWindowTest, newPupilRegistersAndLogsIn) {
   bool accepted = false;
   RunLogin([&] {
     EXPECT_EQ(Form120->ClientHeight(), TForm120::kLoginHeight);
@@ -124,7 +124,7 @@ struct FailedLoginCase {
 
 class FailedLoginTest : public LoginWindowTest, public ::testing::WithParamInterface<FailedLoginCase> {};
 
-TEST_P(FailedLoginTest, OneDialogPerAttemptAndFieldsKept) {
+TEST_P(FailedLoginTest, oneDialogPerAttemptAndFieldsKept) {
   writeBytes("user.dat", "jonas\r\nona\r\n");
   writeBytes("password.dat", "slaptas\r\nona1\r\n");
   const FailedLoginCase& c = GetParam();
@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FailedLoginCase{"emptyPassword", "ona", "", "Form122"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(LoginWindowTest, DuplicateNameShowsOneNoticePerLineAndNothingElse) {
+TEST_F(LoginWindowTest, duplicateNameShowsOneNoticePerLineAndNothingElse) {
   writeBytes("user.dat", "jonas\r\nona\r\njonas\r\n");
   writeBytes("password.dat", "a\r\nb\r\nc\r\n");
   RunLogin([&] {
@@ -164,7 +164,7 @@ TEST_F(LoginWindowTest, DuplicateNameShowsOneNoticePerLineAndNothingElse) {
   EXPECT_EQ(readBytes("user.dat"), QByteArray("jonas\r\nona\r\njonas\r\n"));
 }
 
-TEST_F(LoginWindowTest, NameWhoseProfileIsAnotherPupilsFileGetsTheUserExistsNoticeOnce) {
+TEST_F(LoginWindowTest, nameWhoseProfileIsAnotherPupilsFileGetsTheUserExistsNoticeOnce) {
   writeBytes("user.dat", "user\r\n");
   writeBytes("password.dat", "a\r\n");
   writeBytes("user_checkbox.dat", "3\r\n6\r\n4\r\n");  // user's statistics settings
@@ -179,7 +179,7 @@ TEST_F(LoginWindowTest, NameWhoseProfileIsAnotherPupilsFileGetsTheUserExistsNoti
   EXPECT_EQ(readBytes("user_checkbox.dat"), QByteArray("3\r\n6\r\n4\r\n"));
 }
 
-TEST_F(LoginWindowTest, EmptyFieldAsksToFillEverythingOnce) {
+TEST_F(LoginWindowTest, emptyFieldAsksToFillEverythingOnce) {
   RegistrationData noEmail = kJonas;
   noEmail.email.clear();
   RunLogin([&] {
@@ -191,7 +191,7 @@ TEST_F(LoginWindowTest, EmptyFieldAsksToFillEverythingOnce) {
   EXPECT_EQ(readBytes("user.dat"), QByteArray());
 }
 
-TEST_F(LoginWindowTest, UnusableNameIsRefusedWithItsOwnNotice) {
+TEST_F(LoginWindowTest, unusableNameIsRefusedWithItsOwnNotice) {
   RegistrationData slash = kJonas;
   slash.userName = "../jonas";
   RunLogin([&] {
@@ -204,7 +204,7 @@ TEST_F(LoginWindowTest, UnusableNameIsRefusedWithItsOwnNotice) {
   EXPECT_FALSE(exists("temp.dat"));
 }
 
-TEST_F(LoginWindowTest, EnterInAFieldPressesItsGroupsButton) {
+TEST_F(LoginWindowTest, enterInAFieldPressesItsGroupsButton) {
   writeBytes("user.dat", "jonas\r\n");
   writeBytes("password.dat", "slaptas\r\n");
   RunLogin([&] {
@@ -225,7 +225,7 @@ TEST_F(LoginWindowTest, EnterInAFieldPressesItsGroupsButton) {
   });
 }
 
-TEST_F(LoginWindowTest, MessageDialogsCloseWithTheKeysAPupilPresses) {
+TEST_F(LoginWindowTest, messageDialogsCloseWithTheKeysAPupilPresses) {
   QObject::disconnect(Form121, &ProgramWindow::Opened, nullptr, nullptr);  // no "Gerai" click this time
   for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space, Qt::Key_A}) {
     bool closedByKey = false;
@@ -242,7 +242,7 @@ TEST_F(LoginWindowTest, MessageDialogsCloseWithTheKeysAPupilPresses) {
   }
 }
 
-TEST_F(LoginWindowTest, CoveredRegistrationPartTakesNoKeys) {
+TEST_F(LoginWindowTest, coveredRegistrationPartTakesNoKeys) {
   RunLogin([&] {
     Type(Form120->Edit2, "x");
     QTest::keyClick(Form120->Edit2, Qt::Key_Tab);
@@ -258,7 +258,7 @@ TEST_F(LoginWindowTest, CoveredRegistrationPartTakesNoKeys) {
   });
 }
 
-TEST_F(LoginWindowTest, EachClearButtonEmptiesOnlyItsOwnGroup) {
+TEST_F(LoginWindowTest, eachClearButtonEmptiesOnlyItsOwnGroup) {
   RunLogin([&] {
     Type(Form120->Edit1, "jonas");
     Type(Form120->Edit2, "slaptas");
@@ -278,7 +278,7 @@ TEST_F(LoginWindowTest, EachClearButtonEmptiesOnlyItsOwnGroup) {
   EXPECT_TRUE(log.opened.empty());
 }
 
-TEST_F(LoginWindowTest, PasswordFieldsShowBulletsButPassTheTypedText) {
+TEST_F(LoginWindowTest, passwordFieldsShowBulletsButPassTheTypedText) {
   RunLogin([&] {
     FillRegistration(kJonas);
     Type(Form120->Edit2, "ąčę");
@@ -290,7 +290,7 @@ TEST_F(LoginWindowTest, PasswordFieldsShowBulletsButPassTheTypedText) {
   EXPECT_EQ(readBytes("password.dat"), QByteArray("slaptas\r\n"));
 }
 
-TEST_F(LoginWindowTest, RegistrationLabelsStandBesideTheirEdits) {
+TEST_F(LoginWindowTest, registrationLabelsStandBesideTheirEdits) {
   struct Row {
     QString label;
     QPoint labelAt;
@@ -313,7 +313,7 @@ TEST_F(LoginWindowTest, RegistrationLabelsStandBesideTheirEdits) {
   }
 }
 
-TEST_F(LoginWindowTest, FileErrorShowsBoxOverWindowShrunkBeforeTheFilesWereWritten) {
+TEST_F(LoginWindowTest, fileErrorShowsBoxOverWindowShrunkBeforeTheFilesWereWritten) {
   std::vector<QString> errors;
   ScopedErrorBoxPresenter presenter([&](QWidget* window, const QString& text) {
     EXPECT_EQ(window, Form120);
@@ -339,7 +339,7 @@ TEST_F(LoginWindowTest, FileErrorShowsBoxOverWindowShrunkBeforeTheFilesWereWritt
   EXPECT_EQ(readBytes("user.dat"), QByteArray("jonas\r\n"));
 }
 
-TEST_F(LoginWindowTest, MissingUserFileShowsTheProgramsStopBox) {
+TEST_F(LoginWindowTest, missingUserFileShowsTheProgramsStopBox) {
   QFile::remove(path("user.dat"));
   struct Seen {
     QString title, text;

@@ -74,7 +74,7 @@ class TaskChoicesTest : public testing::InTempDir {
   }
 };
 
-TEST_F(TaskChoicesTest, OptionsStandInTheirOrderUncheckedWithTheOneSharedLook) {
+TEST_F(TaskChoicesTest, optionsStandInTheirOrderUncheckedWithTheOneSharedLook) {
   const TAMCbRbHost* host = Task(9, 1)->RadioButtons.value(0)->Host();
   ASSERT_NE(host, nullptr);
   EXPECT_EQ(host->Glyph(), ControlBitmap(QStringLiteral("AMRADIO")));
@@ -95,7 +95,7 @@ TEST_F(TaskChoicesTest, OptionsStandInTheirOrderUncheckedWithTheOneSharedLook) {
   }
 }
 
-TEST_F(TaskChoicesTest, ChoosingAnOptionClearsTheOthersOfItsOwnTaskOnly) {
+TEST_F(TaskChoicesTest, choosingAnOptionClearsTheOthersOfItsOwnTaskOnly) {
   TTaskForm* first = Task(17, 3);
   TTaskForm* second = Task(17, 4);
   first->show();
@@ -114,7 +114,7 @@ TEST_F(TaskChoicesTest, ChoosingAnOptionClearsTheOthersOfItsOwnTaskOnly) {
   second->hide();
 }
 
-TEST_F(TaskChoicesTest, CheckingWithNothingChosenCountsAWrongAnswer) {
+TEST_F(TaskChoicesTest, checkingWithNothingChosenCountsAWrongAnswer) {
   writeBytes("temp.dat", "ona\r\n");
   std::vector<QString> verdicts;
   OpenLog log;
@@ -140,7 +140,7 @@ TEST_F(TaskChoicesTest, CheckingWithNothingChosenCountsAWrongAnswer) {
 }
 
 // A misspelt symbol picture would leave a silent gap in a formula.
-TEST(TaskLayouts, NameOnlyPicturesTheProgramCarries) {
+TEST(TaskLayouts, nameOnlyPicturesTheProgramCarries) {
   for (int topic = 1; topic <= kTopicCount; ++topic) {
     for (int task = 1; task <= kTasksPerTopic; ++task) {
       const TaskLayout& layout = LayoutOf({topic, task});
@@ -152,7 +152,7 @@ TEST(TaskLayouts, NameOnlyPicturesTheProgramCarries) {
   }
 }
 
-TEST_F(TaskChoicesTest, LabelsAndOptionsStayClearOfButtonsAndFields) {
+TEST_F(TaskChoicesTest, labelsAndOptionsStayClearOfButtonsAndFields) {
   for (int topic = 10; topic <= kTopicCount; ++topic) {
     for (int task = 1; task <= kTasksPerTopic; ++task) {
       TTaskForm* window = Task(topic, task);

@@ -40,7 +40,7 @@ void Enter(TTaskForm* window, const QStringList& entry) {
   for (qsizetype i = 0; i < entry.size() && i < window->Edits.size(); ++i) TypeText(window->Edits[i], entry[i]);
 }
 
-TEST_P(TaskAnswersTest, RightEntryIsCountedRightAndWrongEntryWrong) {
+TEST_P(TaskAnswersTest, rightEntryIsCountedRightAndWrongEntryWrong) {
   const TaskCase& c = GetParam();
   writeBytes("temp.dat", "jonas\r\n");
   const QString resultFile = QStringLiteral("jonas_%1-%2.dat").arg(c.topic).arg(c.task);

@@ -32,7 +32,7 @@ class TaskWindowPicturesTest : public ::testing::Test {
   }
 };
 
-TEST_F(TaskWindowPicturesTest, ContactSheetPerTopic) {
+TEST_F(TaskWindowPicturesTest, contactSheetPerTopic) {
   const QDir artifacts(rova::testing::ArtifactDir());
   for (int topic = 1; topic <= kTopicCount; ++topic) {
     QImage sheet(2 * kMainWindowWidth + 8, 3 * kMainWindowHeight + 8, QImage::Format_RGB32);
@@ -65,7 +65,7 @@ TEST_F(TaskWindowPicturesTest, ContactSheetPerTopic) {
   verdicts.save(artifacts.filePath(QStringLiteral("verdicts.png")));
 }
 
-TEST_F(TaskWindowPicturesTest, StatementAndAnswerLabelsStayInsideTheirGroups) {
+TEST_F(TaskWindowPicturesTest, statementAndAnswerLabelsStayInsideTheirGroups) {
   for (int topic = 1; topic <= kTopicCount; ++topic) {
     for (int task = 1; task <= kTasksPerTopic; ++task) {
       TTaskForm* window = TaskForm({topic, task});

@@ -42,7 +42,7 @@ class TaskWindowTest : public testing::InTempDir {
   }
 };
 
-TEST_F(TaskWindowTest, EntryStaysAfterGoingOnAndComingBack) {
+TEST_F(TaskWindowTest, entryStaysAfterGoingOnAndComingBack) {
   TTaskForm* first = Task(1, 1);
   TTaskForm* second = Task(1, 2);
   TTaskForm* third = Task(1, 3);
@@ -64,7 +64,7 @@ TEST_F(TaskWindowTest, EntryStaysAfterGoingOnAndComingBack) {
   EXPECT_EQ(afterReturn, "30");
 }
 
-TEST_F(TaskWindowTest, CloseInTaskThreeLeavesTheTopicAfterGoingBackFromTheConfirmation) {
+TEST_F(TaskWindowTest, closeInTaskThreeLeavesTheTopicAfterGoingBackFromTheConfirmation) {
   // The window that opened the topic (the topic menu in the program).
   ProgramWindow opener;
   opener.SetClientSize(200, 100);
@@ -97,7 +97,7 @@ TEST_F(TaskWindowTest, CloseInTaskThreeLeavesTheTopicAfterGoingBackFromTheConfir
   EXPECT_EQ(tasks[0]->Edits[0]->text(), "-4") << "kept for the next visit";
 }
 
-TEST_F(TaskWindowTest, LeavingTheProgramFromTheFifthTaskEndsItInOneStep) {
+TEST_F(TaskWindowTest, leavingTheProgramFromTheFifthTaskEndsItInOneStep) {
   ProgramWindow opener;  // the topic menu in the program
   opener.SetClientSize(200, 100);
   TTaskForm* tasks[] = {Task(1, 1), Task(1, 2), Task(1, 3), Task(1, 4), Task(1, 5)};
@@ -120,7 +120,7 @@ TEST_F(TaskWindowTest, LeavingTheProgramFromTheFifthTaskEndsItInOneStep) {
   EXPECT_EQ(log.opened, (std::vector<QString>{"Form5", "Form8", "Form9", "Form10", "Form11", "Form4"}));
 }
 
-TEST_F(TaskWindowTest, EnterChecksAndEscapeOrEnterClosesTheVerdict) {
+TEST_F(TaskWindowTest, enterChecksAndEscapeOrEnterClosesTheVerdict) {
   writeBytes("jonas_1-2.dat", "0\r\n0\r\n");
   TTaskForm* window = Task(1, 2);
   OpenLog log;
@@ -146,7 +146,7 @@ TEST_F(TaskWindowTest, EnterChecksAndEscapeOrEnterClosesTheVerdict) {
   EXPECT_EQ(readBytes("jonas_1-2.dat"), QByteArray("1\r\n2\r\n"));
 }
 
-TEST_F(TaskWindowTest, FailedCheckShowsStopBoxCountsNothingAndLeavesWindowUsable) {
+TEST_F(TaskWindowTest, failedCheckShowsStopBoxCountsNothingAndLeavesWindowUsable) {
   TTaskForm* text = Task(1, 2);
   TTaskForm* fraction = Task(1, 1);
   writeBytes("jonas_1-1.dat", "0\r\n0\r\n");

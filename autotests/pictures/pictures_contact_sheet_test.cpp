@@ -18,7 +18,7 @@ constexpr int kGap = 12;
 constexpr int kCaption = 16;
 constexpr int kMinCellWidth = 110;  // room for the caption
 
-TEST(ContactSheet, ShowsEveryPictureWithItsNameAndSize) {
+TEST(ContactSheet, showsEveryPictureWithItsNameAndSize) {
   std::vector<QImage> images;
   for (const PictureInfo& info : AllPictures()) {
     ASSERT_NO_THROW(images.push_back(LoadPicture(QLatin1String(info.name)))) << info.name;
@@ -60,7 +60,7 @@ TEST(ContactSheet, ShowsEveryPictureWithItsNameAndSize) {
 
 // The splash as the window shows it: the picture at (1, 1) in a blue-edged
 // panel with the two title labels drawn over it.
-TEST(ContactSheet, ShowsTheSplashUnderItsTitles) {
+TEST(ContactSheet, showsTheSplashUnderItsTitles) {
   QImage window(402, 302, QImage::Format_RGB32);
   window.fill(QColor(132, 146, 181));
   QPainter p(&window);
