@@ -68,7 +68,7 @@ TEST_F(WindowPicturesTest, smallWindowsHaveTwoPixelFrameRoundBlackEdgedPanel) {
   }
 }
 
-TEST_F(WindowPicturesTest, DialogTextsStayInsideTheirPanel) {
+TEST_F(WindowPicturesTest, dialogTextsStayInsideTheirPanel) {
   for (MessageWindow* dialog :
        std::initializer_list<MessageWindow*>{Form4, Form121, Form122, Form123, Form124, Form125, RefusedNameDialog}) {
     for (QLabel* label : dialog->Lines()) {
