@@ -15,15 +15,13 @@ function(rova_library target)
   target_link_libraries(${target} PUBLIC ${ARG_LIBS})
 endfunction()
 
-# rova_add_gtest(<name> SOURCES ... [LIBS ...] [GUI] [ARTIFACTS] [ARTIFACT_CASES <filter>])
+# rova_add_gtest(<name> SOURCES ... [LIBS ...] [GUI] [ARTIFACTS])
 # One GoogleTest executable registered with CTest. GUI tests get a QApplication
 # (offscreen platform unless a display is asked for) and the program's fonts.
 # ARTIFACTS labels the test `artifacts`: it writes pictures for people to look
-# at and checks nothing else, so `ctest -LE artifacts` leaves it out. With
-# ARTIFACT_CASES only the cases matching the GoogleTest filter are so labelled,
-# registered apart as <name>_pictures.
+# at and checks nothing else, so `ctest -LE artifacts` leaves it out.
 function(rova_add_gtest name)
-  cmake_parse_arguments(ARG "GUI;ARTIFACTS" "ARTIFACT_CASES" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI;ARTIFACTS" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock Qt6::Test rova_test_support)
   if(ARG_GUI)
@@ -31,19 +29,11 @@ function(rova_add_gtest name)
   else()
     target_link_libraries(${name} PRIVATE rova_core_test_main)
   endif()
-  set(tests ${name})
-  if(ARG_ARTIFACT_CASES)
-    add_test(NAME ${name} COMMAND ${name} --gtest_filter=-${ARG_ARTIFACT_CASES})
-    add_test(NAME ${name}_pictures COMMAND ${name} --gtest_filter=${ARG_ARTIFACT_CASES})
-    set_tests_properties(${name}_pictures PROPERTIES LABELS artifacts)
-    list(APPEND tests ${name}_pictures)
-  else()
-    add_test(NAME ${name} COMMAND ${name})
-  endif()
+  add_test(NAME ${name} COMMAND ${name})
   if(ARG_ARTIFACTS)
     set_tests_properties(${name} PROPERTIES LABELS artifacts)
   endif()
-  set_tests_properties(${tests} PROPERTIES
+  set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ROVA_BUILD_DIR=${PROJECT_BINARY_DIR}"
     TIMEOUT 300)
 endfunction()
