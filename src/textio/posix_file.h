@@ -36,6 +36,17 @@ inline QByteArray NativeName(const QString& fileName) { return fileName.toUtf8()
   Fail(errorCode);
 }
 
+// Keeps `fd` only if it is a regular file: a folder, a device or a pipe in a
+// data file's place is refused as access denied, and closed.
+inline int RequireRegularFile(int fd) {
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    Fail(EACCES);
+  }
+  return fd;
+}
+
 inline void CheckFault(const QString& fileName, FaultOp op) {
   if (const int injected = InjectedFault(fileName, op)) Fail(injected);
 }

@@ -437,12 +437,7 @@ int OpenLockFile() {
   int fd = open(kLockName, kFlags);
   if (fd < 0 && errno == ENOENT) fd = open(kLockName, kFlags | O_CREAT, 0666);
   if (fd < 0) Fail(errno == ELOOP || errno == ENXIO ? EACCES : errno);
-  struct stat info {};
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    close(fd);
-    Fail(EACCES);
-  }
-  return fd;
+  return RequireRegularFile(fd);
 }
 
 }  // namespace

@@ -27,12 +27,7 @@ int OpenForReading(const QString& fileName) {
   const int fd = open(NativeName(fileName).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) FailOn(fileName, errno == ENXIO ? EACCES : errno);  // ENXIO: a socket
   // O_NONBLOCK changes nothing for a regular file, so it may stay.
-  struct stat info {};
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    close(fd);
-    Fail(EACCES);
-  }
-  return fd;
+  return RequireRegularFile(fd);
 }
 
 }  // namespace
