@@ -18,6 +18,7 @@
 #include "app/topic_menu_window.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
+#include "program_run.h"
 #include "window_driver.h"
 #include "window/window_look.h"
 #include "window/window_registry.h"
@@ -29,6 +30,8 @@ namespace {
 using testing::Click;
 using testing::Later;
 using testing::OpenLog;
+using testing::RegisterJonas;
+using testing::LogInAsJonasThen;
 
 class MainMenuTest : public rova::testing::InTempDir {
  protected:
@@ -38,10 +41,8 @@ class MainMenuTest : public rova::testing::InTempDir {
     // one installed on the machine is not found.
     savedPath_ = qgetenv("PATH");
     qputenv("PATH", path("bin").toLocal8Bit());
-    writeBytes("user.dat", "");
-    writeBytes("password.dat", "");
     // A registered pupil, so that the windows the menu opens find their files.
-    RegisterUser({"jonas", "slaptas", "Jonas", "Jonaitis", "9a", "jonas@example.com"});
+    RegisterJonas();
     CreateWindows();
   }
   void TearDown() override {
@@ -65,18 +66,8 @@ class MainMenuTest : public rova::testing::InTempDir {
   // Runs the program from its start through the splash and an accepted
   // login, then `inMain` inside the main window's loop.
   int RunFromMainWindow(std::function<void()> inMain) {
-    QObject::connect(Form1, &ProgramWindow::Opened, [this] {
-      ++splashOpenings;
-      Later([] { Form1->Timer1Timer(); });
-    });
-    QObject::connect(Form120, &ProgramWindow::Opened, [] {
-      Later([] {
-        Form120->Edit1->setText("jonas");
-        Form120->Edit2->setText("slaptas");
-        Click(Form120->LbSpeedButton1);
-      });
-    });
-    QObject::connect(Form2, &ProgramWindow::Opened, [inMain] { Later(inMain); });
+    QObject::connect(Form1, &ProgramWindow::Opened, [this] { ++splashOpenings; });
+    LogInAsJonasThen(std::move(inMain));
     StartMainWindow();
     return QCoreApplication::exec();
   }

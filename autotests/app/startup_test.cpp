@@ -11,6 +11,7 @@
 #include "app/exit_confirmation_window.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
+#include "program_run.h"
 #include "window_driver.h"
 #include "window/window_look.h"
 #include "window/window_registry.h"
@@ -23,6 +24,7 @@ namespace {
 
 using testing::Click;
 using testing::Later;
+using testing::LogInAsJonasThen;
 
 // Counts every time a window is put on the screen.
 class ShowCounter : public QObject {
@@ -196,17 +198,7 @@ TEST_F(StartupTest, desktopCloseIsIgnoredOnSplashAndEndsProgramFromLogin) {
 // Reaches the main window through the splash and an accepted login, then runs `inMain`.
 class InMainWindowTest : public StartupTest {
  protected:
-  void ReachMainWindow(std::function<void()> inMain) {
-    QObject::connect(Form1, &ProgramWindow::Opened, [] { Later([] { Form1->Timer1Timer(); }); });
-    QObject::connect(Form120, &ProgramWindow::Opened, [] {
-      Later([] {
-        Form120->Edit1->setText("jonas");
-        Form120->Edit2->setText("slaptas");
-        Click(Form120->LbSpeedButton1);
-      });
-    });
-    QObject::connect(Form2, &ProgramWindow::Opened, [inMain] { Later(inMain); });
-  }
+  void ReachMainWindow(std::function<void()> inMain) { LogInAsJonasThen(std::move(inMain)); }
 };
 
 TEST_F(InMainWindowTest, exitConfirmationGoesBackOrEndsProgram) {

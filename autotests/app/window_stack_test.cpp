@@ -34,6 +34,7 @@
 #include "tasks/ui/verdict_window.h"
 #include "temp_dir.h"
 #include "window/error_box.h"
+#include "program_run.h"
 #include "window_driver.h"
 #include "window/window_registry.h"
 
@@ -42,6 +43,7 @@ namespace {
 
 using testing::Click;
 using testing::OpenLog;
+using testing::RegisterJonas;
 using testing::TypeText;
 
 xcb_connection_t* Connection() {
@@ -121,9 +123,7 @@ class WindowStackTest : public testing::InTempDir {
  protected:
   void SetUp() override {
     InTempDir::SetUp();
-    writeBytes("user.dat", "");
-    writeBytes("password.dat", "");
-    RegisterUser({"jonas", "slaptas", "Jonas", "Jonaitis", "9a", "jonas@example.com"});
+    RegisterJonas();
     CreateWindows();
   }
   void TearDown() override {
