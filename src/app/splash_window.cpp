@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/splash_window.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QPixmap>
 #include <QTimer>
+#include <optional>
 #include <stdexcept>
 
 #include "accounts/ui/login_window.h"
@@ -11,7 +13,9 @@
 #include "window/window_frame.h"
 #include "window/window_registry.h"
 #include "controls/art_panel.h"
+#include "controls/program_fonts.h"
 #include "pictures/picture_library.h"
+#include "pictures/splash_titles.h"
 
 namespace rova {
 
@@ -23,8 +27,40 @@ constexpr int kWidth = 402;
 constexpr int kHeight = 302;
 
 // A transparent bold Tahoma title over the picture.
-QLabel* AddTitleLabel(QWidget* parent, int x, int y, const QString& text, int pixelSize) {
-  return PlaceLabel(new HeavyLabel(text, parent), x, y, TahomaFont(pixelSize, true));
+HeavyLabel* AddTitleLabel(QWidget* parent, const SplashTitle& title) {
+  auto* label = new HeavyLabel(QString::fromUtf8(title.text), parent);
+  PlaceLabel(label, title.x, title.y, TahomaFont(title.pixelSize, true));
+  return label;
+}
+
+// The titles drawn into the picture at build time are the labels' own
+// pixels when the labels came out at the same size in the same face.
+bool TitlesDrawnAsLabelsWould(const TitledSplash& splash, HeavyLabel* const (&labels)[kSplashTitleCount]) {
+  for (int t = 0; t < kSplashTitleCount; ++t) {
+    const QFontInfo face(labels[t]->font());
+    if (labels[t]->size() != splash.titleSizes[t] || face.family() != QLatin1String(kTahomaFamily) ||
+        !face.bold()) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The picture with the titles drawn in at build time spares start-up the
+// JPEG's decoding and the outlines' drawing, most of the splash's own work,
+// with the same pixels on the screen; the labels then draw nothing.
+QPixmap SplashPicture(HeavyLabel* const (&titles)[kSplashTitleCount]) {
+  if (const std::optional<TitledSplash> titled = LoadTitledSplash();
+      titled && TitlesDrawnAsLabelsWould(*titled, titles)) {
+    for (HeavyLabel* title : titles) title->SetDrawnBeneath(true);
+    return QPixmap::fromImage(titled->picture);
+  }
+  try {
+    return QPixmap::fromImage(LoadPicture(QStringLiteral("splash")));
+  } catch (const std::runtime_error&) {
+    // A damaged picture leaves the splash plain; the program still starts.
+    return {};
+  }
 }
 
 }  // namespace
@@ -38,15 +74,13 @@ TForm1::TForm1() {
   Panel1->SetColorShadow(kPanelColor);
 
   Image1 = new QLabel(Panel1);
-  Image1->setGeometry(1, 1, kWidth - 2, kHeight - 2);
-  try {
-    Image1->setPixmap(QPixmap::fromImage(LoadPicture(QStringLiteral("splash"))));
-  } catch (const std::runtime_error&) {
-    // A damaged picture leaves the splash plain; the program still starts.
-  }
+  Image1->setGeometry(kSplashPictureLeft, kSplashPictureTop, kWidth - 2, kHeight - 2);
+  HeavyLabel* const titles[kSplashTitleCount] = {AddTitleLabel(Panel1, kSplashTitles[0]),
+                                                 AddTitleLabel(Panel1, kSplashTitles[1])};
+  Label1 = titles[0];
+  Label2 = titles[1];
 
-  Label1 = AddTitleLabel(Panel1, 146, 91, QStringLiteral("ROVA 2004"), 29);
-  Label2 = AddTitleLabel(Panel1, 149, 121, QStringLiteral("Matematikos kurso kartojimas"), 11);
+  Image1->setPixmap(SplashPicture(titles));
 
   Timer1 = new QTimer(this);
   Timer1->setSingleShot(true);
