@@ -34,8 +34,10 @@ HeavyLabel* AddTitleLabel(QWidget* parent, const SplashTitle& title) {
 }
 
 // The titles drawn into the picture at build time are the labels' own
-// pixels when the labels came out at the same size in the same face.
+// pixels when the labels came out at the same size in the same face, on a
+// screen with one pixel to a pixel (a scaled screen draws their outlines finer).
 bool TitlesDrawnAsLabelsWould(const TitledSplash& splash, HeavyLabel* const (&labels)[kSplashTitleCount]) {
+  if (labels[0]->devicePixelRatioF() != 1.0) return false;
   for (int t = 0; t < kSplashTitleCount; ++t) {
     const QFontInfo face(labels[t]->font());
     if (labels[t]->size() != splash.titleSizes[t] || face.family() != QLatin1String(kTahomaFamily) ||
