@@ -2,9 +2,11 @@
 #include "window/program_start.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -130,6 +132,36 @@ std::optional<int> PrepareProgramStart(int argc, char** argv, const ProgramIdent
   return std::nullopt;
 }
 
+namespace {
+
+// Looks for the installed icon in the desktop's icon theme once the first
+// window has been painted: the lookup reads the theme's index, thousands of
+// lines in the common theme, which the first window should not wait for.
+// Until then the windows carry the built-in bitmaps, which are the ones the
+// package installs in the theme; an icon found there replaces them on every
+// window.
+class ThemeIconAfterFirstPaint : public QObject {
+ public:
+  explicit ThemeIconAfterFirstPaint(QObject* parent) : QObject(parent) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      QCoreApplication::instance()->removeEventFilter(this);
+      // From the next turn of the loop, after the painted frame has gone to the screen.
+      QTimer::singleShot(0, this, [this] {
+        if (const QIcon installed = QIcon::fromTheme(QStringLiteral("rova2004")); !installed.isNull()) {
+          QGuiApplication::setWindowIcon(installed);
+        }
+        deleteLater();
+      });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
+
 void IdentifyProgram(const ProgramIdentity& identity) {
   InitIconResource();
   QGuiApplication::setDesktopFileName(QString::fromLatin1(identity.desktopId));
@@ -137,7 +169,8 @@ void IdentifyProgram(const ProgramIdentity& identity) {
   for (const int side : {16, 32, 48, 64, 128, 256}) {
     builtIn.addFile(QStringLiteral(":/icon/rova2004_%1.png").arg(side), QSize(side, side));
   }
-  QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("rova2004"), builtIn));
+  QGuiApplication::setWindowIcon(builtIn);
+  QCoreApplication::instance()->installEventFilter(new ThemeIconAfterFirstPaint(QCoreApplication::instance()));
 }
 
 }  // namespace rova
