@@ -6,7 +6,9 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QTimer>
+#include <QPixmap>
+#include <QResource>
+#include <QtEndian>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -140,6 +142,24 @@ namespace {
 // Until then the windows carry the built-in bitmaps, which are the ones the
 // package installs in the theme; an icon found there replaces them on every
 // window.
+// The built-in icon's bitmap of `side` pixels: over the compiled-in bytes,
+// which hold width, height and QImage format, then the rows of 32-bit pixels.
+QImage BuiltInIconBitmap(int side) {
+  const QResource raw(QStringLiteral(":/icon/rova2004_%1.argb").arg(side));
+  constexpr qint64 kHeaderSize = 12;
+  if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression || raw.size() < kHeaderSize) return {};
+  const uchar* bytes = raw.data();
+  const int width = qFromLittleEndian<qint32>(bytes);
+  const int height = qFromLittleEndian<qint32>(bytes + 4);
+  const auto format = static_cast<QImage::Format>(qFromLittleEndian<qint32>(bytes + 8));
+  if (width != side || height != side || raw.size() != kHeaderSize + qint64(side) * side * 4 ||
+      (format != QImage::Format_ARGB32 && format != QImage::Format_RGB32 &&
+       format != QImage::Format_ARGB32_Premultiplied)) {
+    return {};
+  }
+  return QImage(bytes + kHeaderSize, side, side, side * 4, format);
+}
+
 class ThemeIconAfterFirstPaint : public QObject {
  public:
   explicit ThemeIconAfterFirstPaint(QObject* parent) : QObject(parent) {}
@@ -148,16 +168,23 @@ class ThemeIconAfterFirstPaint : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint) {
       QCoreApplication::instance()->removeEventFilter(this);
-      // From the next turn of the loop, after the painted frame has gone to the screen.
-      QTimer::singleShot(0, this, [this] {
-        if (const QIcon installed = QIcon::fromTheme(QStringLiteral("rova2004")); !installed.isNull()) {
-          QGuiApplication::setWindowIcon(installed);
-        }
-        deleteLater();
-      });
+      // After what the first paint has left waiting in the loop.
+      QCoreApplication::postEvent(this, new QEvent(kLookUp), Qt::LowEventPriority);
     }
     return QObject::eventFilter(watched, event);
   }
+
+  bool event(QEvent* event) override {
+    if (event->type() != kLookUp) return QObject::event(event);
+    if (const QIcon installed = QIcon::fromTheme(QStringLiteral("rova2004")); !installed.isNull()) {
+      QGuiApplication::setWindowIcon(installed);
+    }
+    deleteLater();
+    return true;
+  }
+
+ private:
+  static constexpr QEvent::Type kLookUp = QEvent::User;
 };
 
 }  // namespace
@@ -167,7 +194,8 @@ void IdentifyProgram(const ProgramIdentity& identity) {
   QGuiApplication::setDesktopFileName(QString::fromLatin1(identity.desktopId));
   QIcon builtIn;
   for (const int side : {16, 32, 48, 64, 128, 256}) {
-    builtIn.addFile(QStringLiteral(":/icon/rova2004_%1.png").arg(side), QSize(side, side));
+    const QImage bitmap = BuiltInIconBitmap(side);
+    if (!bitmap.isNull()) builtIn.addPixmap(QPixmap::fromImage(bitmap));
   }
   QGuiApplication::setWindowIcon(builtIn);
   QCoreApplication::instance()->installEventFilter(new ThemeIconAfterFirstPaint(QCoreApplication::instance()));
