@@ -159,7 +159,8 @@ TEST_F(WindowPicturesTest, SplashShowsPictureAndTitleOverIt) {
 }
 
 // Start-up shows the picture with the titles drawn in at build time; the
-// labels drawing them over the decoded JPEG must give the very same pixels.
+// labels laid out by their text and drawing them over the decoded JPEG must
+// have the same sizes and give the very same pixels.
 TEST_F(WindowPicturesTest, SplashTitlesDrawnAtBuildTimeAreTheLabelsOwn) {
   const auto titles = {qobject_cast<HeavyLabel*>(Form1->Label1), qobject_cast<HeavyLabel*>(Form1->Label2)};
   for (HeavyLabel* title : titles) {
@@ -169,7 +170,12 @@ TEST_F(WindowPicturesTest, SplashTitlesDrawnAtBuildTimeAreTheLabelsOwn) {
   const QImage drawnAtBuildTime = Grab(Form1, "form1_splash.png");
 
   Form1->Image1->setPixmap(QPixmap::fromImage(LoadPicture(QStringLiteral("splash"))));
-  for (HeavyLabel* title : titles) title->SetDrawnBeneath(false);
+  for (HeavyLabel* title : titles) {
+    const QSize drawnSize = title->size();
+    title->adjustSize();
+    EXPECT_EQ(title->size(), drawnSize) << title->text().toStdString();
+    title->SetDrawnBeneath(false);
+  }
   const QImage drawnNow = Grab(Form1, "form1_splash_titles_drawn_now.png");
   EXPECT_TRUE(drawnNow == drawnAtBuildTime) << "the two splash pictures differ";
 }

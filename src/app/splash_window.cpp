@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/splash_window.h"
 
-#include <QFontInfo>
 #include <QLabel>
 #include <QPixmap>
 #include <QTimer>
@@ -26,46 +25,55 @@ namespace {
 constexpr int kWidth = 402;
 constexpr int kHeight = 302;
 
-// A transparent bold Tahoma title over the picture.
+// A transparent bold Tahoma title over the picture, laid out by its text.
 HeavyLabel* AddTitleLabel(QWidget* parent, const SplashTitle& title) {
   auto* label = new HeavyLabel(QString::fromUtf8(title.text), parent);
   PlaceLabel(label, title.x, title.y, TahomaFont(title.pixelSize, true));
   return label;
 }
 
-// The titles drawn into the picture at build time are the labels' own
-// pixels when the labels came out at the same size in the same face, on a
-// screen with one pixel to a pixel (a scaled screen draws their outlines finer).
-bool TitlesDrawnAsLabelsWould(const TitledSplash& splash, HeavyLabel* const (&labels)[kSplashTitleCount]) {
-  if (labels[0]->devicePixelRatioF() != 1.0) return false;
-  for (int t = 0; t < kSplashTitleCount; ++t) {
-    const QFontInfo face(labels[t]->font());
-    if (labels[t]->size() != splash.titleSizes[t] || face.family() != QLatin1String(kTahomaFamily) ||
-        !face.bold()) {
-      return false;
-    }
-  }
-  return true;
+// The same title drawn into the picture beneath at build time: it has the
+// size its label had then and draws nothing, so no face is loaded and no
+// text laid out before the splash is on the screen.
+HeavyLabel* AddDrawnTitleLabel(QWidget* parent, const SplashTitle& title, QSize drawnSize) {
+  auto* label = new HeavyLabel(QString::fromUtf8(title.text), parent);
+  label->setFont(TahomaFont(title.pixelSize, true));
+  label->setTextFormat(Qt::PlainText);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(palette);
+  label->setGeometry(QRect(QPoint(title.x, title.y), drawnSize));
+  label->SetDrawnBeneath(true);
+  return label;
 }
 
-// The picture with the titles drawn in at build time spares start-up the
-// JPEG's decoding and the outlines' drawing, most of the splash's own work,
-// with the same pixels on the screen; the labels then draw nothing.
-QPixmap SplashPicture(HeavyLabel* const (&titles)[kSplashTitleCount]) {
-  if (const std::optional<TitledSplash> titled = LoadTitledSplash();
-      titled && TitlesDrawnAsLabelsWould(*titled, titles)) {
-    for (HeavyLabel* title : titles) title->SetDrawnBeneath(true);
-    return QPixmap::fromImage(titled->picture);
-  }
-  try {
-    return QPixmap::fromImage(LoadPicture(QStringLiteral("splash")));
-  } catch (const std::runtime_error&) {
-    // A damaged picture leaves the splash plain; the program still starts.
-    return {};
-  }
+// The titles drawn in at build time are the labels' own pixels when they
+// were drawn in the face the labels have now, and on a screen with one
+// pixel to a pixel (a scaled screen draws their outlines finer).
+bool TitledSplashFits(const QWidget* window) {
+  return TahomaBoldRegistered() && window->devicePixelRatioF() == 1.0;
 }
 
 }  // namespace
+
+void TForm1::AddTitlesAndPicture() {
+  // The picture with the titles drawn in at build time spares start-up the
+  // JPEG's decoding, the outlines' drawing and the titles' face, most of
+  // the splash's own work, with the same pixels on the screen.
+  if (const std::optional<TitledSplash> titled = LoadTitledSplash(); titled && TitledSplashFits(this)) {
+    Label1 = AddDrawnTitleLabel(Panel1, kSplashTitles[0], titled->titleSizes[0]);
+    Label2 = AddDrawnTitleLabel(Panel1, kSplashTitles[1], titled->titleSizes[1]);
+    Image1->setPixmap(QPixmap::fromImage(titled->picture));
+    return;
+  }
+  Label1 = AddTitleLabel(Panel1, kSplashTitles[0]);
+  Label2 = AddTitleLabel(Panel1, kSplashTitles[1]);
+  try {
+    Image1->setPixmap(QPixmap::fromImage(LoadPicture(QStringLiteral("splash"))));
+  } catch (const std::runtime_error&) {
+    // A damaged picture leaves the splash plain; the program still starts.
+  }
+}
 
 TForm1::TForm1() {
   SetClientSize(kWidth, kHeight);
@@ -77,12 +85,7 @@ TForm1::TForm1() {
 
   Image1 = new QLabel(Panel1);
   Image1->setGeometry(kSplashPictureLeft, kSplashPictureTop, kWidth - 2, kHeight - 2);
-  HeavyLabel* const titles[kSplashTitleCount] = {AddTitleLabel(Panel1, kSplashTitles[0]),
-                                                 AddTitleLabel(Panel1, kSplashTitles[1])};
-  Label1 = titles[0];
-  Label2 = titles[1];
-
-  Image1->setPixmap(SplashPicture(titles));
+  AddTitlesAndPicture();
 
   Timer1 = new QTimer(this);
   Timer1->setSingleShot(true);

@@ -19,6 +19,7 @@ constexpr const char* kSerifFile = "/usr/share/fonts/truetype/dejavu/DejaVuSerif
 
 QString g_serifFamily = QStringLiteral("DejaVu Serif");
 bool g_registered = false;
+bool g_tahomaBoldRegistered = false;
 
 // Registers the face in `path` once; the family it adds, or an empty string.
 QString RegisterFace(const char* path) {
@@ -51,12 +52,15 @@ QStringList RegisterProgramFonts() {
   QStringList missing;
   if (g_registered) return missing;
   g_registered = true;
-  if (RegisterFace(kTahomaBoldFile).isEmpty()) missing << QString::fromLatin1(kTahomaBoldFile);
+  g_tahomaBoldRegistered = RegisterFace(kTahomaBoldFile) == QLatin1String(kTahomaFamily);
+  if (!g_tahomaBoldRegistered) missing << QString::fromLatin1(kTahomaBoldFile);
   for (const char* path : {kSansFile, kTahomaFile, kSerifFile}) {
     if (!QFile::exists(QString::fromLatin1(path))) missing << QString::fromLatin1(path);
   }
   return missing;
 }
+
+bool TahomaBoldRegistered() { return g_tahomaBoldRegistered; }
 
 static QFont MakeFont(const QString& family, int pixelSize, bool bold) {
   QFont font(family);
