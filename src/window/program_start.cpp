@@ -136,12 +136,6 @@ std::optional<int> PrepareProgramStart(int argc, char** argv, const ProgramIdent
 
 namespace {
 
-// Looks for the installed icon in the desktop's icon theme once the first
-// window has been painted: the lookup reads the theme's index, thousands of
-// lines in the common theme, which the first window should not wait for.
-// Until then the windows carry the built-in bitmaps, which are the ones the
-// package installs in the theme; an icon found there replaces them on every
-// window.
 // The built-in icon's bitmap of `side` pixels: over the compiled-in bytes,
 // which hold width, height and QImage format, then the rows of 32-bit pixels.
 QImage BuiltInIconBitmap(int side) {
@@ -160,6 +154,11 @@ QImage BuiltInIconBitmap(int side) {
   return QImage(bytes + kHeaderSize, side, side, side * 4, format);
 }
 
+// Looks for the installed icon in the desktop's icon theme once the first
+// window has been painted: the lookup reads the theme's index, thousands of
+// lines in the common theme, which the first window should not wait for.
+// Until then the windows carry the built-in bitmaps, drawn as the package's
+// icon in the theme is; an icon found there replaces them on every window.
 class ThemeIconAfterFirstPaint : public QObject {
  public:
   explicit ThemeIconAfterFirstPaint(QObject* parent) : QObject(parent) {}
