@@ -23,7 +23,8 @@ inline constexpr int kSplashPictureTop = 1;
 
 // The build step draws the titles into a copy of the splash picture, as the
 // labels would draw them, so that start-up needs neither the picture's JPEG
-// decoded nor the titles' outlines drawn. The copy is kept as raw pixels:
+// decoded nor the titles' face loaded and outlines drawn. The copy is kept
+// as raw pixels:
 // the magic, each title label's width and height then the picture's, as
 // 32-bit little-endian numbers, then the picture's rows as RGB888.
 inline constexpr const char* kTitledSplashFile = "splash_titled.rgb";
