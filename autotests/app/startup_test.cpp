@@ -173,6 +173,25 @@ TEST_F(StartupTest, loginCloseButtonEndsProgramWithoutMainWindowEverSeen) {
   EXPECT_TRUE(readBytes("temp.dat").isEmpty()) << "nothing is written at exit";
 }
 
+TEST_F(StartupTest, leftOverCopiesGoWhenTheLoginOpensNotBeforeTheSplash) {
+  const QString leftOver = QStringLiteral(".user.dat.~a1b2c3");
+  writeBytes(leftOver, "jonas\r\n");
+  TidyDataFolderWhenLoginOpens();
+  const auto note = [&](const char* window) {
+    Record(QLatin1String(window) + (exists(leftOver) ? QStringLiteral(": copy there") : QStringLiteral(": copy gone")));
+  };
+  QObject::connect(Form1, &ProgramWindow::Opened, [&] {
+    note("splash");
+    Later([] { Form1->Timer1Timer(); });
+  });
+  QObject::connect(Form120, &ProgramWindow::Opened, [&] {
+    note("login");
+    Later([] { Click(Form120->LbButton1); });
+  });
+  EXPECT_EQ(RunProgramLoop(), 0);
+  EXPECT_EQ(steps, (std::vector<QString>{"splash: copy there", "login: copy gone"}));
+}
+
 TEST_F(StartupTest, desktopCloseIsIgnoredOnSplashAndEndsProgramFromLogin) {
   ShowCounter mainShows(Form2);
   QObject::connect(Form1, &ProgramWindow::Opened, [&] {

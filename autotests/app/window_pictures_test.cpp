@@ -11,6 +11,7 @@
 #include "accounts/ui/login_window.h"
 #include "app/about_window.h"
 #include "app/exit_confirmation_window.h"
+#include "app/heavy_label.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "app/startup.h"
@@ -21,6 +22,7 @@
 #include "controls/colored_group_box.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
+#include "pictures/picture_library.h"
 #include "temp_dir.h"
 
 namespace rova {
@@ -151,6 +153,28 @@ TEST_F(WindowPicturesTest, splashShowsPictureAndTitleOverIt) {
   for (int y = 0; y < title.height(); ++y)
     for (int x = 0; x < title.width(); ++x) dark += qGray(title.pixel(x, y)) < 64;
   EXPECT_GT(dark, title.width() * title.height() / 4);
+}
+
+// Start-up shows the picture with the titles drawn in at build time; the
+// labels laid out by their text and drawing them over the decoded JPEG must
+// have the same sizes and give the very same pixels.
+TEST_F(WindowPicturesTest, splashTitlesDrawnAtBuildTimeAreTheLabelsOwn) {
+  const auto titles = {qobject_cast<HeavyLabel*>(Form1->Label1), qobject_cast<HeavyLabel*>(Form1->Label2)};
+  for (HeavyLabel* title : titles) {
+    ASSERT_NE(title, nullptr);
+    ASSERT_TRUE(title->IsDrawnBeneath()) << "start-up used the titled picture";
+  }
+  const QImage drawnAtBuildTime = Grab(Form1, "form1_splash.png");
+
+  Form1->Image1->setPixmap(QPixmap::fromImage(LoadPicture(QStringLiteral("splash"))));
+  for (HeavyLabel* title : titles) {
+    const QSize drawnSize = title->size();
+    title->adjustSize();
+    EXPECT_EQ(title->size(), drawnSize) << title->text().toStdString();
+    title->SetDrawnBeneath(false);
+  }
+  const QImage drawnNow = Grab(Form1, "form1_splash_titles_drawn_now.png");
+  EXPECT_TRUE(drawnNow == drawnAtBuildTime) << "the two splash pictures differ";
 }
 
 }  // namespace

@@ -25,6 +25,16 @@ TEST(ProgramFonts, tahomaBoldIsAvailableForTheSplash) {
   EXPECT_TRUE(QFontInfo(font).bold());
 }
 
+// Start-up registers only the splash's bold face; the regular one comes with its first font.
+TEST(ProgramFonts, regularTahomaIsTheRegularFace) {
+  const QFont regular = rova::TahomaFont(13, false);
+  EXPECT_EQ(QFontInfo(regular).family(), QString::fromLatin1(rova::kTahomaFamily));
+  // The bold face's letters are wider.
+  const QString text = QStringLiteral("Matematikos kurso kartojimas");
+  EXPECT_LT(QFontMetrics(regular).horizontalAdvance(text),
+            QFontMetrics(rova::TahomaFont(13, true)).horizontalAdvance(text));
+}
+
 TEST(ProgramFonts, serifMarksUseASerifFace) {
   const QFontInfo info(rova::SerifMarkFont());
   EXPECT_TRUE(info.family().contains(QStringLiteral("Serif")));

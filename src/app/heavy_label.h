@@ -5,17 +5,23 @@
 
 namespace rova {
 
-// A label whose bold text is drawn with a thin outline as well as filled.
-// The shipped Tahoma bold face draws hairline strokes at the splash's large
-// sizes; the outline gives the titles the weight a bold face should have.
+// A label whose bold text is drawn with a thin outline as well as filled
+// (`DrawHeavyText`). When the same text is already drawn into the picture
+// beneath it, the label draws nothing.
 class HeavyLabel : public QLabel {
   Q_OBJECT
 
  public:
   HeavyLabel(const QString& text, QWidget* parent);
 
+  void SetDrawnBeneath(bool drawnBeneath);
+  bool IsDrawnBeneath() const { return drawnBeneath_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool drawnBeneath_ = false;
 };
 
 }  // namespace rova

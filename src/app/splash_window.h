@@ -31,6 +31,9 @@ class TForm1 : public ProgramWindow {
  protected:
   // The splash has no way to be closed of its own; only the login ends it.
   void CloseRequested() override {}
+
+ private:
+  void AddTitlesAndPicture();
 };
 
 extern TForm1* Form1;

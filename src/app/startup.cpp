@@ -157,14 +157,18 @@ void CreateWindows() {
 
 void SetProgramTitle() { QCoreApplication::setApplicationName(kProgramTitle); }
 
+void TidyDataFolderWhenLoginOpens() {
+  QObject::connect(Form120, &ProgramWindow::Opened, Form120, [] { TidyDataFolder(); }, Qt::SingleShotConnection);
+}
+
 void StartMainWindow() { Form2->ShowAsMainWindow(); }
 
 int RunProgram() {
   SetProgramTitle();
   // Only closing the main window ends the program, not hiding the last one.
   QApplication::setQuitOnLastWindowClosed(false);
-  TidyDataFolder();
   CreateWindows();
+  TidyDataFolderWhenLoginOpens();
   StartMainWindow();
   const int code = QApplication::exec();
   DestroyRegisteredWindows();

@@ -19,6 +19,12 @@ std::vector<int> WindowCreationOrder();
 // makes the first one (the main window) the one whose closing ends it.
 void CreateWindows();
 
+// Removes the left-over copies of interrupted rewrites from the data folder
+// when the login window, the first that works with the folder, first opens:
+// taking the store's lock may wait for another copy's commit, and the whole
+// folder is read, neither of which the splash should wait for.
+void TidyDataFolderWhenLoginOpens();
+
 // Opens the main window; its activation, once the message loop runs, opens
 // the splash, whose timer then opens the login window.
 void StartMainWindow();

@@ -7,31 +7,40 @@
 namespace rova {
 namespace {
 
-struct FontFile {
-  const char* path;
-  const char* family;
-};
-
-// The first file found for each family wins.
-constexpr FontFile kFontFiles[] = {
-    {"/usr/share/wine/fonts/ms_sans_serif.ttf", kSansFamily},
-    {"/usr/share/wine/fonts/tahoma.ttf", kTahomaFamily},
-    {"/usr/share/wine/fonts/tahomabd.ttf", kTahomaFamily},
-};
+// Registering a face means reading its file; at start-up only the splash's
+// titles are drawn, so only their face is registered then, and each other
+// face when the first font of it is made.
+constexpr const char* kTahomaBoldFile = "/usr/share/wine/fonts/tahomabd.ttf";
+constexpr const char* kSansFile = "/usr/share/wine/fonts/ms_sans_serif.ttf";
+constexpr const char* kTahomaFile = "/usr/share/wine/fonts/tahoma.ttf";
 // Reading the marks' face (thousands of glyphs) is the dearest registration;
-// only formulas use it, so it is registered when the first mark is made.
+// only formulas use it.
 constexpr const char* kSerifFile = "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf";
 
 QString g_serifFamily = QStringLiteral("DejaVu Serif");
 bool g_registered = false;
+bool g_tahomaBoldRegistered = false;
+
+// Registers the face in `path` once; the family it adds, or an empty string.
+QString RegisterFace(const char* path) {
+  const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(path));
+  const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
+  return families.isEmpty() ? QString() : families.first();
+}
+
+void RegisterSansFace() {
+  static const QString family = RegisterFace(kSansFile);
+  Q_UNUSED(family);
+}
+
+void RegisterTahomaFace() {
+  static const QString family = RegisterFace(kTahomaFile);
+  Q_UNUSED(family);
+}
 
 void RegisterSerifFace() {
   static const bool registered = [] {
-    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kSerifFile));
-    if (id >= 0) {
-      const QStringList families = QFontDatabase::applicationFontFamilies(id);
-      if (!families.isEmpty()) g_serifFamily = families.first();
-    }
+    if (const QString family = RegisterFace(kSerifFile); !family.isEmpty()) g_serifFamily = family;
     return true;
   }();
   Q_UNUSED(registered);
@@ -43,13 +52,15 @@ QStringList RegisterProgramFonts() {
   QStringList missing;
   if (g_registered) return missing;
   g_registered = true;
-  for (const FontFile& f : kFontFiles) {
-    const QString path = QString::fromLatin1(f.path);
-    if (!QFile::exists(path) || QFontDatabase::addApplicationFont(path) < 0) missing << path;
+  g_tahomaBoldRegistered = RegisterFace(kTahomaBoldFile) == QLatin1String(kTahomaFamily);
+  if (!g_tahomaBoldRegistered) missing << QString::fromLatin1(kTahomaBoldFile);
+  for (const char* path : {kSansFile, kTahomaFile, kSerifFile}) {
+    if (!QFile::exists(QString::fromLatin1(path))) missing << QString::fromLatin1(path);
   }
-  if (!QFile::exists(QString::fromLatin1(kSerifFile))) missing << QString::fromLatin1(kSerifFile);
   return missing;
 }
+
+bool TahomaBoldRegistered() { return g_tahomaBoldRegistered; }
 
 static QFont MakeFont(const QString& family, int pixelSize, bool bold) {
   QFont font(family);
@@ -61,10 +72,14 @@ static QFont MakeFont(const QString& family, int pixelSize, bool bold) {
 }
 
 QFont SansFont(int pixelSize, bool bold) {
+  RegisterSansFace();
   return MakeFont(QString::fromLatin1(kSansFamily), pixelSize, bold);
 }
 
 QFont TahomaFont(int pixelSize, bool bold) {
+  // The splash's bold face is registered from the start; a regular font made
+  // before its face is would come out bold.
+  if (!bold) RegisterTahomaFace();
   return MakeFont(QString::fromLatin1(kTahomaFamily), pixelSize, bold);
 }
 

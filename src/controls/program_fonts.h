@@ -16,6 +16,9 @@ inline constexpr const char* kSerifFamily = "MS Serif";  // the small marks; a s
 // could not be loaded (empty when all is well). Safe to call more than once.
 QStringList RegisterProgramFonts();
 
+// Whether RegisterProgramFonts registered the bold Tahoma face from its file.
+bool TahomaBoldRegistered();
+
 // "MS Sans Serif", 8 points on a 96-dpi screen: 11 pixels high.
 QFont SansFont(int pixelSize = 11, bool bold = false);
 QFont TahomaFont(int pixelSize, bool bold);

@@ -2,7 +2,12 @@
 #include "pictures/picture_library.h"
 #include "pictures/picture_list.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QFile>
+#include <QResource>
+#include <QtEndian>
 
 // The resource file is compiled into a static library of its own; nothing
 // else references it, so it is registered by hand before the first lookup.
@@ -37,6 +42,33 @@ QImage LoadPicture(const QString& name) {
     }
   }
   return image;
+}
+
+std::optional<TitledSplash> LoadTitledSplash() {
+  RegisterPictureResources();
+  const QResource resource(QStringLiteral(":/pictures/") + QLatin1String(kTitledSplashFile));
+  // The resources are compiled in uncompressed, so the bytes are read where they lie.
+  if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) return std::nullopt;
+  const auto* bytes = resource.data();
+  const qint64 size = resource.size();
+  constexpr qint64 kHeaderSize = sizeof kTitledSplashMagic + 4 * (2 * kSplashTitleCount + 2);
+  if (bytes == nullptr || size < kHeaderSize ||
+      !std::equal(std::begin(kTitledSplashMagic), std::end(kTitledSplashMagic), bytes)) {
+    return std::nullopt;
+  }
+  const uchar* numbers = bytes + sizeof kTitledSplashMagic;
+  const auto number = [numbers](int i) { return qFromLittleEndian<qint32>(numbers + 4 * i); };
+  TitledSplash splash;
+  for (int t = 0; t < kSplashTitleCount; ++t) splash.titleSizes[t] = QSize(number(2 * t), number(2 * t + 1));
+  const int width = number(2 * kSplashTitleCount);
+  const int height = number(2 * kSplashTitleCount + 1);
+  const PictureInfo* info = FindPicture("splash");
+  if (info == nullptr || width != info->width || height != info->height ||
+      size != kHeaderSize + qint64(width) * height * 3) {
+    return std::nullopt;
+  }
+  splash.picture = QImage(bytes + kHeaderSize, width, height, width * 3, QImage::Format_RGB888);
+  return splash;
 }
 
 }  // namespace rova

@@ -2,9 +2,13 @@
 #include "window/program_start.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QPixmap>
+#include <QResource>
+#include <QtEndian>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -130,14 +134,70 @@ std::optional<int> PrepareProgramStart(int argc, char** argv, const ProgramIdent
   return std::nullopt;
 }
 
+namespace {
+
+// The built-in icon's bitmap of `side` pixels: over the compiled-in bytes,
+// which hold width, height and QImage format, then the rows of 32-bit pixels.
+QImage BuiltInIconBitmap(int side) {
+  const QResource raw(QStringLiteral(":/icon/rova2004_%1.argb").arg(side));
+  constexpr qint64 kHeaderSize = 12;
+  if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression || raw.size() < kHeaderSize) return {};
+  const uchar* bytes = raw.data();
+  const int width = qFromLittleEndian<qint32>(bytes);
+  const int height = qFromLittleEndian<qint32>(bytes + 4);
+  const auto format = static_cast<QImage::Format>(qFromLittleEndian<qint32>(bytes + 8));
+  if (width != side || height != side || raw.size() != kHeaderSize + qint64(side) * side * 4 ||
+      (format != QImage::Format_ARGB32 && format != QImage::Format_RGB32 &&
+       format != QImage::Format_ARGB32_Premultiplied)) {
+    return {};
+  }
+  return QImage(bytes + kHeaderSize, side, side, side * 4, format);
+}
+
+// Looks for the installed icon in the desktop's icon theme once the first
+// window has been painted: the lookup reads the theme's index, thousands of
+// lines in the common theme, which the first window should not wait for.
+// Until then the windows carry the built-in bitmaps, drawn as the package's
+// icon in the theme is; an icon found there replaces them on every window.
+class ThemeIconAfterFirstPaint : public QObject {
+ public:
+  explicit ThemeIconAfterFirstPaint(QObject* parent) : QObject(parent) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      QCoreApplication::instance()->removeEventFilter(this);
+      // After what the first paint has left waiting in the loop.
+      QCoreApplication::postEvent(this, new QEvent(kLookUp), Qt::LowEventPriority);
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+  bool event(QEvent* event) override {
+    if (event->type() != kLookUp) return QObject::event(event);
+    if (const QIcon installed = QIcon::fromTheme(QStringLiteral("rova2004")); !installed.isNull()) {
+      QGuiApplication::setWindowIcon(installed);
+    }
+    deleteLater();
+    return true;
+  }
+
+ private:
+  static constexpr QEvent::Type kLookUp = QEvent::User;
+};
+
+}  // namespace
+
 void IdentifyProgram(const ProgramIdentity& identity) {
   InitIconResource();
   QGuiApplication::setDesktopFileName(QString::fromLatin1(identity.desktopId));
   QIcon builtIn;
   for (const int side : {16, 32, 48, 64, 128, 256}) {
-    builtIn.addFile(QStringLiteral(":/icon/rova2004_%1.png").arg(side), QSize(side, side));
+    const QImage bitmap = BuiltInIconBitmap(side);
+    if (!bitmap.isNull()) builtIn.addPixmap(QPixmap::fromImage(bitmap));
   }
-  QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("rova2004"), builtIn));
+  QGuiApplication::setWindowIcon(builtIn);
+  QCoreApplication::instance()->installEventFilter(new ThemeIconAfterFirstPaint(QCoreApplication::instance()));
 }
 
 }  // namespace rova

@@ -28,8 +28,9 @@ std::optional<int> PrepareProgramStart(int argc, char** argv, const ProgramIdent
                                        std::FILE* out = stdout, std::FILE* err = stderr);
 
 // Called right after the application object exists: the desktop entry the
-// windows belong to and the window icon (the installed "rova2004" icon, else
-// the one built in).
+// windows belong to and the window icon (the one built in, replaced by the
+// installed "rova2004" icon of the desktop's theme, looked up once the first
+// window has been painted).
 void IdentifyProgram(const ProgramIdentity& identity);
 
 }  // namespace rova

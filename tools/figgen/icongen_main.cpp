@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon into the folder given on the command line, laid
 // out as the hicolor theme wants it: hicolor/<n>x<n>/apps/rova2004.png and
-// hicolor/scalable/apps/rova2004.svg.
+// hicolor/scalable/apps/rova2004.svg; and the bitmaps the programs carry
+// built in, as the PNGs decode, raw: builtin/rova2004_<n>.argb.
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
+#include <QtEndian>
 #include <cstdio>
 
 #include "emblem.h"
@@ -14,6 +17,24 @@ namespace {
 int Fail(const QString& message) {
   std::fprintf(stderr, "rova_icongen: %s\n", qPrintable(message));
   return 1;
+}
+
+// The image's width, height and QImage format as 32-bit little-endian
+// numbers, then its rows of 32-bit pixels: the window icon needs no decoding
+// at start-up.
+bool WriteRaw(const QImage& image, const QString& file) {
+  if (image.depth() != 32) return false;
+  QByteArray bytes;
+  for (const qint32 number : {image.width(), image.height(), static_cast<qint32>(image.format())}) {
+    char le[4];
+    qToLittleEndian(number, le);
+    bytes.append(le, 4);
+  }
+  for (int y = 0; y < image.height(); ++y) {
+    bytes.append(reinterpret_cast<const char*>(image.constScanLine(y)), image.width() * 4);
+  }
+  QFile out(file);
+  return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(bytes) == bytes.size();
 }
 
 }  // namespace
@@ -29,6 +50,11 @@ int main(int argc, char** argv) {
     const QString file = out.filePath(folder + QStringLiteral("/rova2004.png"));
     if (!out.mkpath(folder) || !rova::figgen::EmblemIcon(side).save(file, "PNG")) {
       return Fail(QStringLiteral("cannot write %1").arg(file));
+    }
+    if (side == 22 || side == 24) continue;
+    const QString raw = out.filePath(QStringLiteral("builtin/rova2004_%1.argb").arg(side));
+    if (!out.mkpath(QStringLiteral("builtin")) || !WriteRaw(QImage(file), raw)) {
+      return Fail(QStringLiteral("cannot write %1").arg(raw));
     }
   }
   const QString folder = QStringLiteral("hicolor/scalable/apps");

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture of the program and writes it as JPEG into the folder
-// given on the command line, with a Qt resource file listing them.
+// given on the command line, with the splash's titled copy and a Qt resource
+// file listing them.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 
@@ -11,6 +12,8 @@
 #include "figures.h"
 #include "jpeg_encoder.h"
 #include "pictures/picture_list.h"
+#include "pictures/splash_titles.h"
+#include "titled_splash.h"
 
 namespace {
 
@@ -27,9 +30,10 @@ bool WriteFile(const QString& path, const QByteArray& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Drawing text needs a GUI application but no screen.
+  // Drawing text needs a GUI application but no screen; the splash's titles
+  // are laid out by labels.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);
   if (argc != 2) return Fail(QStringLiteral("usage: rova_figgen <output folder>"));
   const QStringList missingFonts = rova::RegisterProgramFonts();
   if (!missingFonts.isEmpty()) {
@@ -42,6 +46,7 @@ int main(int argc, char** argv) {
   QString qrc;
   QTextStream list(&qrc);
   list << "<RCC>\n  <qresource prefix=\"/pictures\">\n";
+  QByteArray splashJpeg;
   for (const rova::PictureInfo& info : rova::AllPictures()) {
     const QImage image = rova::figgen::DrawPicture(info.name);
     if (image.isNull()) return Fail(QStringLiteral("no drawing for %1").arg(QLatin1String(info.name)));
@@ -51,7 +56,14 @@ int main(int argc, char** argv) {
       return Fail(QStringLiteral("cannot write %1").arg(out.filePath(file)));
     }
     list << "    <file>" << file << "</file>\n";
+    if (qstrcmp(info.name, "splash") == 0) splashJpeg = jpeg;
   }
+  QString error;
+  const QByteArray titled = rova::figgen::DrawTitledSplash(splashJpeg, &error);
+  const QString titledFile = QLatin1String(rova::kTitledSplashFile);
+  if (titled.isEmpty()) return Fail(QStringLiteral("the splash's titled copy: %1").arg(error));
+  if (!WriteFile(out.filePath(titledFile), titled)) return Fail(QStringLiteral("cannot write %1").arg(titledFile));
+  list << "    <file>" << titledFile << "</file>\n";
   list << "  </qresource>\n</RCC>\n";
   list.flush();
   if (!WriteFile(out.filePath(QStringLiteral("pictures.qrc")), qrc.toUtf8())) {
