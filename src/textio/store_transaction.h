@@ -67,10 +67,11 @@ class StoreLock {
   StoreLock& operator=(const StoreLock&) = delete;
 };
 
-// At start-up: takes the store lock, finishing an interrupted commit, and
-// removes every copy and second name that an interrupted rewrite left in the
-// data folder (after a power cut the record of them may be lost). A failure
-// leaves the work to the next operation, which shows its error.
+// Once per run, as the login window opens: takes the store lock, finishing an
+// interrupted commit, and removes every copy and second name that an
+// interrupted rewrite left in the data folder (after a power cut the record
+// of them may be lost). A failure leaves the work to the next operation,
+// which shows its error.
 void TidyDataFolder();
 
 }  // namespace rova
