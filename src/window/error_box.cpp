@@ -11,29 +11,39 @@ namespace rova {
 
 namespace {
 
-ScopedErrorBoxPresenter::Presenter& CurrentPresenter() {
-  static ScopedErrorBoxPresenter::Presenter presenter;
+ScopedErrorBoxPresenter::ExplainingPresenter& CurrentPresenter() {
+  static ScopedErrorBoxPresenter::ExplainingPresenter presenter;
   return presenter;
 }
 
 }  // namespace
 
-std::unique_ptr<QMessageBox> MakeErrorBox(QWidget* parent, const QString& text) {
+std::unique_ptr<QMessageBox> MakeErrorBox(QWidget* parent, const QString& text, const QString& explanation) {
   auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, kProgramTitle, text, QMessageBox::Ok, parent);
   box->setWindowModality(Qt::ApplicationModal);
+  // A file's name or a pupil's text in either line is shown as it is.
+  box->setTextFormat(Qt::PlainText);
+  if (!explanation.isEmpty()) box->setInformativeText(explanation);
   return box;
 }
 
 void ShowErrorBox(QWidget* window, const ProgramError& error) {
   const QString text = MessageBoxText(error);
+  const QString explanation = ErrorExplanation(error);
   if (const auto& presenter = CurrentPresenter()) {
-    presenter(window, text);
+    presenter(window, text, explanation);
     return;
   }
-  MakeErrorBox(window, text)->exec();
+  MakeErrorBox(window, text, explanation)->exec();
 }
 
 ScopedErrorBoxPresenter::ScopedErrorBoxPresenter(Presenter presenter)
+    : ScopedErrorBoxPresenter(ExplainingPresenter(
+          [presenter = std::move(presenter)](QWidget* window, const QString& text, const QString&) {
+            presenter(window, text);
+          })) {}
+
+ScopedErrorBoxPresenter::ScopedErrorBoxPresenter(ExplainingPresenter presenter)
     : previous_(std::exchange(CurrentPresenter(), std::move(presenter))) {}
 
 ScopedErrorBoxPresenter::~ScopedErrorBoxPresenter() { CurrentPresenter() = std::move(previous_); }

@@ -15,11 +15,13 @@ class QWidget;
 namespace rova {
 
 // The box every failed file operation ends in: caption "ROVA 2004", stop
-// icon, one OK button, the message and its full stop.
-std::unique_ptr<QMessageBox> MakeErrorBox(QWidget* parent, const QString& text);
+// icon, one OK button, the message and its full stop, and below it, when
+// there is one, the Lithuanian line that says what happened and what to do;
+// the box grows to fit both.
+std::unique_ptr<QMessageBox> MakeErrorBox(QWidget* parent, const QString& text, const QString& explanation = {});
 
-// Shows the error over `window` and returns when the pupil has pressed OK;
-// the window stays as it was.
+// Shows the error over `window` (MessageBoxText and ErrorExplanation) and
+// returns when the pupil has pressed OK; the window stays as it was.
 void ShowErrorBox(QWidget* window, const ProgramError& error);
 
 // Runs `action`, the part of an event handler that reads or writes the data
@@ -48,14 +50,18 @@ auto RunShowingErrors(QWidget* window, Action&& action) {
 // tests can watch errors without a blocking box.
 class ScopedErrorBoxPresenter {
  public:
+  // Gets the box's message, or its message and the line below it.
   using Presenter = std::function<void(QWidget* window, const QString& text)>;
+  using ExplainingPresenter =
+      std::function<void(QWidget* window, const QString& text, const QString& explanation)>;
   explicit ScopedErrorBoxPresenter(Presenter presenter);
+  explicit ScopedErrorBoxPresenter(ExplainingPresenter presenter);
   ~ScopedErrorBoxPresenter();
   ScopedErrorBoxPresenter(const ScopedErrorBoxPresenter&) = delete;
   ScopedErrorBoxPresenter& operator=(const ScopedErrorBoxPresenter&) = delete;
 
  private:
-  Presenter previous_;
+  ExplainingPresenter previous_;
 };
 
 }  // namespace rova
