@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "textio/data_file.h"
 #include "textio/program_error.h"
 
 namespace rova::fuzz {
@@ -37,8 +38,12 @@ class InFolder {
  public:
   explicit InFolder(const QString& folder) : previous_(QDir::currentPath()) {
     if (!QDir::setCurrent(folder)) std::abort();
+    SetDataFolder(StoreFolder::Open(folder));
   }
-  ~InFolder() { QDir::setCurrent(previous_); }
+  ~InFolder() {
+    QDir::setCurrent(previous_);
+    SetDataFolder({});
+  }
   InFolder(const InFolder&) = delete;
   InFolder& operator=(const InFolder&) = delete;
 

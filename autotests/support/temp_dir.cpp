@@ -5,12 +5,19 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "textio/data_file.h"
+
 namespace rova::testing {
 
 void InTempDir::SetUp() {
   ASSERT_TRUE(dir_.isValid());
   previous_ = QDir::currentPath();
-  ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+  EnterFolder(dir_.path());
+}
+
+void InTempDir::EnterFolder(const QString& folder) {
+  ASSERT_TRUE(QDir::setCurrent(folder));
+  SetDataFolder(StoreFolder::Open(QDir::currentPath()));
 }
 
 namespace {
@@ -25,7 +32,10 @@ QString MemoryFolderTemplate() {
 
 InMemoryTempDir::InMemoryTempDir() : InTempDir(MemoryFolderTemplate()) {}
 
-void InTempDir::TearDown() { QDir::setCurrent(previous_); }
+void InTempDir::TearDown() {
+  QDir::setCurrent(previous_);
+  SetDataFolder({});
+}
 
 QString InTempDir::path(const QString& name) const { return dir_.filePath(name); }
 

@@ -9,7 +9,7 @@
 namespace rova::testing {
 
 // Runs each test in a fresh temporary folder that is also the working
-// directory, since the program opens its data files by relative name.
+// directory and the program's data folder.
 class InTempDir : public ::testing::Test {
  protected:
   InTempDir() = default;
@@ -21,6 +21,9 @@ class InTempDir : public ::testing::Test {
   void writeBytes(const QString& name, const QByteArray& bytes) const;
   QByteArray readBytes(const QString& name) const;
   bool exists(const QString& name) const;
+  // Makes `folder` the working directory and the data folder, as entering
+  // it at start does.
+  static void EnterFolder(const QString& folder);
 
   QTemporaryDir dir_;
   QString previous_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 
 #include <QDir>
 #include <QDirIterator>
@@ -72,14 +73,6 @@ TEST_F(Rewrite, faultsMatchOnlyTheirFileUnlessWildcard) {
   EXPECT_FALSE(exists("g.dat"));
 }
 
-TEST_F(Rewrite, keepsNewCopyInTheFileOwnFolder) {
-  ASSERT_TRUE(QDir::current().mkdir("sub"));
-  writeBytes("sub/f.dat", "1\r\n");
-  RewriteFile("sub/f.dat", "2\r\n");
-  EXPECT_EQ(readBytes("sub/f.dat"), QByteArray("2\r\n"));
-  EXPECT_EQ(QDir("sub").entryList(QDir::Files | QDir::Hidden), QStringList{"f.dat"});
-}
-
 TEST_F(Rewrite, transactionPutsBackEverythingWhenOneFileFails) {
   writeBytes("a.dat", "a-old\n");
   writeBytes("b.dat", "b-old");
@@ -121,21 +114,56 @@ TEST_F(Rewrite, startUpRemovesCopiesThatInterruptedRewritesLeft) {
   EXPECT_EQ(FilesHere(), (QStringList{".hidden", ".x.~ABCDEF", ".x.~abc", "jonas_1-2.dat", "x.dat.~abc123"}));
 }
 
-TEST_F(Rewrite, theStoreLockIsAHiddenRegularFileOfTheFoldersUsualMode) {
-  const mode_t before = umask(002);
-  { StoreLock lock; }
-  umask(before);
-  struct stat lock {};
-  ASSERT_EQ(lstat(".rova_lock", &lock), 0);
-  EXPECT_TRUE(S_ISREG(lock.st_mode));
-  EXPECT_EQ(lock.st_mode & 07777, 0664u);
+TEST_F(Rewrite, newFilesGetTheFoldersModeNeverTheOldFilesNorTheUmasksAlone) {
+  struct Row {
+    mode_t folder;
+    mode_t umask;
+    mode_t files;  // the lock file, a rewritten file, the files of a set of rewrites
+  };
+  const Row rows[] = {
+      {0700, 022, 0600},  // the private default: nobody else's
+      {0755, 002, 0664},  // a chosen folder: 0666 less the umask
+      {0755, 077, 0600},
+      {02770, 022, 0664},  // a class folder: the group may write whatever the umask
+      {02770, 077, 0660},
+  };
+  for (const Row& row : rows) {
+    for (const char* name : {".rova_lock", "f.dat", "a.dat", "b.dat"}) QFile::remove(name);
+    writeBytes("f.dat", "old\r\n");
+    ASSERT_EQ(chmod("f.dat", 0777), 0);  // a planted open mode is not kept
+    ASSERT_EQ(chmod(".", row.folder), 0);
+    const mode_t before = umask(row.umask);
+    RewriteFile("f.dat", "1\r\n");
+    FileTransaction transaction;
+    transaction.Stage("a.dat", "1\r\n");
+    transaction.Stage("b.dat", "2\r\n");
+    transaction.Commit();
+    umask(before);
+    for (const char* name : {".rova_lock", "f.dat", "a.dat", "b.dat"}) {
+      struct stat info {};
+      ASSERT_EQ(lstat(name, &info), 0) << name;
+      EXPECT_TRUE(S_ISREG(info.st_mode)) << name;
+      EXPECT_EQ(info.st_mode & 07777, row.files) << name << " in a folder " << std::oct << row.folder;
+    }
+  }
+  ASSERT_EQ(chmod(".", 0700), 0);
+}
 
-  // Something planted under its name is refused, and what it points at is left alone.
-  QFile::remove(".rova_lock");
+TEST_F(Rewrite, aLinkOrFifoAtTheLockOrAFileIsReplacedNeverFollowed) {
   ASSERT_TRUE(QDir().mkdir("elsewhere"));
-  ASSERT_TRUE(QFile::link("elsewhere/target", ".rova_lock"));
-  EXPECT_EQ(MessageOf([] { StoreLock lock; }), "File access denied");
-  EXPECT_FALSE(QFileInfo::exists("elsewhere/target"));
+  writeBytes("elsewhere/secret", "pin 1234\n");
+  ASSERT_TRUE(QFile::link("elsewhere/secret", ".rova_lock"));
+  ASSERT_TRUE(QFile::link("elsewhere/secret", "f.dat"));
+  ASSERT_TRUE(QFile::link("elsewhere/missing", "g.dat"));
+  ASSERT_EQ(mkfifo("h.dat", 0644), 0);
+  for (const char* name : {"f.dat", "g.dat", "h.dat"}) RewriteFile(name, "1\r\n");
+  for (const char* name : {".rova_lock", "f.dat", "g.dat", "h.dat"}) {
+    EXPECT_FALSE(QFileInfo(name).isSymLink()) << name;
+    EXPECT_TRUE(QFileInfo(name).isFile()) << name;
+  }
+  EXPECT_EQ(readBytes("elsewhere/secret"), "pin 1234\n");
+  EXPECT_FALSE(exists("elsewhere/missing"));
+  EXPECT_EQ(readBytes("f.dat"), "1\r\n");
 }
 
 class KilledTransaction : public testing::InMemoryTempDir {
@@ -208,7 +236,7 @@ TEST_F(PlantedRecord, isRemovedWithoutTouchingAnyOtherFile) {
   writeBytes("victim.txt", "mine\n");
   writeBytes(".victim.txt.~abcdef", "planted\n");
   writeBytes("data/keep.dat", "1\r\n");
-  ASSERT_TRUE(QDir::setCurrent("data"));
+  EnterFolder("data");
   { StoreLock first; }  // whatever the lock itself leaves is there before the records
   const QByteArray records[] = {
       "undoing\nabcdef\n0../victim.txt\n",

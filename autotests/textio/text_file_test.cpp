@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include "error_message.h"
 #include "temp_dir.h"
 #include "textio/baltic_codec.h"
@@ -41,9 +43,14 @@ TEST(BalticCodec, replacesWhatTheCodePageLacks) {
 class Rewrite : public InTempDir {};
 
 TEST_F(Rewrite, missingFileIsFileNotFoundButMissingFolderIsInvalidFilename) {
-  EXPECT_EQ(MessageOf([] { ReadFileBytes("none.dat"); }), "File not found");
-  EXPECT_EQ(MessageOf([] { ReadFileBytes("nowhere/x.dat"); }), "Invalid filename");
+  EXPECT_EQ(MessageOf([] { ReadFileBytes("none.dat", kSmallFileLimit); }), "File not found");
+  EXPECT_EQ(MessageOf([] { ReadFileBytes("nowhere/x.dat", kSmallFileLimit); }), "Invalid filename");
   EXPECT_EQ(MessageOf([] { RewriteFile("nowhere/x.dat", "1\r\n"); }), "Invalid filename");
+  // A name is a plain name in the data folder, even where the folder exists.
+  ASSERT_TRUE(QDir().mkdir("sub"));
+  EXPECT_EQ(MessageOf([] { RewriteFile("sub/f.dat", "1\r\n"); }), "Invalid filename");
+  EXPECT_EQ(MessageOf([] { RewriteFile("../f.dat", "1\r\n"); }), "Invalid filename");
+  EXPECT_FALSE(exists("sub/f.dat"));
 }
 
 }  // namespace

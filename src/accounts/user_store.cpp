@@ -104,11 +104,12 @@ bool IsUsableUserName(const QString& userName) {
   return IsUsableFileStem(userName, kLongestUserFileSuffix);
 }
 
-RegistrationOutcome RegisterUser(const RegistrationData& data,
-                                 const std::function<void()>& beforeWriting) {
-  // Held to the end, so that two copies of the program cannot both prepend.
-  StoreLock lock;
-  const QList<QByteArray> users = ReadLines(kUserFileName);
+namespace {
+
+// One registration under the store lock, held to the end, so that two
+// copies of the program cannot both prepend.
+RegistrationOutcome RegisterLocked(const RegistrationData& data, const std::function<void()>& beforeWriting) {
+  const QList<QByteArray> users = ReadLines(kUserFileName, kListFileLimit);
   const QByteArray name = ToBaltic(data.userName);
 
   const int duplicates = static_cast<int>(users.count(name));
@@ -120,7 +121,7 @@ RegistrationOutcome RegisterUser(const RegistrationData& data,
   if (!CanBeStored(data)) return {RegistrationResult::Refused};
 
   if (beforeWriting) beforeWriting();
-  QList<QByteArray> passwords = ReadLines(kPasswordFileName);
+  QList<QByteArray> passwords = ReadLines(kPasswordFileName, kListFileLimit);
 
   QList<QByteArray> newUsers = users;
   newUsers.prepend(name);
@@ -138,18 +139,28 @@ RegistrationOutcome RegisterUser(const RegistrationData& data,
   return {RegistrationResult::Registered};
 }
 
-LoginResult LogIn(const QString& userName, const QString& password) {
-  StoreLock lock;
+LoginResult LogInLocked(const QString& userName, const QString& password) {
   WriteSessionUser(userName);
 
-  const QList<QByteArray> users = ReadLines(kUserFileName);
-  const QList<QByteArray> passwords = ReadLines(kPasswordFileName);
+  const QList<QByteArray> users = ReadLines(kUserFileName, kListFileLimit);
+  const QList<QByteArray> passwords = ReadLines(kPasswordFileName, kListFileLimit);
 
   const qsizetype line = users.lastIndexOf(ToBaltic(userName));
   if (line < 0) return LoginResult::UnknownUser;
   // A missing password line reads as empty.
   const QByteArray stored = passwords.value(line);
   return stored == ToBaltic(password) ? LoginResult::Accepted : LoginResult::WrongPassword;
+}
+
+}  // namespace
+
+RegistrationOutcome RegisterUser(const RegistrationData& data,
+                                 const std::function<void()>& beforeWriting) {
+  return WithStoreLock([&] { return RegisterLocked(data, beforeWriting); });
+}
+
+LoginResult LogIn(const QString& userName, const QString& password) {
+  return WithStoreLock([&] { return LogInLocked(userName, password); });
 }
 
 }  // namespace rova

@@ -37,11 +37,16 @@ QByteArray InitialResultFileBytes(TaskId id) {
 
 ResultCounts ReadCounts(const QString& fileName, qsizetype byteLimit) {
   InputFile file(fileName);
-  if (byteLimit >= 0) file.LimitTo(byteLimit);
+  file.LimitTo(byteLimit);
   CountReader reader(file);
   ResultCounts counts;
-  counts.correct = reader.Next();
-  counts.checked = reader.Next();
+  try {
+    counts.correct = reader.Next();
+    counts.checked = reader.Next();
+  } catch (const ProgramError& error) {
+    if (error.kind() != ErrorKind::InvalidNumericInput) throw;
+    throw error.NamingFile(fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1));
+  }
   return counts;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "course/task_catalogue.h"
+#include "textio/data_file.h"
 
 namespace rova {
 
@@ -39,10 +40,9 @@ QByteArray CountsFileBytes(ResultCounts counts);
 // tasks 2 to 5; both read as no checks yet.
 QByteArray InitialResultFileBytes(TaskId id);
 
-// Throw ProgramError ("File not found", "Invalid numeric input", ...).
-// A reader of files it does not trust bounds the bytes read with `byteLimit`
-// ("File too large" past it); -1 reads as far as the counts need.
-ResultCounts ReadCounts(const QString& fileName, qsizetype byteLimit = -1);
+// Throw ProgramError ("File not found", "Invalid numeric input", ...),
+// naming the file. A file larger than `byteLimit` is "File too large".
+ResultCounts ReadCounts(const QString& fileName, qsizetype byteLimit = kSmallFileLimit);
 void WriteCounts(const QString& fileName, ResultCounts counts);
 
 }  // namespace rova

@@ -16,7 +16,7 @@ QString Number(std::int64_t value) { return QString::number(value); }
 
 // "Vardas Pavardė" from the profile's first two lines; a missing line is empty.
 QString FullName(const QString& userName) {
-  const QList<QByteArray> lines = ReadLines(ProfileFileName(userName));
+  const QList<QByteArray> lines = ReadLines(ProfileFileName(userName), kSmallFileLimit);
   const QString first = lines.size() > 0 ? FromBaltic(lines[0]) : QString();
   const QString surname = lines.size() > 1 ? FromBaltic(lines[1]) : QString();
   return first + QLatin1Char(' ') + surname;

@@ -23,7 +23,13 @@ QByteArray SettingsFileBytes(const StatisticsSettings& settings) {
 }
 
 StatisticsSettings ReadSettings(const QString& userName) {
-  return ParseSettings(ReadFileBytes(SettingsFileName(userName)));
+  const QString fileName = SettingsFileName(userName);
+  const QByteArray bytes = ReadFileBytes(fileName, kSmallFileLimit);
+  try {
+    return ParseSettings(bytes);
+  } catch (const ProgramError& error) {
+    throw error.NamingFile(fileName);
+  }
 }
 
 void WriteSettings(const QString& userName, const StatisticsSettings& settings) {

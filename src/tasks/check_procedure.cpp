@@ -25,12 +25,15 @@ ResultCounts AddCheck(ResultCounts counts, Verdict verdict) {
 Verdict CheckAnswer(const TaskRow& row, const TaskEntry& entry, const QLocale& locale) {
   // Held from the read to the rewrite, so two copies of the program checking
   // at once both count.
-  StoreLock lock;
-  const QString fileName = ReadSessionUser() + row.resultFileSuffix;
-  const ResultCounts counts = ReadCounts(fileName);
-  const Verdict verdict = JudgeEntry(row, entry, locale);
-  WriteCounts(fileName, AddCheck(counts, verdict));
-  return verdict;
+  // A step that finds its lock taken by another copy before its rewrite is
+  // done again, from the read.
+  return WithStoreLock([&] {
+    const QString fileName = ReadSessionUser() + row.resultFileSuffix;
+    const ResultCounts counts = ReadCounts(fileName);
+    const Verdict verdict = JudgeEntry(row, entry, locale);
+    WriteCounts(fileName, AddCheck(counts, verdict));
+    return verdict;
+  });
 }
 
 }  // namespace rova

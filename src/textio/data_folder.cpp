@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "textio/data_file.h"
+
 namespace rova {
 
 namespace {
@@ -184,6 +186,12 @@ DataFolderEntry EnterDataFolder(const DataFolderChoice& choice) {
                        .arg(Quoted(choice.folder), whence,
                             errno == EACCES ? QStringLiteral("nėra leidimo į jį įeiti")
                                             : QString::fromLocal8Bit(strerror(errno)))};
+  }
+  // Every data file is opened relative to this descriptor from now on.
+  try {
+    SetDataFolder(StoreFolder::Open(QStringLiteral("."), choice.folder));
+  } catch (const ProgramError&) {
+    return {false, QStringLiteral("Nepavyko atverti duomenų aplanko %1 (%2).").arg(Quoted(choice.folder), whence)};
   }
   return {true, {}};
 }

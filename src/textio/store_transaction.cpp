@@ -3,15 +3,17 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QRandomGenerator>
+#include <QFile>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
+#include "textio/data_file.h"
 #include "textio/fault_injection.h"
 #include "textio/posix_file.h"
 #include "textio/program_error.h"
@@ -23,35 +25,20 @@ using namespace posix;
 
 namespace {
 
-void WriteAll(int fd, const QByteArray& bytes) {
-  const char* data = bytes.constData();
-  qsizetype left = bytes.size();
-  while (left > 0) {
-    const ssize_t put = write(fd, data, left);
-    if (put < 0) {
-      if (errno == EINTR) continue;
-      Fail(errno);
-    }
-    data += put;
-    left -= put;
-  }
-}
-
-}  // namespace
-
-// ---- The commit record ------------------------------------------------------
-
-namespace {
-
 constexpr char kRecordName[] = ".rova_commit";
-// The next state of the record, written and synced before it replaces it.
-constexpr char kRecordDraftName[] = ".rova_commit.new";
+// Working names of earlier releases, removed when met.
+constexpr char kOldRecordDraftName[] = ".rova_commit.new";
+constexpr char kOldSingleCopyName[] = ".rova_copy";
 constexpr qsizetype kTokenLength = 6;
 constexpr qsizetype kLongestRecord = 1 << 20;
 
 const QString& RecordName() {
   static const QString name = QString::fromLatin1(kRecordName);
   return name;
+}
+
+[[noreturn]] void FailOn(const QString& fileName, int errorCode) {
+  throw ProgramError::FromErrno(errorCode, fileName);
 }
 
 // What the record says of the transaction under way.
@@ -62,204 +49,181 @@ enum class Phase {
 };
 
 struct Target {
-  QByteArray path;  // the file's name as the system takes it
+  QByteArray name;  // a plain name in the data folder
   bool existed = false;
-  mode_t mode = 0;
+  ino_t copyInode = 0;  // once the copy is written
 };
 
+// ".name.~token": a copy beside its file; the second name of the old file
+// has one "~" more.
+QByteArray CopyName(const QByteArray& name, const QByteArray& token) { return "." + name + ".~" + token; }
+
 struct Plan {
+  int folderFd = -1;
   QByteArray token;  // shared by every copy of one transaction
   std::vector<Target> targets;
 
-  // ".name.~token" in the file's own folder, so that a rename never crosses
-  // file systems; the second name of the old file has one "~" more.
-  QByteArray CopyOf(const Target& target) const {
-    const qsizetype base = target.path.lastIndexOf('/') + 1;
-    return target.path.left(base) + "." + target.path.mid(base) + ".~" + token;
-  }
+  QByteArray CopyOf(const Target& target) const { return CopyName(target.name, token); }
   QByteArray SecondNameOf(const Target& target) const { return CopyOf(target) + "~"; }
+  QByteArray DraftName() const { return QByteArray(kRecordName) + ".~" + token; }
 };
 
-// The copy of a rewrite of one file: only one is made at a time, under the
-// store lock, so its name can be fixed and known to the next taker of the
-// lock.
-constexpr char kSingleCopyName[] = ".rova_copy";
-
-QByteArray SingleCopyOf(const QByteArray& path) {
-  return path.left(path.lastIndexOf('/') + 1) + kSingleCopyName;
-}
-
-QByteArray NewToken() {
-  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-  QByteArray token(kTokenLength, '0');
-  for (char& c : token) c = kLetters[QRandomGenerator::system()->bounded(int(sizeof kLetters) - 1)];
-  return token;
-}
-
-bool Exists(const QByteArray& path) {
+bool Exists(int folderFd, const QByteArray& name) {
   struct stat info {};
-  return lstat(path.constData(), &info) == 0;
+  return fstatat(folderFd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 // Removing what may already be gone: a missing file is no failure.
-void RemoveIfThere(const QByteArray& path) {
-  if (unlink(path.constData()) != 0 && errno != ENOENT) Fail(errno);
-}
-
-QByteArray FolderOf(const QByteArray& path) {
-  const qsizetype slash = path.lastIndexOf('/');
-  if (slash < 0) return QByteArrayLiteral(".");
-  return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
-}
-
-int storeLockDepth = 0;
-int storeLockFd = -1;  // the working directory while the store lock is held
-
-void SyncFolder(const QByteArray& folder) {
-  CheckFault(QString::fromUtf8(folder), FaultOp::SyncFolder);
-  if (folder == "." && storeLockFd >= 0) {
-    if (fsync(storeLockFd) != 0) Fail(errno);
-    return;
-  }
-  const int fd = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) Fail(errno);
-  const int synced = fsync(fd);
-  const int error = errno;
-  close(fd);
-  if (synced != 0) Fail(error);
+void RemoveIfThere(int folderFd, const QByteArray& name) {
+  if (unlinkat(folderFd, name.constData(), 0) != 0 && errno != ENOENT) FailOn(QString::fromUtf8(name), errno);
 }
 
 // Makes the renames durable: a power cut after this keeps them.
-void SyncFolders(const Plan& plan) {
-  std::vector<QByteArray> folders;
-  for (const Target& target : plan.targets) {
-    QByteArray folder = FolderOf(target.path);
-    if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
-      folders.push_back(std::move(folder));
-    }
-  }
-  for (const QByteArray& folder : folders) SyncFolder(folder);
+void SyncFolder(int folderFd) {
+  CheckFault(QStringLiteral("."), FaultOp::SyncFolder);
+  if (fsync(folderFd) != 0) FailOn(QStringLiteral("."), errno);
 }
 
-void WriteAndSync(int fd, const QString& fileName, const QByteArray& bytes, bool sync, int mode) {
-  if (mode >= 0 && fchmod(fd, static_cast<mode_t>(mode)) != 0) Fail(errno);
+void WriteAndSync(int fd, const QString& fileName, const QByteArray& bytes, bool sync) {
   CheckFault(fileName, FaultOp::Write);
-  WriteAll(fd, bytes);
+  WriteAll(fd, bytes, fileName);
   if (sync) {
     CheckFault(fileName, FaultOp::Sync);
-    if (fsync(fd) != 0) Fail(errno);
+    if (fsync(fd) != 0) FailOn(fileName, errno);
   }
+}
+
+ino_t InodeOf(int fd) {
+  struct stat info {};
+  return fstat(fd, &info) == 0 ? info.st_ino : 0;
 }
 
 // Gives an unnamed file its name; false, with errno set, when it cannot.
-bool GiveName(int fd, const QByteArray& path) {
+bool GiveName(int fd, int folderFd, const QByteArray& name) {
   const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
-  if (linkat(AT_FDCWD, self.constData(), AT_FDCWD, path.constData(), AT_SYMLINK_FOLLOW) == 0) {
-    return true;
-  }
-  return errno == ENOENT &&
-         linkat(fd, "", AT_FDCWD, path.constData(), AT_EMPTY_PATH) == 0;
+  if (linkat(AT_FDCWD, self.constData(), folderFd, name.constData(), AT_SYMLINK_FOLLOW) == 0) return true;
+  return errno == ENOENT && linkat(fd, "", folderFd, name.constData(), AT_EMPTY_PATH) == 0;
 }
 
 // Writes and syncs the file before it has a name: a crash before the name
 // is given leaves nothing behind, and syncing a file that has no name yet
 // does not also write its folder, which the sync after the rename does
-// once. False where the file system or the system has no unnamed files.
-bool WriteUnnamedFirst(const QByteArray& path, const QString& fileName, const QByteArray& bytes,
-                       int mode) {
-  const int fd = open(FolderOf(path).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
+// once. 0 where the file system or the system has no unnamed files.
+ino_t WriteUnnamedFirst(const StoreFolder& folder, const QByteArray& name, const QString& fileName,
+                        const QByteArray& bytes) {
+  const int fd = openat(folder.descriptor(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  if (fd < 0) return 0;
+  ino_t inode = 0;
   try {
-    WriteAndSync(fd, fileName, bytes, true, mode);
-    if (!GiveName(fd, path)) {
+    GiveFolderMode(folder, fd);
+    WriteAndSync(fd, fileName, bytes, true);
+    if (!GiveName(fd, folder.descriptor(), name)) {
       if (errno != ENOENT && errno != EPERM) FailOn(fileName, errno);
       close(fd);
-      return false;
+      return 0;
     }
+    inode = InodeOf(fd);
   } catch (...) {
     close(fd);
     throw;
   }
   if (close(fd) != 0) {
     const int error = errno;
-    unlink(path.constData());
-    Fail(error);
+    unlinkat(folder.descriptor(), name.constData(), 0);
+    FailOn(fileName, error);
   }
-  return true;
+  return inode;
 }
 
-// Creates `path` anew with `bytes`; with `sync`, the bytes are on the disk
-// when it returns. `fileName` names the file for the fault seam.
-void WriteNewFile(const QByteArray& path, const QString& fileName, const QByteArray& bytes,
-                  bool sync, int mode = -1) {
-  if (sync && WriteUnnamedFirst(path, fileName, bytes, mode)) return;
-  int fd = open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-  if (fd < 0) FailOn(fileName, errno);
+// Creates `name` anew, exclusively and with the folder's mode, holding
+// `bytes`; with `sync`, the bytes are on the disk when it returns. Returns
+// its inode. `fileName` names the file for the fault seam and messages.
+ino_t WriteNewFile(const StoreFolder& folder, const QByteArray& name, const QString& fileName,
+                   const QByteArray& bytes, bool sync) {
+  if (sync) {
+    if (const ino_t inode = WriteUnnamedFirst(folder, name, fileName, bytes)) return inode;
+  }
+  int fd = CreateDataFile(folder, name);
+  if (fd < 0) {
+    // Something planted at a fixed name (the record's) says what it is;
+    // otherwise only the folder can be in the way.
+    const int error = errno;
+    if (error == EEXIST) throw DataFileError(folder, QString::fromUtf8(name), error, true);
+    const bool denied = error == EACCES || error == EPERM || error == EROFS;
+    const ProgramError failure =
+        ProgramError::FromErrno(error, fileName, denied ? FileObstacle::FolderNotWritable : FileObstacle::None);
+    if (denied) ReportRefusal(folder, failure);
+    throw failure;
+  }
+  ino_t inode = 0;
   try {
-    WriteAndSync(fd, fileName, bytes, sync, mode);
+    WriteAndSync(fd, fileName, bytes, sync);
+    inode = InodeOf(fd);
     const int closed = close(fd);
     fd = -1;
-    if (closed != 0) Fail(errno);
+    if (closed != 0) FailOn(fileName, errno);
   } catch (...) {
     if (fd >= 0) close(fd);
-    unlink(path.constData());
+    unlinkat(folder.descriptor(), name.constData(), 0);
     throw;
   }
+  return inode;
 }
 
 QByteArray RecordBytes(Phase phase, const Plan& plan) {
   static constexpr const char* kPhaseNames[] = {"begun", "committed", "undoing"};
   QByteArray bytes = QByteArray(kPhaseNames[int(phase)]) + "\n" + plan.token + "\n";
-  for (const Target& target : plan.targets) {
-    bytes += (target.existed ? "1" : "0") + target.path + "\n";
-  }
+  for (const Target& target : plan.targets) bytes += (target.existed ? "1" : "0") + target.name + "\n";
   return bytes;
 }
 
 // The first state is written without a sync: until the commit nothing but
 // new copies exists, and a power cut that loses the record leaves only
 // copies, which start-up removes.
-void BeginRecord(const Plan& plan) {
+void BeginRecord(const StoreFolder& folder, const Plan& plan) {
   CheckFault(RecordName(), FaultOp::Record);
-  WriteNewFile(kRecordName, RecordName(), RecordBytes(Phase::Begun, plan), false);
+  WriteNewFile(folder, kRecordName, RecordName(), RecordBytes(Phase::Begun, plan), false);
 }
 
 // Replaces the record in one rename and syncs both, so that a power cut
 // keeps either the old state or the new one whole.
-void MarkRecord(Phase phase, const Plan& plan) {
+void MarkRecord(const StoreFolder& folder, Phase phase, const Plan& plan) {
   CheckFault(RecordName(), FaultOp::Record);
-  RemoveIfThere(kRecordDraftName);
-  WriteNewFile(kRecordDraftName, RecordName(), RecordBytes(phase, plan), true);
-  if (rename(kRecordDraftName, kRecordName) != 0) {
+  const QByteArray draft = plan.DraftName();
+  WriteNewFile(folder, draft, RecordName(), RecordBytes(phase, plan), true);
+  if (renameat(plan.folderFd, draft.constData(), plan.folderFd, kRecordName) != 0) {
     const int error = errno;
-    unlink(kRecordDraftName);
-    Fail(error);
+    unlinkat(plan.folderFd, draft.constData(), 0);
+    FailOn(RecordName(), error);
   }
-  SyncFolder(".");
+  SyncFolder(plan.folderFd);
 }
 
-void EndRecord() {
+void EndRecord(const Plan& plan) {
   CheckFault(RecordName(), FaultOp::Record);
-  RemoveIfThere(kRecordName);
+  RemoveIfThere(plan.folderFd, kRecordName);
 }
 
 // Removes the copies and second names of a transaction that never reached
 // its commit; the files themselves were not touched.
 void Discard(const Plan& plan) {
   for (const Target& target : plan.targets) {
-    unlink(plan.CopyOf(target).constData());
-    unlink(plan.SecondNameOf(target).constData());
+    unlinkat(plan.folderFd, plan.CopyOf(target).constData(), 0);
+    unlinkat(plan.folderFd, plan.SecondNameOf(target).constData(), 0);
   }
+  unlinkat(plan.folderFd, plan.DraftName().constData(), 0);
 }
 
 // Puts in place every copy still waiting; those already renamed are gone.
 void RollForward(const Plan& plan) {
   for (const Target& target : plan.targets) {
-    const QByteArray copy = plan.CopyOf(target);
-    if (rename(copy.constData(), target.path.constData()) != 0 && errno != ENOENT) Fail(errno);
+    if (renameat(plan.folderFd, plan.CopyOf(target).constData(), plan.folderFd, target.name.constData()) != 0 &&
+        errno != ENOENT) {
+      FailOn(QString::fromUtf8(target.name), errno);
+    }
   }
-  SyncFolders(plan);
-  for (const Target& target : plan.targets) RemoveIfThere(plan.SecondNameOf(target));
+  SyncFolder(plan.folderFd);
+  for (const Target& target : plan.targets) RemoveIfThere(plan.folderFd, plan.SecondNameOf(target));
 }
 
 // Brings back every file as it was before the transaction, from what the
@@ -269,29 +233,51 @@ void RollBack(const Plan& plan) {
     const QByteArray copy = plan.CopyOf(target);
     if (target.existed) {
       const QByteArray secondName = plan.SecondNameOf(target);
-      if (Exists(secondName)) {
-        // When the file was never replaced this renames it onto itself,
-        // which changes nothing and leaves the second name to remove.
-        if (rename(secondName.constData(), target.path.constData()) != 0) Fail(errno);
-        RemoveIfThere(secondName);
+      if (Exists(plan.folderFd, secondName)) {
+        // When the file was never replaced by a hard link's copy this renames
+        // it onto itself, which changes nothing and leaves the second name.
+        if (renameat(plan.folderFd, secondName.constData(), plan.folderFd, target.name.constData()) != 0) {
+          FailOn(QString::fromUtf8(target.name), errno);
+        }
+        RemoveIfThere(plan.folderFd, secondName);
       }
-      RemoveIfThere(copy);
-    } else if (Exists(copy)) {
-      RemoveIfThere(copy);
+      RemoveIfThere(plan.folderFd, copy);
+    } else if (Exists(plan.folderFd, copy)) {
+      RemoveIfThere(plan.folderFd, copy);
     } else {
-      RemoveIfThere(target.path);
+      // Renamed into place already; when this process made the copy, only
+      // that very file is removed.
+      struct stat now {};
+      if (target.copyInode != 0 &&
+          (fstatat(plan.folderFd, target.name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0 ||
+           now.st_ino != target.copyInode)) {
+        continue;
+      }
+      RemoveIfThere(plan.folderFd, target.name);
     }
   }
-  SyncFolders(plan);
+  SyncFolder(plan.folderFd);
 }
 
 bool IsToken(const QByteArray& token) {
   return token.size() == kTokenLength &&
-         std::all_of(token.begin(), token.end(),
-                     [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); });
+         std::all_of(token.begin(), token.end(), [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); });
 }
 
-bool IsLeftOverCopy(const char* name);
+// ".name.~XXXXXX" or ".name.~XXXXXX~": a copy or second name a rewrite left.
+bool IsLeftOverCopy(const char* name) {
+  const qsizetype length = qsizetype(strlen(name));
+  if (name[0] != '.') return false;
+  qsizetype end = length;
+  if (end > 0 && name[end - 1] == '~') --end;
+  const qsizetype tokenStart = end - kTokenLength;
+  if (tokenStart < 4 || name[tokenStart - 1] != '~' || name[tokenStart - 2] != '.') return false;
+  for (qsizetype i = tokenStart; i < end; ++i) {
+    const char c = name[i];
+    if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
+  }
+  return true;
+}
 
 // A name the store itself gives a file of a transaction: a plain name in the
 // data folder (no '/', no NUL or other control byte, not "." or ".."), not
@@ -302,7 +288,8 @@ bool IsPlainStoreName(const QByteArray& name) {
   for (const char c : name) {
     if (c == '/' || static_cast<unsigned char>(c) < ' ' || c == 0x7F) return false;
   }
-  if (name == kRecordName || name == kRecordDraftName || name == kSingleCopyName) return false;
+  if (name == kRecordName || name == kOldRecordDraftName || name == kOldSingleCopyName) return false;
+  if (name == ".rova_lock" || name == kLockFolderName) return false;
   if (IsLeftOverCopy(name.constData())) return false;
   return name.size() + kRewriteNameOverhead <= MaxFileNameBytes();
 }
@@ -340,35 +327,83 @@ RecordState ParseRecord(const QByteArray& bytes, Phase* phase, Plan* plan) {
   return RecordState::Readable;
 }
 
-// Finishes what a process that died left of its transaction.
-void Recover() {
-  // A read-only folder holds no copy to remove, and its writes fail anyway.
-  if (unlink(kSingleCopyName) != 0 && errno != ENOENT && errno != EROFS) Fail(errno);
-  const int fd = open(kRecordName, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+void SayOfRecord(const StoreFolder& folder, const char* what) {
+  std::fprintf(stderr, "rova2004: %s: .rova_commit %s\n", qPrintable(folder.path()), what);
+}
+
+// What stands at the record's name when it is no regular file: a crash
+// never leaves such a thing. Removed when it can be (removing a link never
+// touches what it points at); a folder stays, and a registration then names
+// it.
+void RemovePlantedRecord(const StoreFolder& folder) {
+  if (unlinkat(folder.descriptor(), kRecordName, 0) == 0) {
+    SayOfRecord(folder, "is no regular file and was not written by the program; removed");
+  } else {
+    static bool said = false;
+    if (!said) {
+      said = true;
+      SayOfRecord(folder, "is a folder, not the program's commit record; registrations are refused until it "
+                          "is removed");
+    }
+  }
+}
+
+QByteArray ReadRecord(const StoreFolder& folder, bool* planted) {
+  *planted = false;
+  const int fd = openat(folder.descriptor(), kRecordName, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) {
-    if (errno == ENOENT) return;
-    Fail(errno == ELOOP || errno == ENXIO ? EACCES : errno);
+    if (errno == ENOENT) return {};
+    if (errno == ELOOP || errno == ENXIO) {
+      *planted = true;
+      return {};
+    }
+    throw DataFileError(folder, RecordName(), errno, false);
+  }
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kLongestRecord) {
+    close(fd);
+    *planted = true;
+    return {};
   }
   QByteArray bytes;
-  struct stat info {};
-  const bool readable = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-                        info.st_size <= kLongestRecord;
   try {
-    if (readable) bytes = ReadDescriptor(fd, RecordName());
+    CheckFault(RecordName(), FaultOp::Read);
+    char buffer[8192];
+    for (;;) {
+      const ssize_t got = read(fd, buffer, sizeof buffer);
+      if (got < 0 && errno == EINTR) continue;
+      if (got < 0) FailOn(RecordName(), errno);
+      if (got == 0 || bytes.size() + got > kLongestRecord) break;
+      bytes.append(buffer, got);
+    }
   } catch (...) {
     close(fd);
     throw;
   }
   close(fd);
+  return bytes;
+}
+
+}  // namespace
+
+void FinishInterruptedCommit() {
+  const StoreFolder folder = LockedFolder();
+  const int folderFd = folder.descriptor();
+  bool planted = false;
+  const QByteArray bytes = ReadRecord(folder, &planted);
+  if (planted) {
+    RemovePlantedRecord(folder);
+    return;
+  }
+  if (bytes.isEmpty() && !Exists(folderFd, kRecordName)) return;
   Phase phase = Phase::Begun;
   Plan plan;
+  plan.folderFd = folderFd;
   const RecordState state = ParseRecord(bytes, &phase, &plan);
   if (state == RecordState::Planted) {
     // A crash never leaves such a record; someone put it here. It is
     // removed below, so this is said once.
-    std::fputs("ROVA 2004: .rova_commit names files that are not the data folder's own; "
-               "removed without acting on it\n",
-               stderr);
+    SayOfRecord(folder, "names files that are not the data folder's own; removed without acting on it");
   } else if (state == RecordState::Readable) {
     switch (phase) {
       case Phase::Begun:
@@ -381,123 +416,34 @@ void Recover() {
         RollBack(plan);
         break;
     }
+    unlinkat(folderFd, plan.DraftName().constData(), 0);
   }
-  RemoveIfThere(kRecordDraftName);
-  RemoveIfThere(kRecordName);
-}
-
-// ".name.~XXXXXX" or ".name.~XXXXXX~": a copy or second name a rewrite left.
-bool IsLeftOverCopy(const char* name) {
-  const qsizetype length = qsizetype(strlen(name));
-  if (name[0] != '.') return false;
-  qsizetype end = length;
-  if (end > 0 && name[end - 1] == '~') --end;
-  const qsizetype tokenStart = end - kTokenLength;
-  if (tokenStart < 4 || name[tokenStart - 1] != '~' || name[tokenStart - 2] != '.') return false;
-  for (qsizetype i = tokenStart; i < end; ++i) {
-    const char c = name[i];
-    if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
-namespace {
-
-// The store's lock is a record lock on this hidden file, not a lock on the
-// folder: network file systems honour record locks on regular files.
-constexpr char kLockName[] = ".rova_lock";
-int storeLockFileFd = -1;
-
-// Waits for the exclusive lock of the whole file: an open file description
-// lock where the kernel has them (it belongs to this open, not to the
-// process), else a classic record lock; returns 0 or the error.
-int LockWholeFile(int fd) {
-  struct flock whole {};
-  whole.l_type = F_WRLCK;
-  whole.l_whence = SEEK_SET;
-  while (fcntl(fd, F_OFD_SETLKW, &whole) != 0) {
-    if (errno == EINTR) continue;
-    if (errno != EINVAL) return errno;
-    while (fcntl(fd, F_SETLKW, &whole) != 0) {
-      if (errno != EINTR) return errno;
-    }
-    break;
-  }
-  return 0;
-}
-
-// The lock file, created with the folder's usual mode; only a regular file
-// will do, so that nothing planted under its name can hang or mislead it.
-int OpenLockFile() {
-  constexpr int kFlags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
-  // Opened without O_CREAT first: creating takes the folder's own lock in
-  // the kernel, which every copy would otherwise wait for on every take.
-  int fd = open(kLockName, kFlags);
-  if (fd < 0 && errno == ENOENT) fd = open(kLockName, kFlags | O_CREAT, 0666);
-  if (fd < 0) Fail(errno == ELOOP || errno == ENXIO ? EACCES : errno);
-  return RequireRegularFile(fd);
-}
-
-}  // namespace
-
-StoreLock::StoreLock() {
-  if (storeLockDepth > 0) {
-    ++storeLockDepth;
-    return;
-  }
-  const int folderFd = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folderFd < 0) Fail(errno);
-  int lockFd = -1;
-  try {
-    lockFd = OpenLockFile();
-  } catch (...) {
-    close(folderFd);
-    throw;
-  }
-  if (const int error = LockWholeFile(lockFd)) {
-    close(lockFd);
-    close(folderFd);
-    Fail(error);
-  }
-  storeLockFd = folderFd;
-  storeLockFileFd = lockFd;
-  storeLockDepth = 1;
-  try {
-    Recover();
-  } catch (...) {
-    storeLockDepth = 0;
-    storeLockFd = -1;
-    storeLockFileFd = -1;
-    close(lockFd);
-    close(folderFd);
-    throw;
-  }
-}
-
-StoreLock::~StoreLock() {
-  if (--storeLockDepth == 0) {
-    // Closing the only descriptor of the lock file releases its lock.
-    close(storeLockFileFd);
-    close(storeLockFd);
-    storeLockFileFd = -1;
-    storeLockFd = -1;
-  }
+  RemoveIfThere(folderFd, kRecordName);
 }
 
 void TidyDataFolder() {
   try {
-    StoreLock lock;
-    DIR* folder = opendir(".");
-    if (!folder) return;
-    std::vector<QByteArray> leftOvers;
-    while (const dirent* entry = readdir(folder)) {
-      if (IsLeftOverCopy(entry->d_name)) leftOvers.emplace_back(entry->d_name);
-    }
-    closedir(folder);
-    for (const QByteArray& name : leftOvers) unlink(name.constData());
-    unlink(kRecordDraftName);
+    StoreLock::TryOnce([] {
+      const StoreFolder folder = LockedFolder();
+      const int fd = dup(folder.descriptor());
+      if (fd < 0) return;
+      DIR* listing = fdopendir(fd);
+      if (!listing) {
+        close(fd);
+        return;
+      }
+      // The copy of the descriptor shares its place in the listing.
+      rewinddir(listing);
+      std::vector<QByteArray> leftOvers;
+      while (const dirent* entry = readdir(listing)) {
+        if (IsLeftOverCopy(entry->d_name)) leftOvers.emplace_back(entry->d_name);
+      }
+      closedir(listing);
+      for (const QByteArray& name : leftOvers) unlinkat(folder.descriptor(), name.constData(), 0);
+      // What earlier releases left under fixed names.
+      unlinkat(folder.descriptor(), kOldSingleCopyName, 0);
+      unlinkat(folder.descriptor(), kOldRecordDraftName, 0);
+    });
   } catch (const ProgramError&) {
     // The next operation takes the lock again and shows what is wrong.
   }
@@ -507,91 +453,165 @@ void FileTransaction::Stage(const QString& fileName, const QByteArray& bytes) {
   staged_.emplace_back(fileName, bytes);
 }
 
-void FileTransaction::Commit() {
-  const std::vector<std::pair<QString, QByteArray>> staged = std::move(staged_);
-  staged_.clear();
-  if (staged.empty()) return;
-  StoreLock lock;
+namespace {
 
+// The target of a rewrite as it stands: whether a file is there to replace.
+// Only a regular file with a write permission bit is replaced in a set of
+// rewrites; a single rewrite also replaces a link, FIFO or socket, which it
+// never follows. A folder is refused.
+bool CheckTarget(const StoreFolder& folder, const QByteArray& name, const QString& fileName, bool alone) {
+  struct stat old {};
+  if (fstatat(folder.descriptor(), name.constData(), &old, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (errno == ENOENT) return false;
+    FailOn(fileName, errno);
+  }
+  if (S_ISREG(old.st_mode)) {
+    if ((old.st_mode & 0222) != 0) return true;
+    const ProgramError error = ProgramError::FromErrno(EACCES, fileName, FileObstacle::NotWritable);
+    ReportRefusal(folder, error);
+    throw error;
+  }
+  if (alone && !S_ISDIR(old.st_mode)) return true;
+  const ProgramError error = ProgramError::NotARegularFile(fileName, ObstacleOf(old.st_mode));
+  ReportRefusal(folder, error);
+  throw error;
+}
+
+QByteArray PlainName(const QString& fileName) {
+  const QByteArray name = QFile::encodeName(fileName);
+  if (!IsPlainFileName(name) || name.contains('\n')) FailOn(fileName, EINVAL);
+  return name;
+}
+
+// The second name of an existing file, so that a failure can bring it back:
+// a hard link where the system allows one, else a synced copy of its bytes
+// (a class folder's file of another pupil can be linked only by its owner
+// where hard links are protected, and some file systems have none).
+void KeepSecondName(const StoreFolder& folder, const Plan& plan, const Target& target, const QString& fileName) {
+  const QByteArray second = plan.SecondNameOf(target);
+  if (linkat(plan.folderFd, target.name.constData(), plan.folderFd, second.constData(), 0) == 0) return;
+  if (errno != EPERM && errno != EACCES && errno != EXDEV && errno != EMLINK && errno != EOPNOTSUPP) {
+    FailOn(fileName, errno);
+  }
+  QByteArray bytes;
+  {
+    DataFile old(folder, fileName, kListFileLimit);
+    bytes = old.ReadAll();
+  }
+  WriteNewFile(folder, second, fileName, bytes, true);
+}
+
+void CommitOne(const StoreFolder& folder, const QString& fileName, const QByteArray& bytes) {
+  const int folderFd = folder.descriptor();
+  CheckFault(fileName, FaultOp::Create);
+  const QByteArray name = PlainName(fileName);
+  CheckTarget(folder, name, fileName, true);
+  const QByteArray copy = CopyName(name, NewCopyToken());
+  WriteNewFile(folder, copy, fileName, bytes, true);
+  try {
+    RequireStoreLockStillHeld(name);
+    CheckFault(fileName, FaultOp::Rename);
+    dev_t readDevice = 0;
+    ino_t readInode = 0;
+    if (ReadUnderStoreLock(name, &readDevice, &readInode) &&
+        renameat2(folderFd, copy.constData(), folderFd, name.constData(), RENAME_EXCHANGE) == 0) {
+      // Swapped in one step: the copy's name now holds what was there, which
+      // must be the file this step read; else another copy wrote it between
+      // the check and the swap, and its file goes back.
+      struct stat displaced {};
+      if (fstatat(folderFd, copy.constData(), &displaced, AT_SYMLINK_NOFOLLOW) != 0 ||
+          displaced.st_dev != readDevice || displaced.st_ino != readInode) {
+        renameat2(folderFd, copy.constData(), folderFd, name.constData(), RENAME_EXCHANGE);
+        throw StoreLockLost();
+      }
+      unlinkat(folderFd, copy.constData(), 0);
+    } else if (renameat(folderFd, copy.constData(), folderFd, name.constData()) != 0) {
+      FailOn(fileName, errno);
+    }
+  } catch (...) {
+    unlinkat(folderFd, copy.constData(), 0);
+    throw;
+  }
+  NoteWrittenUnderStoreLock(name);
+  SyncFolder(folderFd);
+}
+
+void CommitSet(const StoreFolder& folder, const std::vector<std::pair<QString, QByteArray>>& staged) {
   Plan plan;
+  plan.folderFd = folder.descriptor();
   plan.targets.reserve(staged.size());
   for (const auto& [fileName, bytes] : staged) {
     CheckFault(fileName, FaultOp::Create);
-    Target target{NativeName(fileName), false, 0};
     // The record keeps one name a line, and its recovery takes only plain
     // names in the data folder.
-    if (target.path.isEmpty() || target.path.contains('\n')) Fail(EINVAL);
-    if (staged.size() > 1 && !IsPlainStoreName(target.path)) Fail(EINVAL);
-    struct stat old {};
-    if (stat(target.path.constData(), &old) == 0) {
-      if (!S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0) Fail(EACCES);
-      target.existed = true;
-      target.mode = old.st_mode & 07777;
-    } else if (errno != ENOENT) {
-      FailOn(fileName, errno);
-    }
-    plan.targets.push_back(std::move(target));
+    const QByteArray name = PlainName(fileName);
+    if (!IsPlainStoreName(name)) FailOn(fileName, EINVAL);
+    plan.targets.push_back({name, CheckTarget(folder, name, fileName, false), 0});
   }
-  if (plan.targets.size() == 1) {
-    // One rename is atomic on its own: the copy needs no record, only a
-    // name that the next taker of the lock knows to remove.
-    const Target& target = plan.targets.front();
-    const QByteArray copy = SingleCopyOf(target.path);
-    // Taking the lock removed the one of the working directory.
-    if (target.path.contains('/')) RemoveIfThere(copy);
-    WriteNewFile(copy, staged.front().first, staged.front().second, true,
-                 target.existed ? int(target.mode) : -1);
-    try {
-      CheckFault(staged.front().first, FaultOp::Rename);
-      if (rename(copy.constData(), target.path.constData()) != 0) Fail(errno);
-    } catch (...) {
-      unlink(copy.constData());
-      throw;
-    }
-    SyncFolders(plan);
-    return;
-  }
-
-  plan.token = NewToken();
-  BeginRecord(plan);
+  plan.token = NewCopyToken();
+  BeginRecord(folder, plan);
   try {
     for (std::size_t i = 0; i < staged.size(); ++i) {
-      const Target& target = plan.targets[i];
-      WriteNewFile(plan.CopyOf(target), staged[i].first, staged[i].second, true,
-                   target.existed ? int(target.mode) : -1);
-      if (target.existed && link(target.path.constData(), plan.SecondNameOf(target).constData()) != 0) {
-        Fail(errno);
-      }
+      Target& target = plan.targets[i];
+      target.copyInode = WriteNewFile(folder, plan.CopyOf(target), staged[i].first, staged[i].second, true);
+      if (target.existed) KeepSecondName(folder, plan, target, staged[i].first);
     }
-    MarkRecord(Phase::Committed, plan);
+    for (const Target& target : plan.targets) RequireStoreLockStillHeld(target.name);
+    MarkRecord(folder, Phase::Committed, plan);
   } catch (...) {
     Discard(plan);
-    unlink(kRecordName);
+    unlinkat(plan.folderFd, kRecordName, 0);
     throw;
   }
 
   for (std::size_t i = 0; i < staged.size(); ++i) {
+    const Target& target = plan.targets[i];
     try {
       CheckFault(staged[i].first, FaultOp::Rename);
-      const Target& target = plan.targets[i];
-      if (rename(plan.CopyOf(target).constData(), target.path.constData()) != 0) Fail(errno);
+      if (renameat(plan.folderFd, plan.CopyOf(target).constData(), plan.folderFd, target.name.constData()) != 0) {
+        // A copy that took the lock from under this one may have finished
+        // the committed record already: then the file is this copy's.
+        const int error = errno;
+        struct stat now {};
+        if (error != ENOENT || fstatat(plan.folderFd, target.name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0 ||
+            now.st_ino != target.copyInode) {
+          FailOn(staged[i].first, error);
+        }
+      }
     } catch (...) {
       try {
-        MarkRecord(Phase::Undoing, plan);
+        MarkRecord(folder, Phase::Undoing, plan);
         RollBack(plan);
-        unlink(kRecordName);
+        unlinkat(plan.folderFd, kRecordName, 0);
       } catch (const ProgramError&) {
         // The record says committed or undoing: the next taker of the lock
         // finishes whichever it is.
       }
       throw;
     }
+    NoteWrittenUnderStoreLock(target.name);
   }
-  SyncFolders(plan);
+  SyncFolder(plan.folderFd);
   for (const Target& target : plan.targets) {
-    if (target.existed) unlink(plan.SecondNameOf(target).constData());
+    if (target.existed) unlinkat(plan.folderFd, plan.SecondNameOf(target).constData(), 0);
   }
-  EndRecord();
+  EndRecord(plan);
+}
+
+}  // namespace
+
+void FileTransaction::Commit() {
+  const std::vector<std::pair<QString, QByteArray>> staged = std::move(staged_);
+  staged_.clear();
+  if (staged.empty()) return;
+  WithStoreLock([&staged] {
+    const StoreFolder folder = LockedFolder();
+    if (staged.size() == 1) {
+      CommitOne(folder, staged.front().first, staged.front().second);
+    } else {
+      CommitSet(folder, staged);
+    }
+  });
 }
 
 void RewriteFile(const QString& fileName, const QByteArray& bytes) {
