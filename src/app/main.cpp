@@ -6,6 +6,7 @@
 #include "app/program_identity.h"
 #include "app/startup.h"
 #include "controls/program_fonts.h"
+#include "window/store_wait.h"
 
 int main(int argc, char** argv) {
   if (const auto code = rova::PrepareProgramStart(argc, argv, rova::MainProgramIdentity())) return *code;
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
   // Lets the desktop match the windows with the installed menu entry and icon.
   rova::IdentifyProgram(rova::MainProgramIdentity());
   rova::RegisterProgramFonts();
+  // A classmate's copy holding the class folder's lock leaves no window unpainted.
+  rova::PaintWhileTheStoreWaits();
   // Wherever it is started from (menu, terminal, scripts/run.sh), the program
   // works in the data folder chosen for it.
   if (const int code = rova::EnterDataFolderOrExplain(QCoreApplication::arguments()); code != 0) return code;
