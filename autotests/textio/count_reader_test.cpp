@@ -55,7 +55,7 @@ TEST_P(RefusesCount, withInvalidNumericInput) {
 
 INSTANTIATE_TEST_SUITE_P(Table, RefusesCount,
                          ::testing::Values("abc", "2147483648", "-2147483649", "$80000000", "12x",
-                                           "-", "$", "0x", "3,5", "1e3", "++1", "0xG"));
+                                           "-", "$", "0x", "3,5", "1e3", "++1", "0xG", "1a", "A"));
 
 TEST(CountReader, takesAtMost32CharactersOfAToken) {
   // 32 zeros read as 0; the 33rd character is skipped with the rest of the line.

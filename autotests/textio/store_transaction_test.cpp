@@ -10,12 +10,29 @@
 #include <cerrno>
 #include <map>
 
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <functional>
+
 #include "child_process.h"
 #include "error_message.h"
 #include "temp_dir.h"
 #include "textio/fault_injection.h"
 #include "textio/store_transaction.h"
 #include "textio/text_file.h"
+
+// The system's fsync, watched: this test's own definition is the one that
+// the program's calls reach, so a rewrite that no longer syncs fails here
+// (the fault seam sits before the call and would not notice).
+namespace {
+std::function<void(int fd)> watchFsync;
+}  // namespace
+
+extern "C" int fsync(int fd) {
+  if (watchFsync) watchFsync(fd);
+  return static_cast<int>(syscall(SYS_fsync, fd));
+}
 
 namespace rova {
 namespace {
@@ -97,6 +114,46 @@ TEST_F(Rewrite, transactionCommitsAllAndLeavesNoCopies) {
   EXPECT_EQ(readBytes("a.dat"), QByteArray("1\r\n"));
   EXPECT_EQ(readBytes("b.dat"), QByteArray("2\r\n"));
   EXPECT_EQ(FilesHere(), (QStringList{"a.dat", "b.dat"}));
+}
+
+TEST_F(Rewrite, syncsEachNewFileBeforeItsRenameAndTheFolderAfter) {
+  struct Sync {
+    ino_t synced;
+    std::map<QString, ino_t> named;  // what the names held at that moment
+  };
+  const QStringList names{"f.dat", "g.dat"};
+  for (const qsizetype files : {1, 2}) {
+    writeBytes("f.dat", "old\r\n");
+    std::vector<Sync> syncs;
+    watchFsync = [&](int fd) {
+      struct stat info {};
+      fstat(fd, &info);
+      Sync sync{info.st_ino, {}};
+      for (const QString& name : names) {
+        struct stat named {};
+        sync.named[name] = stat(name.toUtf8().constData(), &named) == 0 ? named.st_ino : 0;
+      }
+      syncs.push_back(sync);
+    };
+    FileTransaction transaction;
+    for (qsizetype i = 0; i < files; ++i) transaction.Stage(names[i], "new\r\n");
+    transaction.Commit();
+    watchFsync = nullptr;
+    struct stat folder {};
+    ASSERT_EQ(stat(".", &folder), 0);
+    for (qsizetype i = 0; i < files; ++i) {
+      struct stat now {};
+      ASSERT_EQ(stat(names[i].toUtf8().constData(), &now), 0);
+      const auto file = std::find_if(syncs.begin(), syncs.end(), [&](const Sync& s) { return s.synced == now.st_ino; });
+      ASSERT_NE(file, syncs.end()) << files << " files: " << names[i].toStdString() << " was never synced";
+      EXPECT_NE(file->named.at(names[i]), now.st_ino) << "synced only after its rename";
+      const auto after = std::find_if(file, syncs.end(), [&](const Sync& s) {
+        return s.synced == folder.st_ino && s.named.at(names[i]) == now.st_ino;
+      });
+      EXPECT_NE(after, syncs.end()) << "the folder is synced once the new file has its name";
+    }
+    QFile::remove("g.dat");
+  }
 }
 
 TEST_F(Rewrite, syncsTheFolderAfterTheRename) {

@@ -128,7 +128,8 @@ void ReportRefusal(const StoreFolder& folder, const ProgramError& error) {
   std::fprintf(stderr, "rova2004: %s: %s\n", qPrintable(folder.path()), qPrintable(ErrorExplanation(error)));
 }
 
-ProgramError DataFileError(const StoreFolder& folder, const QString& name, int errorCode, bool writing) {
+ProgramError DataFileError(const StoreFolder& folder, const QString& name, int errorCode, bool writing,
+                           bool report) {
   const QByteArray native = QFile::encodeName(name);
   struct stat info {};
   const bool there = fstatat(folder.descriptor(), native.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0;
@@ -142,7 +143,7 @@ ProgramError DataFileError(const StoreFolder& folder, const QString& name, int e
   } else {
     return error;
   }
-  ReportRefusal(folder, error);
+  if (report) ReportRefusal(folder, error);
   return error;
 }
 

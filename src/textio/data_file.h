@@ -81,9 +81,10 @@ bool IsPlainFileName(const QByteArray& name);
 
 // The error for `name` in `folder` that a system call failed on with
 // `errorCode`, saying what stands there when it is no regular file this user
-// may use. `writing`: the call wanted to write it. Said on stderr when it is a
-// refusal rather than a missing file.
-ProgramError DataFileError(const StoreFolder& folder, const QString& name, int errorCode, bool writing);
+// may use. `writing`: the call wanted to write it. With `report`, said on
+// stderr when it is a refusal rather than a missing file.
+ProgramError DataFileError(const StoreFolder& folder, const QString& name, int errorCode, bool writing,
+                           bool report = true);
 
 // Says a refusal on stderr: the folder, the file and what is wrong.
 void ReportRefusal(const StoreFolder& folder, const ProgramError& error);

@@ -22,9 +22,9 @@ using namespace posix;
 namespace {
 
 constexpr char kFolderLockName[] = ".rova_lock";
-// How often a lock file that is no usable file is replaced, or a lock found
-// moved is taken again, before the folder counts as busy: a classmate doing
-// it in a loop must not keep a copy here for ever.
+// How often a lock file that is no usable file is replaced before the folder
+// counts as busy: a classmate planting one in a loop must not keep a copy
+// here for ever.
 constexpr int kLockReplacements = 20;
 
 struct FileRead {
@@ -40,7 +40,7 @@ struct HeldLock {
   StoreFolder folder;
   bool prepared = false;
   int placeFd = -1;  // the folder that holds the lock file: ".rova_lock.d", or the data folder's
-  dev_t placeDevice = 0;
+  dev_t placeDevice = 0;  // what stood at ".rova_lock.d" when taken
   ino_t placeInode = 0;
   QByteArray name;  // the lock file's name in its place
   int fd = -1;
@@ -82,12 +82,23 @@ void SayOnce(bool& said, const StoreFolder& folder, const char* text) {
   std::fprintf(stderr, "rova2004: %s: %s\n", qPrintable(folder.path()), text);
 }
 
+// Where the lock file lives, and what stood at ".rova_lock.d" when it was
+// taken (nothing: 0 and 0). A copy that took the folder's own lock file
+// while a classmate had moved the prepared folder away must notice it come
+// back, and the other way round.
 struct Place {
   int fd = -1;
   bool prepared = false;
   dev_t device = 0;
   ino_t inode = 0;
 };
+
+// What stands at ".rova_lock.d" now: its device and inode, or 0 and 0.
+std::pair<dev_t, ino_t> LockFolderIdentity(const StoreFolder& folder) {
+  struct stat info {};
+  if (fstatat(folder.descriptor(), kLockFolderName, &info, AT_SYMLINK_NOFOLLOW) != 0) return {0, 0};
+  return {info.st_dev, info.st_ino};
+}
 
 Place FindPlace(const StoreFolder& folder) {
   static bool saidUntrusted = false;
@@ -97,17 +108,17 @@ Place FindPlace(const StoreFolder& folder) {
       SayOnce(saidUntrusted, folder,
               "„.rova_lock.d“ yra ne aplankas, todėl užraktas laikomas faile „.rova_lock“.");
     }
-    return {folder.descriptor(), false, 0, 0};
+    const auto [device, inode] = LockFolderIdentity(folder);
+    return {folder.descriptor(), false, device, inode};
   }
   struct stat classInfo {}, info {};
-  if (fstat(folder.descriptor(), &classInfo) == 0 && fstat(fd, &info) == 0 && IsTrustedLockFolder(classInfo, info)) {
-    return {fd, true, info.st_dev, info.st_ino};
-  }
+  const bool known = fstat(folder.descriptor(), &classInfo) == 0 && fstat(fd, &info) == 0;
+  if (known && IsTrustedLockFolder(classInfo, info)) return {fd, true, info.st_dev, info.st_ino};
   close(fd);
   SayOnce(saidUntrusted, folder,
           "„.rova_lock.d“ sukūrė ne aplanko savininkas arba į jį gali rašyti kiti, todėl juo "
           "nepasitikima: užraktas laikomas faile „.rova_lock“.");
-  return {folder.descriptor(), false, 0, 0};
+  return {folder.descriptor(), false, info.st_dev, info.st_ino};
 }
 
 void ClosePlace(const Place& place) {
@@ -121,14 +132,18 @@ void ClosePlace(const Place& place) {
 void ReplaceFolderLockFile(const StoreFolder& folder, const ProgramError& why) {
   // Gone meanwhile: the next try creates it.
   if (why.kind() == ErrorKind::FileNotFound) return;
-  if (why.obstacle() == FileObstacle::Folder) throw why;
+  const auto refuse = [&folder, &why] {
+    ReportRefusal(folder, why);
+    throw why;
+  };
+  if (why.obstacle() == FileObstacle::Folder) refuse();
   const QByteArray fresh = QByteArrayLiteral(".rova_lock.~") + NewCopyToken();
   const int fd = CreateDataFile(folder, fresh);
-  if (fd < 0) throw why;
+  if (fd < 0) refuse();
   close(fd);
   if (renameat(folder.descriptor(), fresh.constData(), folder.descriptor(), kFolderLockName) != 0) {
     unlinkat(folder.descriptor(), fresh.constData(), 0);
-    throw why;
+    refuse();
   }
   std::fprintf(stderr, "rova2004: %s: „.rova_lock“ pakeistas nauju užrakto failu.\n", qPrintable(folder.path()));
 }
@@ -138,8 +153,10 @@ void ReplaceFolderLockFile(const StoreFolder& folder, const ProgramError& why) {
 int OpenFolderLockFile(const StoreFolder& folder) {
   const QString name = QString::fromLatin1(kFolderLockName);
   constexpr int kFlags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-  for (int replaced = 0;; ++replaced) {
-    if (replaced > kLockReplacements) throw ProgramError::FolderBusy();
+  int replaced = 0;
+  for (int tries = 0;; ++tries) {
+    // A classmate deleting it in a loop must not keep this copy here for ever.
+    if (replaced > kLockReplacements || tries > kStoreLockAttempts) throw ProgramError::FolderBusy();
     // Opened without O_CREAT first: creating takes the folder's own lock in
     // the kernel, which every copy would otherwise wait for on every take.
     const int fd = openat(folder.descriptor(), kFolderLockName, kFlags);
@@ -147,23 +164,23 @@ int OpenFolderLockFile(const StoreFolder& folder) {
       struct stat info {};
       if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) return fd;
       close(fd);
-      ReplaceFolderLockFile(folder, DataFileError(folder, name, EACCES, true));
+      ReplaceFolderLockFile(folder, DataFileError(folder, name, EACCES, true, false));
+      ++replaced;
       continue;
     }
     if (errno == ENOENT) {
+      // Created for writing, which is all a write lock needs.
       const int created = CreateDataFile(folder, kFolderLockName);
-      if (created >= 0) {
-        close(created);
-      } else if (errno != EEXIST) {
-        throw DataFileError(folder, name, errno, true);
-      }
+      if (created >= 0) return created;
+      if (errno != EEXIST) throw DataFileError(folder, name, errno, true);
       continue;
     }
     const int error = errno;
     if (error != EACCES && error != EPERM && error != ELOOP && error != ENXIO && error != EISDIR) {
       throw DataFileError(folder, name, error, true);
     }
-    ReplaceFolderLockFile(folder, DataFileError(folder, name, error, true));
+    ReplaceFolderLockFile(folder, DataFileError(folder, name, error, true, false));
+    ++replaced;
   }
 }
 
@@ -186,17 +203,14 @@ int OpenPreparedLockFile(const StoreFolder& folder, const Place& place) {
 }
 
 // Whether the lock file locked through `fd` is still the one named, in the
-// place still named so: a deleted or replaced one lets another copy in.
-bool StillNamed(const StoreFolder& folder, int fd, int placeFd, const char* name, bool prepared, dev_t placeDevice,
+// place still named so: a deleted, replaced or moved one lets another copy in.
+bool StillNamed(const StoreFolder& folder, int fd, int placeFd, const char* name, dev_t placeDevice,
                 ino_t placeInode) {
   struct stat locked {}, named {};
   if (fstat(fd, &locked) != 0 || locked.st_nlink == 0) return false;
   if (fstatat(placeFd, name, &named, AT_SYMLINK_NOFOLLOW) != 0) return false;
   if (!SameFile(named, locked.st_dev, locked.st_ino)) return false;
-  if (!prepared) return true;
-  struct stat place {};
-  return fstatat(folder.descriptor(), kLockFolderName, &place, AT_SYMLINK_NOFOLLOW) == 0 &&
-         SameFile(place, placeDevice, placeInode);
+  return LockFolderIdentity(folder) == std::make_pair(placeDevice, placeInode);
 }
 
 enum class Try { Taken, Busy, Moved };
@@ -226,7 +240,7 @@ Try TryToTake(const StoreFolder& folder) {
     if (error == EAGAIN || error == EACCES || error == EINTR) return Try::Busy;
     throw ProgramError::FromErrno(error, QString::fromLatin1(name));
   }
-  if (!StillNamed(folder, fd, place.fd, name, place.prepared, place.device, place.inode)) {
+  if (!StillNamed(folder, fd, place.fd, name, place.device, place.inode)) {
     close(fd);
     ClosePlace(place);
     return Try::Moved;
@@ -277,7 +291,8 @@ StoreLock::StoreLock() {
     const Try outcome = TryToTake(folder);
     if (outcome == Try::Taken) break;
     if (outcome == Try::Moved) {
-      if (++moved > kLockReplacements) throw ProgramError::FolderBusy();
+      // Deleted or replaced between the open and the check: at once again.
+      if (++moved > kStoreLockAttempts) throw ProgramError::FolderBusy();
       continue;
     }
     if (attempt == kStoreLockAttempts) throw ProgramError::FolderBusy();
@@ -321,8 +336,7 @@ StoreFolder LockedFolder() { return held.depth > 0 ? held.folder : DataFolder();
 
 void RequireStoreLockStillHeld(const QByteArray& name) {
   if (held.depth == 0) return;
-  if (!StillNamed(held.folder, held.fd, held.placeFd, held.name.constData(), held.prepared, held.placeDevice,
-                  held.placeInode)) {
+  if (!StillNamed(held.folder, held.fd, held.placeFd, held.name.constData(), held.placeDevice, held.placeInode)) {
     throw StoreLockLost();
   }
   if (name.isEmpty()) return;

@@ -63,7 +63,7 @@ class StoreLockLost : public ProgramError {
 bool StoreLockHeld();
 
 // How often a step is redone before the folder counts as busy.
-constexpr int kStoreStepRedos = 50;
+constexpr int kStoreStepRedos = kStoreLockAttempts;
 
 // Runs `step` under the store lock and returns what it returns; a step that
 // finds its lock lost before its rename is run again under a new lock. Inside
