@@ -78,6 +78,8 @@ TEST(ErrorExplanation, saysWhatHappenedAndWhatToDoByKindNamingTheFile) {
        "Trupmenos laukelis tuščias arba vardiklis lygus nuliui: įrašykite skaičius."},
       {ProgramError::InvalidFloatingPointValue(QStringLiteral("a")), "'a' is not a valid floating point value.",
        "Trupmenos laukelyje įrašytas ne skaičius: įrašykite skaičių."},
+      {ProgramError::OutOfMemory(), "Out of memory.",
+       "Programai pritrūko atminties: uždarykite kitas programas ir bandykite dar kartą."},
       // Chosen by kind, never by the words: a message of its own adds nothing.
       {ProgramError(QStringLiteral("File not found")), "File not found.", ""},
   };

@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFileInfo>
 
 #include "error_message.h"
+#include "store_lock_holder.h"
 #include "temp_dir.h"
 #include "textio/data_file.h"
 #include "textio/store_lock.h"
@@ -20,60 +20,14 @@ namespace {
 using testing::InTempDir;
 using testing::MessageOf;
 
-// Counts the pauses between tries instead of sleeping them.
-class CountedPauses {
- public:
-  CountedPauses() : previous_(SetStoreLockPause([this](std::chrono::milliseconds) { ++count; })) {}
-  ~CountedPauses() { SetStoreLockPause(previous_); }
-  int count = 0;
-
- private:
-  StoreLockPause previous_;
-};
-
-// Another copy of the program holding the store lock, in a child process,
-// until the object goes.
-class LockHolder {
- public:
-  LockHolder() {
-    int ready[2];
-    if (pipe(ready) != 0 || pipe(release_) != 0) return;
-    child_ = fork();
-    if (child_ == 0) {
-      alarm(60);  // only keeps a forgotten child from hanging the suite
-      StoreLock lock;
-      char byte = 'r';
-      if (write(ready[1], &byte, 1) != 1) _exit(1);
-      if (read(release_[0], &byte, 1) < 0) _exit(1);
-      _exit(0);
-    }
-    char byte = 0;
-    holding_ = read(ready[0], &byte, 1) == 1;
-    close(ready[0]);
-    close(ready[1]);
-  }
-  ~LockHolder() {
-    if (write(release_[1], "g", 1) != 1) kill(child_, SIGKILL);
-    waitpid(child_, nullptr, 0);
-    close(release_[0]);
-    close(release_[1]);
-  }
-  bool holding() const { return holding_; }
-
- private:
-  int release_[2] = {-1, -1};
-  pid_t child_ = -1;
-  bool holding_ = false;
-};
-
 class StoreLockTest : public InTempDir {};
 
 TEST_F(StoreLockTest, aLockHeldByAnotherCopyEndsInABusyFolderAfterItsTriesWithNothingChanged) {
   writeBytes("f.dat", "1\r\n");
   {
-    const LockHolder holder;
+    const testing::StoreLockHolder holder;
     ASSERT_TRUE(holder.holding());
-    const CountedPauses pauses;
+    const testing::CountedStoreLockPauses pauses;
     try {
       RewriteFile("f.dat", "2\r\n");
       FAIL() << "written under another copy's lock";

@@ -134,6 +134,10 @@ ProgramError ProgramError::FolderBusy() {
   return ProgramError(MessageOfKind(ErrorKind::IoError, EAGAIN), ErrorKind::FolderBusy);
 }
 
+ProgramError ProgramError::OutOfMemory() {
+  return ProgramError(QStringLiteral("Out of memory"), ErrorKind::OutOfMemory);
+}
+
 ProgramError ProgramError::InvalidFloatingPointValue(const QString& text) {
   ProgramError error(QStringLiteral("'%1' is not a valid floating point value").arg(text),
                      ErrorKind::InvalidFloatingPointValue);
@@ -203,6 +207,8 @@ QString ErrorExplanation(const ProgramError& error) {
     case ErrorKind::FloatingPointDivisionByZero:
     case ErrorKind::InvalidFloatingPointOperation:
       return QStringLiteral("Trupmenos laukelis tuščias arba vardiklis lygus nuliui: įrašykite skaičius.");
+    case ErrorKind::OutOfMemory:
+      return QStringLiteral("Programai pritrūko atminties: uždarykite kitas programas ir bandykite dar kartą.");
     case ErrorKind::FolderBusy:
       return QStringLiteral("Klasės aplankas užimtas, jį dabar naudoja kita programa: palaukite ir "
                             "bandykite dar kartą.");

@@ -24,6 +24,7 @@ enum class ErrorKind {
   FloatingPointDivisionByZero,    // a fraction's denominator 0
   InvalidFloatingPointOperation,  // 0 over 0
   FolderBusy,                     // another copy held the store's lock past the wait
+  OutOfMemory,                    // "Out of memory"
 };
 
 // What stands in a data file's place, for NotARegularFile and AccessDenied.
@@ -58,6 +59,7 @@ class ProgramError : public std::exception {
   static ProgramError FileTooLarge(const QString& fileName);
   static ProgramError NotARegularFile(const QString& fileName, FileObstacle obstacle);
   static ProgramError FolderBusy();
+  static ProgramError OutOfMemory();
   static ProgramError InvalidFloatingPointValue(const QString& text);
   static ProgramError FloatingPointDivisionByZero();
   static ProgramError InvalidFloatingPointOperation();

@@ -328,7 +328,7 @@ RecordState ParseRecord(const QByteArray& bytes, Phase* phase, Plan* plan) {
 }
 
 void SayOfRecord(const StoreFolder& folder, const char* what) {
-  std::fprintf(stderr, "rova2004: %s: .rova_commit %s\n", qPrintable(folder.path()), what);
+  std::fprintf(stderr, "rova2004: %s: „.rova_commit“ %s\n", qPrintable(folder.path()), what);
 }
 
 // What stands at the record's name when it is no regular file: a crash
@@ -337,13 +337,13 @@ void SayOfRecord(const StoreFolder& folder, const char* what) {
 // it.
 void RemovePlantedRecord(const StoreFolder& folder) {
   if (unlinkat(folder.descriptor(), kRecordName, 0) == 0) {
-    SayOfRecord(folder, "is no regular file and was not written by the program; removed");
+    SayOfRecord(folder, "nėra paprastas failas, programa jo nerašė: pašalintas.");
   } else {
     static bool said = false;
     if (!said) {
       said = true;
-      SayOfRecord(folder, "is a folder, not the program's commit record; registrations are refused until it "
-                          "is removed");
+      SayOfRecord(folder, "yra aplankas, o ne programos įrašas: kol jis nepašalintas, naujų mokinių "
+                          "registruoti negalima.");
     }
   }
 }
@@ -353,7 +353,9 @@ QByteArray ReadRecord(const StoreFolder& folder, bool* planted) {
   const int fd = openat(folder.descriptor(), kRecordName, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) {
     if (errno == ENOENT) return {};
-    if (errno == ELOOP || errno == ENXIO) {
+    // A link, a socket, or a file the class may not read: the program
+    // writes its record readable by whoever may write the folder.
+    if (errno == ELOOP || errno == ENXIO || errno == EACCES || errno == EPERM) {
       *planted = true;
       return {};
     }
@@ -403,7 +405,7 @@ void FinishInterruptedCommit() {
   if (state == RecordState::Planted) {
     // A crash never leaves such a record; someone put it here. It is
     // removed below, so this is said once.
-    SayOfRecord(folder, "names files that are not the data folder's own; removed without acting on it");
+    SayOfRecord(folder, "nurodo ne duomenų aplanko failus, programa jo nerašė: pašalintas, nurodymai nevykdyti.");
   } else if (state == RecordState::Readable) {
     switch (phase) {
       case Phase::Begun:

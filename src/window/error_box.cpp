@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/error_box.h"
 
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <utility>
 
 #include "textio/program_error.h"
@@ -23,7 +26,16 @@ std::unique_ptr<QMessageBox> MakeErrorBox(QWidget* parent, const QString& text, 
   box->setWindowModality(Qt::ApplicationModal);
   // A file's name or a pupil's text in either line is shown as it is.
   box->setTextFormat(Qt::PlainText);
-  if (!explanation.isEmpty()) box->setInformativeText(explanation);
+  if (!explanation.isEmpty()) {
+    box->setInformativeText(explanation);
+    // On one line where the screen has room for it, rather than wrapped into
+    // a narrow column.
+    if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"))) {
+      const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+      const int room = screen ? screen->availableGeometry().width() * 3 / 5 : 480;
+      label->setMinimumWidth(qMin(label->fontMetrics().horizontalAdvance(explanation) + 2, room));
+    }
+  }
   return box;
 }
 

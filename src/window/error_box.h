@@ -3,7 +3,9 @@
 
 #include <QString>
 #include <functional>
+#include <exception>
 #include <memory>
+#include <new>
 #include <optional>
 #include <type_traits>
 
@@ -28,7 +30,9 @@ void ShowErrorBox(QWidget* window, const ProgramError& error);
 // folder. A ProgramError it throws is shown over `window` in the stop box and
 // the result is empty; otherwise the result holds what the action returned
 // (true for an action that returns nothing). Every handler that starts such
-// work goes through here, since no error may cross Qt's event loop.
+// work goes through here, since no error may cross Qt's event loop: memory
+// running out is shown the same way, and any other exception with its own
+// words.
 template <class Action>
 auto RunShowingErrors(QWidget* window, Action&& action) {
   using Returned = std::invoke_result_t<Action&>;
@@ -42,8 +46,12 @@ auto RunShowingErrors(QWidget* window, Action&& action) {
     }
   } catch (const ProgramError& error) {
     ShowErrorBox(window, error);
-    return std::optional<Value>();
+  } catch (const std::bad_alloc&) {
+    ShowErrorBox(window, ProgramError::OutOfMemory());
+  } catch (const std::exception& error) {
+    ShowErrorBox(window, ProgramError(QString::fromLocal8Bit(error.what())));
   }
+  return std::optional<Value>();
 }
 
 // Replaces the way ShowErrorBox shows its box while the object lives, so that

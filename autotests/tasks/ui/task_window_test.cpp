@@ -11,8 +11,10 @@
 #include "controls/lb_speed_button.h"
 #include "tasks/ui/task_window.h"
 #include "tasks/ui/verdict_window.h"
+#include "store_lock_holder.h"
 #include "temp_dir.h"
 #include "window/error_box.h"
+#include "window/store_wait.h"
 #include "window_driver.h"
 #include "window/window_registry.h"
 
@@ -23,6 +25,22 @@ using testing::Click;
 using testing::Later;
 using testing::OpenLog;
 using testing::TypeText;
+
+// Counts the events of one type that reach a widget.
+class EventCounter : public QObject {
+ public:
+  EventCounter(QObject* watched, QEvent::Type type, int* count) : type_(type), count_(count) {
+    watched->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == type_) ++*count_;
+    return false;
+  }
+
+ private:
+  QEvent::Type type_;
+  int* count_;
+};
 
 class TaskWindowTest : public testing::InTempDir {
  protected:
@@ -151,9 +169,14 @@ TEST_F(TaskWindowTest, failedCheckShowsStopBoxCountsNothingAndLeavesWindowUsable
   TTaskForm* fraction = Task(1, 1);
   writeBytes("jonas_1-1.dat", "0\r\n0\r\n");
   QFile::remove(path("temp.dat"));
-  std::vector<std::pair<QWidget*, QString>> errors;
-  ScopedErrorBoxPresenter presenter([&](QWidget* window, const QString& message) {
-    errors.emplace_back(window, message);
+  struct Box {
+    QWidget* window;
+    QString text, explanation;
+    bool operator==(const Box&) const = default;
+  };
+  std::vector<Box> errors;
+  ScopedErrorBoxPresenter presenter([&](QWidget* window, const QString& message, const QString& explanation) {
+    errors.push_back({window, message, explanation});
   });
   OpenLog log;
   log.Watch(Form6, [](ProgramWindow* verdict) { verdict->Close(); });
@@ -183,15 +206,52 @@ TEST_F(TaskWindowTest, failedCheckShowsStopBoxCountsNothingAndLeavesWindowUsable
   });
   fraction->ShowModal();
 
-  ASSERT_EQ(errors.size(), 4u);
-  EXPECT_EQ(errors[0], std::make_pair(static_cast<QWidget*>(text), QString("File not found.")));
-  EXPECT_EQ(errors[1], std::make_pair(static_cast<QWidget*>(text), QString("File not found.")));
-  EXPECT_EQ(errors[2], std::make_pair(static_cast<QWidget*>(fraction),
-                                      QString("'' is not a valid floating point value.")));
-  EXPECT_EQ(errors[3].second, "Floating point division by zero.");
+  // The message as the run-time gives it, and the Lithuanian line below it.
+  const QString fractionLine = "Trupmenos laukelis tuščias arba vardiklis lygus nuliui: įrašykite skaičius.";
+  EXPECT_EQ(errors,
+            (std::vector<Box>{
+                {text, "File not found.", "Duomenų failas „temp.dat“ nerastas: kreipkitės į mokytoją."},
+                {text, "File not found.", "Duomenų failas „jonas_1-2.dat“ nerastas: kreipkitės į mokytoją."},
+                {fraction, "'' is not a valid floating point value.", fractionLine},
+                {fraction, "Floating point division by zero.", fractionLine},
+            }));
   EXPECT_EQ(log.opened, std::vector<QString>{"Form6"});
   EXPECT_EQ(readBytes("jonas_1-2.dat"), QByteArray("1\r\n1\r\n"));
   EXPECT_EQ(readBytes("jonas_1-1.dat"), QByteArray("0\r\n0\r\n"));
+}
+
+TEST_F(TaskWindowTest, aFolderHeldByAnotherCopyEndsTheCheckAsBusyWhileTheWindowRepaints) {
+  TTaskForm* window = Task(1, 2);
+  writeBytes("jonas_1-2.dat", "0\r\n0\r\n");
+  std::vector<QString> boxes;
+  ScopedErrorBoxPresenter presenter([&](QWidget*, const QString& text, const QString& explanation) {
+    boxes.push_back(text + "\n" + explanation);
+  });
+  int paints = 0, paintsWhileWaiting = 0;
+  EventCounter painted(window, QEvent::Paint, &paints);
+  const testing::StoreLockHolder holder;
+  ASSERT_TRUE(holder.holding());
+  int pauses = 0;
+  // What the program installs for its life, without the sleep: each pause
+  // asks the window to repaint, as an exposed window would, and lets it.
+  const testing::CountedStoreLockPauses counted([&] {
+    ++pauses;
+    const int before = paints;
+    window->update();
+    LetWindowsPaint();
+    paintsWhileWaiting += paints > before;
+  });
+  Later([&] {
+    TypeText(window->Edits[0], "30");
+    Click(window->LbSpeedButton1);
+    window->Close();
+  });
+  window->ShowModal();
+  EXPECT_EQ(pauses, kStoreLockAttempts - 1);
+  EXPECT_EQ(paintsWhileWaiting, pauses) << "painted in every pause";
+  EXPECT_EQ(boxes, std::vector<QString>{"I/O error 11.\nKlasės aplankas užimtas, jį dabar naudoja kita programa: "
+                                        "palaukite ir bandykite dar kartą."});
+  EXPECT_EQ(readBytes("jonas_1-2.dat"), "0\r\n0\r\n");
 }
 
 }  // namespace
