@@ -101,7 +101,7 @@ int RunProgramProbe(int argc, char** argv) {
   QApplication app(argc, argv);
   rova::IdentifyProgram(rova::MainProgramIdentity());
   rova::RegisterProgramFonts();
-  if (const int code = rova::EnterDataFolderOrExplain(QCoreApplication::arguments()); code != 0) return code;
+  if (const int code = rova::EnterDataFolderOrExplain(rova::ArgumentBytes(argc, argv)); code != 0) return code;
   SplashWatch watch([] { rova::Form2->Close(); });
   // Posted before the main window's start, so it runs once the windows exist
   // and before the splash opens.

@@ -14,6 +14,6 @@ int main(int argc, char** argv) {
   rova::RegisterProgramFonts();
   // Wherever it is started from (menu, terminal, scripts/run.sh), the program
   // works in the data folder chosen for it.
-  if (const int code = rova::EnterDataFolderOrExplain(QCoreApplication::arguments()); code != 0) return code;
+  if (const int code = rova::EnterDataFolderOrExplain(rova::ArgumentBytes(argc, argv)); code != 0) return code;
   return rova::RunProgram();
 }
