@@ -15,9 +15,9 @@ const TopicLayout& Topic16Layout() {
        {Picture(96, 112, QStringLiteral("fig_16_1"))}},
 
       // 2: a sector of radius 3 cm whose arc is π cm long.
-      {Statement(24, {QStringLiteral("Išpjovos spindulys yra 3 cm, o lankas    cm ilgio."),
-                      QStringLiteral("Apskaičiuokite išpjovos kampą x.")},
-                 {}, {Picture(186, 29, QStringLiteral("sym_pi"))}),
+      {Statement(24, {{QStringLiteral("Išpjovos spindulys yra 3 cm, o lankas    cm ilgio."), {},
+                  {Picture(186, 5, QStringLiteral("sym_pi"))}},
+                 QStringLiteral("Apskaičiuokite išpjovos kampą x.")}),
        LowDegreeField(),
        {Picture(96, 104, QStringLiteral("fig_16_2"))}},
 

@@ -12,10 +12,10 @@ const TopicLayout& Topic17Layout() {
 
       // 2: congruent triangles ABC and A₁B₁C₁; the indices stand in the
       // blanks after A, B and C.
-      {Statement(24, {QStringLiteral("Pavaizduoti trikampiai ABC ir A  B  C  yra lygūs. Apskaičiuokite"),
-                      QStringLiteral("kraštinės AC ilgį.")},
-                 {Mark(152, 30, QStringLiteral("1")), Mark(165, 30, QStringLiteral("1")),
-                  Mark(178, 30, QStringLiteral("1"))}),
+      {Statement(24, {{QStringLiteral("Pavaizduoti trikampiai ABC ir A  B  C  yra lygūs. Apskaičiuokite"),
+                  {Lowered(152, QStringLiteral("1")), Lowered(165, QStringLiteral("1")),
+                   Lowered(178, QStringLiteral("1"))}},
+                 QStringLiteral("kraštinės AC ilgį.")}),
        StandardField(),
        {Picture(96, 80, QStringLiteral("fig_17_2"))}},
 
