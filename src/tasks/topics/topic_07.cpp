@@ -5,10 +5,11 @@ namespace rova {
 
 namespace {
 
-// Tasks 1 to 4 ask for x (task 4 too, whose unknown is y).
-AnswerLayout XField() {
-  return Answer({Text(257, 21, QStringLiteral("Atsakymas: x ="))}, {Field(333, 17)});
+// Tasks 1 to 4 ask for the unknown: x, and in task 4 y.
+AnswerLayout UnknownField(const QString& unknown) {
+  return Answer({Text(257, 21, QStringLiteral("Atsakymas: %1 =").arg(unknown))}, {Field(333, 17)});
 }
+AnswerLayout XField() { return UnknownField(QStringLiteral("x")); }
 
 }  // namespace
 
@@ -37,7 +38,7 @@ const TopicLayout& Topic7Layout() {
                    Text(127, 8, QStringLiteral("y + 2")), Text(154, 0, QStringLiteral("= ")),
                    Text(166, -7, QStringLiteral("10")), Text(166, -4, QStringLiteral("__")),
                    Text(169, 8, QStringLiteral("y"))}}}),
-       XField()},
+       UnknownField(QStringLiteral("y"))},
 
       // 5: tickets for a group of 115 visitors.
       {Statement(110, {QStringLiteral("Parodos lankytojų grupėms taikoma nuolaida: už kiekvienus"),

@@ -30,11 +30,9 @@ const TopicLayout& Topic14Layout() {
        {Picture(112, 104, QStringLiteral("fig_14_4"))}},
 
       // 5: a house's height from 55 m away at an angle of elevation of 20°:
-      // 55 tan 20° = 20,02, and the check takes "20", so the statement asks
-      // to leave out the zeros that end the digits after the comma, the
-      // general rule, without saying that here they are all of them.
-      {Statement(24, {QStringLiteral("Namo viršūnė iš 55 m atstumo matoma 20 laipsnių kampu. Koks"),
-                      QStringLiteral("namo aukštis 0,1 m tikslumu? (Nulių po kablelio gale nerašykite.)")}),
+      // 55 tg 20° = 20,02, so 20,0 to 0,1 m; the check takes 20 as well.
+      {Statement(24, {QStringLiteral("Namo viršūnė iš 55 m atstumo matoma 20 laipsnių kampu."),
+                      QStringLiteral("Koks namo aukštis? Atsakymą parašykite 0,1 m tikslumu.")}),
        StandardField(QStringLiteral("m.")),
        {Picture(96, 120, QStringLiteral("fig_14_5"))}},
   }};

@@ -7,8 +7,12 @@ namespace rova {
 // Topic 17: "Lygumas".
 const TopicLayout& Topic17Layout() {
   static const TopicLayout layouts = {{
-      {Statement(24, {QStringLiteral("Kiek nelygių trikampių matote brėžinyje?")}), StandardField(),
-       {Picture(136, 96, QStringLiteral("fig_17_1"))}},
+      // 1: three equal isosceles triangles, each halved by the upright line
+      // into two equal right triangles: two kinds of triangle.
+      {Statement(24, {QStringLiteral("Kiek skirtingų trikampių matote brėžinyje? Vienas kitam"),
+                      QStringLiteral("lygius trikampius skaičiuokite kaip vieną.")}),
+       StandardField(),
+       {Picture(112, 72, QStringLiteral("fig_17_1"))}},
 
       // 2: congruent triangles ABC and A₁B₁C₁; the indices stand in the
       // blanks after A, B and C.

@@ -23,10 +23,11 @@ const TopicLayout& Topic18Layout() {
                   QStringLiteral("Koks antrojo stačiakampio plotas?")}),
        SquareCentimetreField()},
 
-      // 4: the altitude to the hypotenuse; line 2 reads
-      // Ar △ACD ∼ △BCD ∼ △ABC?
-      {Statement(24, {QStringLiteral("Iš stačiojo kampo viršūnės į įžambinę nuleistas statmuo."),
-                 {QStringLiteral("Ar    ACD       BCD       ABC?"),
+      // 4: the altitude CD to the hypotenuse; line 3 reads
+      // Ar △ACD ∼ △CBD ∼ △ABC?, the vertices in the order of equal angles.
+      {Statement(24, {QStringLiteral("Iš stačiojo trikampio ABC viršūnės C į įžambinę AB nuleistas"),
+                 QStringLiteral("statmuo CD."),
+                 {QStringLiteral("Ar    ACD       CBD       ABC?"),
                   {},
                   {Picture(21, 2, QStringLiteral("sym_triangle")), Picture(53, 5, QStringLiteral("sym_similar")),
                    Picture(64, 2, QStringLiteral("sym_triangle")), Picture(97, 5, QStringLiteral("sym_similar")),
@@ -34,7 +35,11 @@ const TopicLayout& Topic18Layout() {
        YesNoNotEnoughOptions(),
        {Picture(104, 112, QStringLiteral("fig_18_4"))}},
 
-      {NarrowStatement(24, {QStringLiteral("Duota: BC || DE, AB = BD. Kam lygus panašumo koeficientas?")}),
+      // 5: AB = BD, so ABC is ADE halved: the coefficient from ADE to ABC
+      // is 1/2, as the check takes it.
+      {NarrowStatement(24, {QStringLiteral("Duota: BC || DE, AB = BD. Kam lygus panašumo koeficientas,"),
+                            QStringLiteral("iš kurio padauginus trikampio ADE kraštines, gaunamos"),
+                            QStringLiteral("trikampio ABC kraštinės?")}),
        FractionAnswer(314, 16, QStringLiteral("___"), 313),
        {Picture(72, 112, QStringLiteral("fig_18_5"))}},
   }};
