@@ -78,6 +78,8 @@ void CreateNumberedWindow(int number) {
       break;
     case 7:
       Create(Form7, u"Form7");
+      // The decimal-comma notice belongs with the verdicts.
+      Create(DecimalCommaNotice, u"DecimalCommaNotice");
       break;
     case 97:
       Create(Form97, kHandbookIndexName);
