@@ -77,7 +77,7 @@ const std::vector<PictureInfo>& AllPictures() {
       {"fig_16_5", 121, 113,
        "circle with centre O; tangents from K touching at L and M, 80 degrees at K; chord LM; "
        "x = angle OML"},
-      {"fig_17_1", 47, 77,
+      {"fig_17_1", 96, 152,
        "fir tree of three equal triangles stacked on one vertical line that halves them; "
        "equal-part and right-angle marks"},
       {"fig_17_2", 125, 113,

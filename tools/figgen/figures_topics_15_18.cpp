@@ -171,19 +171,20 @@ void DrawFigure_16_5(Canvas& c) {
 // each of them. The marks show all six halves equal (equal legs, right
 // angles), so the pupil sees two shapes: the tiers and their halves.
 void DrawFigure_17_1(Canvas& c) {
-  constexpr double axis = 23;
-  constexpr double half = 18;
-  constexpr double height = 22;
-  c.Line({axis, 3}, {axis, 75});
+  constexpr double axis = 48;
+  constexpr double half = 36;
+  constexpr double height = 48;
+  constexpr double top = 4;
+  c.Line({axis, top}, {axis, top + 3 * height});
   for (int i = 0; i < 3; ++i) {
-    const QPointF apex(axis, 3 + height * i);
+    const QPointF apex(axis, top + height * i);
     const QPointF foot(axis, apex.y() + height);
     const QPointF left(axis - half, foot.y()), right(axis + half, foot.y());
     c.Polygon({apex, left, right});
     c.Ticks(left, foot, 1);
     c.Ticks(foot, right, 1);
     c.Ticks(apex, foot, 2);
-    c.RightAngle(foot, 0, 90, 4);
+    c.RightAngle(foot, 0, 90, 6);
   }
 }
 

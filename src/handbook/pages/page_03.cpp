@@ -27,8 +27,8 @@ skaičius, kurio kubas lygus a; ji traukiama iš bet kurio skaičiaus. Sandaugos
 dauginamųjų šaknų sandaugai (kvadratinė – kai dauginamieji neneigiami).
 ## Standartinė skaičiaus išraiška
 
-Standartinė skaičiaus išraiška – užrašas a · 10^{n}, kur a – skaičius, ne mažesnis už 1
-ir mažesnis už 10, o n – sveikasis skaičius.
+Teigiamo skaičiaus standartinė išraiška – užrašas a · 10^{n}, kur a – skaičius, ne mažesnis
+už 1 ir mažesnis už 10, o n – sveikasis skaičius.
 
 Pvz.,   4500 = 4,5 · 1000 = 4,5 · 10^{3}.)")}},
         .pictures = {{452, 22, QStringLiteral("hb_3_1")}, {452, 164, QStringLiteral("hb_3_2")}},

@@ -25,9 +25,10 @@ Dviejų skaičių procentinis santykis – jų santykis,
 išreikštas procentais. Jis parodo, kiek procentų
 vienas skaičius sudaro kito skaičiaus.)")},
         {10, 228, QStringLiteral(R"(## Sudėtiniai procentai
-Kai dydis kelis kartus iš eilės padidėja (sumažėja)
-tiek pat procentų, procentai kiekvieną kartą
-skaičiuojami nuo jau pakitusio, o ne nuo pradinio dydžio.)")},
+Kai dydis kinta kelis kartus iš eilės, procentai kiekvieną
+kartą skaičiuojami nuo jau pakitusio, o ne nuo pradinio
+dydžio. Jei a sumažėja p_{1} %, o paskui dar p_{2} %, gaunama
+a · (1 – p_{1} : 100) · (1 – p_{2} : 100).)")},
     }},
     .formulas = HandbookGroup{.texts = {
         {10, 20, QStringLiteral(R"(## Skaičiaus procentai

@@ -13,8 +13,8 @@ extern const HandbookPage kHandbookPage7 = {
 Lygtis – lygybė su nežinomuoju. Lygties sprendinys (šaknis) – nežinomojo reikšmė, su kuria lygtis virsta teisinga
 skaitine lygybe. Išspręsti lygtį – rasti visus jos sprendinius arba įrodyti, kad jų nėra.
 ## Pertvarkiai, nekeičiantys lygties sprendinių
-1) prie abiejų lygties pusių galima pridėti (iš jų atimti) tą patį skaičių ar reiškinį; todėl lygties narį galima
-    perkelti į kitą pusę, pakeitus jo ženklą priešingu;
+1) prie abiejų lygties pusių galima pridėti (iš jų atimti) tą patį skaičių arba reiškinį, turintį prasmę su visomis
+    nežinomojo reikšmėmis; todėl lygties narį galima perkelti į kitą pusę, pakeitus jo ženklą priešingu;
 2) abi lygties puses galima padauginti arba padalyti iš to paties skaičiaus, nelygaus nuliui.
 ## Tiesinė lygtis  ax = b
 Kai a {\ne} 0, lygtis turi vienintelį sprendinį x = b : a; kai a = 0 ir b {\ne} 0, sprendinių nėra; kai a = 0 ir b = 0,

@@ -13,7 +13,7 @@ extern const HandbookPage kHandbookPage10 = {
             {12, 20, QStringLiteral(R"(## Tiesinė funkcija  y = kx + b
 Grafikas – tiesė; ji kerta Oy ašį taške (0; b).
 k – krypties koeficientas: kai k > 0, funkcija didėja, kai k < 0 – mažėja;
-kai k = 0, grafikas – tiesė y = b, lygiagreti Ox ašiai.
+kai k = 0, grafikas – tiesė y = b, lygiagreti Ox ašiai (kai b = 0 – pati Ox ašis).
 Kai b = 0, y = kx – tiesioginis proporcingumas; grafikas eina per
 koordinačių pradžią (0; 0).
 ## Kvadratinė funkcija

@@ -24,7 +24,7 @@ Pvz.:   –2x < 6;   padaliję iš –2, gauname  x > –3.)")},
 Sistemos sprendiniai – skaičiai, kurie yra visų jos
 nelygybių sprendiniai (sprendinių aibių sankirta).)")},
         {10, 230, QStringLiteral(R"(Pvz.:   \{x > 1,
-x {\le} 4;           sprendiniai – intervalas (1; 4].)")},
+x {\le} 4.           Sprendiniai – intervalas (1; 4].)")},
     }},
     .formulas = HandbookGroup{.texts = {
         // The lines with ∞ and ∪ are blocks of their own in the gaps left for
