@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "in_data_folder.h"
 #include "stats/statistics_report.h"
 #include "course/result_store.h"
 #include "course/task_catalogue.h"
@@ -21,15 +22,13 @@ void WriteFile(const QString& name, const QByteArray& bytes) {
 
 void ReportOverAllTasks(benchmark::State& state) {
   QTemporaryDir dir;
-  const QString previous = QDir::currentPath();
-  QDir::setCurrent(dir.path());
+  const rova::benchmarking::InDataFolder inFolder(dir.path());
   WriteFile("temp.dat", "jonas\r\n");
   WriteFile("user_jonas.dat", "Jonas\r\nJonaitis\r\n8b\r\n");
   WriteFile("jonas_checkbox.dat", "1\r\n");
   for (const rova::TaskRow& row : rova::TaskCatalogue())
     WriteFile(rova::ResultFileName("jonas", row.id), "12\r\n34\r\n");
   for (auto _ : state) benchmark::DoNotOptimize(rova::ComputeReport([](const QString&) {}));
-  QDir::setCurrent(previous);
 }
 BENCHMARK(ReportOverAllTasks)->Unit(benchmark::kMicrosecond);
 

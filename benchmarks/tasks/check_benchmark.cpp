@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "in_data_folder.h"
 #include "accounts/user_store.h"
 #include "tasks/check_procedure.h"
 
@@ -17,15 +18,11 @@ void WriteFile(const QString& name, const QByteArray& bytes) {
   file.write(bytes);
 }
 
-// The working directory is a fresh folder while the object lives.
+// The working directory and data folder is a fresh folder while the object lives.
 class WorkingFolder {
- public:
-  WorkingFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
-  ~WorkingFolder() { QDir::setCurrent(previous_); }
-
  private:
   QTemporaryDir dir_;
-  QString previous_;
+  rova::benchmarking::InDataFolder inFolder_{dir_.path()};
 };
 
 // Session read, counts read under the lock, entry judged, counts rewritten.

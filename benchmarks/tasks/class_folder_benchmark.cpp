@@ -14,11 +14,13 @@
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstdlib>
+#include <memory>
 
 #include "accounts/password_hash.h"
 #include "accounts/user_store.h"
 #include "tasks/check_procedure.h"
 #include "course/task_catalogue.h"
+#include "in_data_folder.h"
 #include "textio/store_transaction.h"
 
 namespace {
@@ -30,8 +32,7 @@ constexpr int kClassSize = 30;
 const QTemporaryDir& ClassTemplate() {
   static const QTemporaryDir dir = [] {
     QTemporaryDir made;
-    const QString previous = QDir::currentPath();
-    if (!QDir::setCurrent(made.path())) std::abort();
+    const rova::benchmarking::InDataFolder inFolder(made.path());
     for (const char* name : {"user.dat", "password.dat"}) {
       QFile file(QString::fromLatin1(name));
       if (!file.open(QIODevice::WriteOnly)) std::abort();
@@ -44,7 +45,6 @@ const QTemporaryDir& ClassTemplate() {
       }
     }
     if (rova::LogIn("pupil0", "slaptas") != rova::LoginResult::Accepted) std::abort();
-    QDir::setCurrent(previous);
     return made;
   }();
   return dir;
@@ -57,7 +57,7 @@ const QTemporaryDir& ClassTemplate() {
 class ClassFolder {
  public:
   enum Kind { Shared, Copy };
-  explicit ClassFolder(Kind kind) : previous_(QDir::currentPath()) {
+  explicit ClassFolder(Kind kind) {
     QString path = ClassTemplate().path();
     if (kind == Copy) {
       const QDir from(path);
@@ -69,13 +69,12 @@ class ClassFolder {
       }
       path = copy_.path();
     }
-    if (!QDir::setCurrent(path)) std::abort();
+    inFolder_ = std::make_unique<rova::benchmarking::InDataFolder>(path);
   }
-  ~ClassFolder() { QDir::setCurrent(previous_); }
 
  private:
   QTemporaryDir copy_;
-  QString previous_;
+  std::unique_ptr<rova::benchmarking::InDataFolder> inFolder_;
 };
 
 // The store lock before the record lock: an exclusive flock on the folder,

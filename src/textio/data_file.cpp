@@ -20,6 +20,7 @@ namespace rova {
 struct StoreFolder::State {
   int fd = -1;
   QString path;
+  int maxNameBytes = 255;
   ~State() {
     if (fd >= 0) close(fd);
   }
@@ -31,6 +32,8 @@ StoreFolder StoreFolder::Open(const QString& path, const QString& shownAs) {
   auto state = std::make_shared<State>();
   state->fd = fd;
   state->path = shownAs.isEmpty() ? path : shownAs;
+  // Asked once: every user name is measured against it.
+  if (const long limit = fpathconf(fd, _PC_NAME_MAX); limit > 0) state->maxNameBytes = int(limit);
   StoreFolder folder;
   folder.state_ = std::move(state);
   return folder;
@@ -39,6 +42,8 @@ StoreFolder StoreFolder::Open(const QString& path, const QString& shownAs) {
 int StoreFolder::descriptor() const { return state_ ? state_->fd : -1; }
 
 QString StoreFolder::path() const { return state_ ? state_->path : QString(); }
+
+int StoreFolder::maxNameBytes() const { return state_ ? state_->maxNameBytes : 255; }
 
 namespace {
 
@@ -58,36 +63,55 @@ FileObstacle ObstacleOf(mode_t mode) {
   return FileObstacle::UnknownKind;
 }
 
-void GiveFolderMode(const StoreFolder& folder, int fd) {
-  struct stat dir {}, file {};
-  if (fstat(folder.descriptor(), &dir) != 0 || fstat(fd, &file) != 0) return;
-  mode_t mode = file.st_mode & 0777;
-  if ((dir.st_mode & 077) == 0) {
-    mode &= 0600;
-  } else if (dir.st_mode & S_IWGRP) {
-    mode |= 0660;
-    if (file.st_gid != dir.st_gid && fchown(fd, uid_t(-1), dir.st_gid) != 0) {
-      static bool said = false;
-      if (!said) {
-        said = true;
-        std::fprintf(stderr, "rova2004: %s: nauji failai negauna aplanko grupės (šis naudotojas ne jos narys); "
-                     "kiti klasės mokiniai jų gali nepakeisti.\n", qPrintable(folder.path()));
-      }
-    }
+NewFileRule NewFileRuleOf(const StoreFolder& folder) {
+  struct stat dir {};
+  if (fstat(folder.descriptor(), &dir) != 0) return {};
+  if ((dir.st_mode & 077) == 0) return {0600, false, 0};
+  return {0666, (dir.st_mode & S_IWGRP) != 0, dir.st_gid};
+}
+
+void GiveFolderMode(const StoreFolder& folder, const NewFileRule& rule, int fd) {
+  struct stat file {};
+  if (!rule.shared || fstat(fd, &file) != 0) return;
+  const mode_t mode = (file.st_mode & 0777) | 0660;
+  static bool said = false;
+  if (file.st_gid != rule.group && fchown(fd, uid_t(-1), rule.group) != 0 && !said) {
+    said = true;
+    std::fprintf(stderr, "rova2004: %s: nauji failai negauna aplanko grupės (šis naudotojas ne jos narys); "
+                 "kiti klasės mokiniai jų gali nepakeisti.\n", qPrintable(folder.path()));
   }
   if (mode != (file.st_mode & 0777)) fchmod(fd, mode);
 }
 
 int CreateDataFile(const StoreFolder& folder, const QByteArray& name) {
-  const int fd = openat(folder.descriptor(), name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd >= 0) GiveFolderMode(folder, fd);
+  const NewFileRule rule = NewFileRuleOf(folder);
+  const int fd = openat(folder.descriptor(), name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                        rule.createMode);
+  if (fd >= 0) GiveFolderMode(folder, rule, fd);
   return fd;
 }
 
 QByteArray NewCopyToken() {
   static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  constexpr quint64 kLetterCount = sizeof kLetters - 1;
+  // A generator of the process's own, seeded by the system's once per
+  // process (again in a forked child, which would otherwise repeat its
+  // parent's names): no system call a name, and a classmate who sees one
+  // name cannot tell the next.
+  static pid_t seededFor = 0;
+  static QRandomGenerator generator;
+  if (seededFor != getpid()) {
+    seededFor = getpid();
+    quint32 seed[8];
+    QRandomGenerator::system()->fillRange(seed);
+    generator = QRandomGenerator(seed, seed + 8);
+  }
+  quint64 draw = generator.generate64();
   QByteArray token(6, '0');
-  for (char& c : token) c = kLetters[QRandomGenerator::system()->bounded(int(sizeof kLetters) - 1)];
+  for (char& c : token) {
+    c = kLetters[draw % kLetterCount];
+    draw /= kLetterCount;
+  }
   return token;
 }
 
@@ -170,6 +194,7 @@ DataFile::DataFile(const StoreFolder& folder, const QString& name, qsizetype lim
     ReportRefusal(folder, error);
     throw error;
   }
+  size_ = info.st_size;
   if (limit_ >= 0 && info.st_size > limit_) {
     close(fd_);
     const ProgramError error = ProgramError::FileTooLarge(name);
@@ -182,8 +207,7 @@ DataFile::DataFile(const StoreFolder& folder, const QString& name, qsizetype lim
 DataFile::~DataFile() { close(fd_); }
 
 void DataFile::LimitTo(qsizetype bytes) {
-  struct stat info {};
-  if (fstat(fd_, &info) == 0 && info.st_size > bytes) {
+  if (size_ > bytes) {
     const ProgramError error = ProgramError::FileTooLarge(name_);
     ReportRefusal(folder_, error);
     throw error;
@@ -213,13 +237,10 @@ qsizetype DataFile::Read(char* buffer, qsizetype capacity) {
 
 QByteArray DataFile::ReadAll() {
   QByteArray bytes;
-  struct stat info {};
-  // What the file says it holds, but never more than its limit: the size of
+  // What the file said it held, but never more than its limit: the size of
   // a file without one is no promise.
   constexpr qsizetype kUnlimitedReserve = 1 << 16;
-  if (fstat(fd_, &info) == 0 && info.st_size > 0) {
-    bytes.reserve(qMin(qsizetype(info.st_size), limit_ >= 0 ? limit_ : kUnlimitedReserve));
-  }
+  if (size_ > 0) bytes.reserve(qMin(qsizetype(size_), limit_ >= 0 ? limit_ : kUnlimitedReserve));
   char buffer[8192];
   while (const qsizetype got = Read(buffer, sizeof buffer)) bytes.append(buffer, got);
   return bytes;

@@ -33,6 +33,8 @@ class StoreFolder {
   int descriptor() const;
   // The path it was opened by, for messages.
   QString path() const;
+  // The longest file name, in bytes, that its file system takes.
+  int maxNameBytes() const;
 
  private:
   struct State;
@@ -73,6 +75,7 @@ class DataFile {
   int fd_ = -1;
   qsizetype limit_ = -1;
   qsizetype taken_ = 0;
+  off_t size_ = 0;  // as it was opened
 };
 
 // Whether `name` is a plain name in its folder: not empty, ".", "..", no '/'

@@ -28,13 +28,20 @@ FileObstacle ObstacleOf(mode_t mode);
 // (GiveFolderMode). -1 with errno set when it cannot.
 int CreateDataFile(const StoreFolder& folder, const QByteArray& name);
 
-// Gives a file the program has just created the mode of its folder, never
-// that of a file it replaces: 0600 in a folder closed to everyone else (the
-// private default); in a folder whose group may write (a class folder) the
-// folder's group, readable and writable by it whatever the process's umask,
-// so that the next pupil can replace and lock what this one made; elsewhere
-// 0666 less the umask.
-void GiveFolderMode(const StoreFolder& folder, int fd);
+// The mode a file the program creates gets from its folder, never from a
+// file it replaces: 0600 in a folder closed to everyone else (the private
+// default); in a folder whose group may write (a class folder) the folder's
+// group, readable and writable by it whatever the process's umask, so that
+// the next pupil can replace and lock what this one made; elsewhere 0666
+// less the umask.
+struct NewFileRule {
+  mode_t createMode = 0666;  // given to open; the umask applies
+  bool shared = false;       // then made group-readable and -writable, with the folder's group
+  gid_t group = 0;
+};
+NewFileRule NewFileRuleOf(const StoreFolder& folder);
+// Gives a file just created with `rule.createMode` the rest of the rule.
+void GiveFolderMode(const StoreFolder& folder, const NewFileRule& rule, int fd);
 
 // Six random letters and digits for the name of a copy.
 QByteArray NewCopyToken();

@@ -104,10 +104,8 @@ Place FindPlace(const StoreFolder& folder) {
   static bool saidUntrusted = false;
   const int fd = openat(folder.descriptor(), kLockFolderName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
   if (fd < 0) {
-    if (errno != ENOENT) {
-      SayOnce(saidUntrusted, folder,
-              "„.rova_lock.d“ yra ne aplankas, todėl užraktas laikomas faile „.rova_lock“.");
-    }
+    if (errno == ENOENT) return {folder.descriptor(), false, 0, 0};
+    SayOnce(saidUntrusted, folder, "„.rova_lock.d“ yra ne aplankas, todėl užraktas laikomas faile „.rova_lock“.");
     const auto [device, inode] = LockFolderIdentity(folder);
     return {folder.descriptor(), false, device, inode};
   }
@@ -203,14 +201,17 @@ int OpenPreparedLockFile(const StoreFolder& folder, const Place& place) {
 }
 
 // Whether the lock file locked through `fd` is still the one named, in the
-// place still named so: a deleted, replaced or moved one lets another copy in.
+// place still named so: a deleted, replaced or moved one lets another copy
+// in. Right after taking the lock the place was just looked at
+// (`checkPlace` false); before a rename it is looked at again.
 bool StillNamed(const StoreFolder& folder, int fd, int placeFd, const char* name, dev_t placeDevice,
-                ino_t placeInode) {
+                ino_t placeInode, bool checkPlace, struct stat* lockedInfo = nullptr) {
   struct stat locked {}, named {};
   if (fstat(fd, &locked) != 0 || locked.st_nlink == 0) return false;
+  if (lockedInfo) *lockedInfo = locked;
   if (fstatat(placeFd, name, &named, AT_SYMLINK_NOFOLLOW) != 0) return false;
   if (!SameFile(named, locked.st_dev, locked.st_ino)) return false;
-  return LockFolderIdentity(folder) == std::make_pair(placeDevice, placeInode);
+  return !checkPlace || LockFolderIdentity(folder) == std::make_pair(placeDevice, placeInode);
 }
 
 enum class Try { Taken, Busy, Moved };
@@ -240,13 +241,12 @@ Try TryToTake(const StoreFolder& folder) {
     if (error == EAGAIN || error == EACCES || error == EINTR) return Try::Busy;
     throw ProgramError::FromErrno(error, QString::fromLatin1(name));
   }
-  if (!StillNamed(folder, fd, place.fd, name, place.device, place.inode)) {
+  struct stat info {};
+  if (!StillNamed(folder, fd, place.fd, name, place.device, place.inode, false, &info)) {
     close(fd);
     ClosePlace(place);
     return Try::Moved;
   }
-  struct stat info {};
-  fstat(fd, &info);
   held.folder = folder;
   held.prepared = place.prepared;
   held.placeFd = place.fd;
@@ -336,7 +336,8 @@ StoreFolder LockedFolder() { return held.depth > 0 ? held.folder : DataFolder();
 
 void RequireStoreLockStillHeld(const QByteArray& name) {
   if (held.depth == 0) return;
-  if (!StillNamed(held.folder, held.fd, held.placeFd, held.name.constData(), held.placeDevice, held.placeInode)) {
+  if (!StillNamed(held.folder, held.fd, held.placeFd, held.name.constData(), held.placeDevice, held.placeInode,
+                  true)) {
     throw StoreLockLost();
   }
   if (name.isEmpty()) return;

@@ -110,19 +110,20 @@ bool GiveName(int fd, int folderFd, const QByteArray& name) {
 // does not also write its folder, which the sync after the rename does
 // once. 0 where the file system or the system has no unnamed files.
 ino_t WriteUnnamedFirst(const StoreFolder& folder, const QByteArray& name, const QString& fileName,
-                        const QByteArray& bytes) {
-  const int fd = openat(folder.descriptor(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+                        const QByteArray& bytes, bool wantInode) {
+  const NewFileRule rule = NewFileRuleOf(folder);
+  const int fd = openat(folder.descriptor(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, rule.createMode);
   if (fd < 0) return 0;
   ino_t inode = 0;
   try {
-    GiveFolderMode(folder, fd);
+    GiveFolderMode(folder, rule, fd);
     WriteAndSync(fd, fileName, bytes, true);
     if (!GiveName(fd, folder.descriptor(), name)) {
       if (errno != ENOENT && errno != EPERM) FailOn(fileName, errno);
       close(fd);
       return 0;
     }
-    inode = InodeOf(fd);
+    inode = wantInode ? InodeOf(fd) : 1;
   } catch (...) {
     close(fd);
     throw;
@@ -137,11 +138,12 @@ ino_t WriteUnnamedFirst(const StoreFolder& folder, const QByteArray& name, const
 
 // Creates `name` anew, exclusively and with the folder's mode, holding
 // `bytes`; with `sync`, the bytes are on the disk when it returns. Returns
-// its inode. `fileName` names the file for the fault seam and messages.
+// its inode when `wantInode`, else not 0. `fileName` names the file for the
+// fault seam and messages.
 ino_t WriteNewFile(const StoreFolder& folder, const QByteArray& name, const QString& fileName,
-                   const QByteArray& bytes, bool sync) {
+                   const QByteArray& bytes, bool sync, bool wantInode = false) {
   if (sync) {
-    if (const ino_t inode = WriteUnnamedFirst(folder, name, fileName, bytes)) return inode;
+    if (const ino_t inode = WriteUnnamedFirst(folder, name, fileName, bytes, wantInode)) return inode;
   }
   int fd = CreateDataFile(folder, name);
   if (fd < 0) {
@@ -158,7 +160,7 @@ ino_t WriteNewFile(const StoreFolder& folder, const QByteArray& name, const QStr
   ino_t inode = 0;
   try {
     WriteAndSync(fd, fileName, bytes, sync);
-    inode = InodeOf(fd);
+    inode = wantInode ? InodeOf(fd) : 1;
     const int closed = close(fd);
     fd = -1;
     if (closed != 0) FailOn(fileName, errno);
@@ -348,11 +350,17 @@ void RemovePlantedRecord(const StoreFolder& folder) {
   }
 }
 
-QByteArray ReadRecord(const StoreFolder& folder, bool* planted) {
+// The record's bytes; `absent` when there is none, `planted` when what is
+// there is no record of the program's.
+QByteArray ReadRecord(const StoreFolder& folder, bool* absent, bool* planted) {
+  *absent = false;
   *planted = false;
   const int fd = openat(folder.descriptor(), kRecordName, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) {
-    if (errno == ENOENT) return {};
+    if (errno == ENOENT) {
+      *absent = true;
+      return {};
+    }
     // A link, a socket, or a file the class may not read: the program
     // writes its record readable by whoever may write the folder.
     if (errno == ELOOP || errno == ENXIO || errno == EACCES || errno == EPERM) {
@@ -391,13 +399,14 @@ QByteArray ReadRecord(const StoreFolder& folder, bool* planted) {
 void FinishInterruptedCommit() {
   const StoreFolder folder = LockedFolder();
   const int folderFd = folder.descriptor();
+  bool absent = false;
   bool planted = false;
-  const QByteArray bytes = ReadRecord(folder, &planted);
+  const QByteArray bytes = ReadRecord(folder, &absent, &planted);
+  if (absent) return;
   if (planted) {
     RemovePlantedRecord(folder);
     return;
   }
-  if (bytes.isEmpty() && !Exists(folderFd, kRecordName)) return;
   Phase phase = Phase::Begun;
   Plan plan;
   plan.folderFd = folderFd;
@@ -511,15 +520,15 @@ void CommitOne(const StoreFolder& folder, const QString& fileName, const QByteAr
   const QByteArray copy = CopyName(name, NewCopyToken());
   WriteNewFile(folder, copy, fileName, bytes, true);
   try {
-    RequireStoreLockStillHeld(name);
+    RequireStoreLockStillHeld();
     CheckFault(fileName, FaultOp::Rename);
     dev_t readDevice = 0;
     ino_t readInode = 0;
-    if (ReadUnderStoreLock(name, &readDevice, &readInode) &&
-        renameat2(folderFd, copy.constData(), folderFd, name.constData(), RENAME_EXCHANGE) == 0) {
+    const bool read = ReadUnderStoreLock(name, &readDevice, &readInode);
+    if (read && renameat2(folderFd, copy.constData(), folderFd, name.constData(), RENAME_EXCHANGE) == 0) {
       // Swapped in one step: the copy's name now holds what was there, which
-      // must be the file this step read; else another copy wrote it between
-      // the check and the swap, and its file goes back.
+      // must be the file this step read; else another copy wrote it after
+      // this one read it, and its file goes back.
       struct stat displaced {};
       if (fstatat(folderFd, copy.constData(), &displaced, AT_SYMLINK_NOFOLLOW) != 0 ||
           displaced.st_dev != readDevice || displaced.st_ino != readInode) {
@@ -527,8 +536,11 @@ void CommitOne(const StoreFolder& folder, const QString& fileName, const QByteAr
         throw StoreLockLost();
       }
       unlinkat(folderFd, copy.constData(), 0);
-    } else if (renameat(folderFd, copy.constData(), folderFd, name.constData()) != 0) {
-      FailOn(fileName, errno);
+    } else {
+      // Gone since it was read, or a file system without the swap: the
+      // check by name, then the plain rename.
+      if (read) RequireStoreLockStillHeld(name);
+      if (renameat(folderFd, copy.constData(), folderFd, name.constData()) != 0) FailOn(fileName, errno);
     }
   } catch (...) {
     unlinkat(folderFd, copy.constData(), 0);
@@ -555,7 +567,7 @@ void CommitSet(const StoreFolder& folder, const std::vector<std::pair<QString, Q
   try {
     for (std::size_t i = 0; i < staged.size(); ++i) {
       Target& target = plan.targets[i];
-      target.copyInode = WriteNewFile(folder, plan.CopyOf(target), staged[i].first, staged[i].second, true);
+      target.copyInode = WriteNewFile(folder, plan.CopyOf(target), staged[i].first, staged[i].second, true, true);
       if (target.existed) KeepSecondName(folder, plan, target, staged[i].first);
     }
     for (const Target& target : plan.targets) RequireStoreLockStillHeld(target.name);

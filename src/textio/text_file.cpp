@@ -27,14 +27,12 @@ StoreFolder FolderOfPath(const QString& folderPath) {
 }  // namespace
 
 int MaxFileNameBytes() {
-  constexpr long kUsualLimit = 255;
-  long limit = -1;
+  constexpr int kUsualLimit = 255;
   try {
-    limit = fpathconf(DataFolder().descriptor(), _PC_NAME_MAX);
+    return DataFolder().maxNameBytes();
   } catch (const ProgramError&) {
-    // No data folder to ask: the usual limit.
+    return kUsualLimit;  // no data folder to ask
   }
-  return static_cast<int>(limit > 0 ? limit : kUsualLimit);
 }
 
 QByteArray ReadFileBytes(const QString& fileName, qsizetype limit) {
