@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QDir>
 #include <cerrno>
 
@@ -10,6 +12,7 @@
 #include "error_message.h"
 #include "temp_dir.h"
 #include "textio/fault_injection.h"
+#include "textio/data_file.h"
 #include "textio/program_error.h"
 #include "textio/text_file.h"
 
@@ -184,6 +187,28 @@ TEST_F(UserStore, missingStoreFilesFailWithFileNotFound) {
   EXPECT_EQ(readBytes("temp.dat"), QByteArray("jonas\r\n")) << "session is written first";
   QFile::remove("temp.dat");
   EXPECT_EQ(MessageOf([] { ReadSessionUser(); }), "File not found");
+}
+
+TEST_F(UserStore, theListsAreReadUpToTheirLimitAndALargerOneIsDamagedByNameAndNotRead) {
+  ASSERT_EQ(RegisterUser(Pupil("jonas", "pirmas")).result, RegistrationResult::Registered);
+  const QByteArray users = readBytes("user.dat");
+  for (const qsizetype size : {kListFileLimit, kListFileLimit + 1, qsizetype(30) << 30}) {
+    // The name's line, then empty lines up to the size; sparse past 1 MiB.
+    writeBytes("user.dat", users + QByteArray(qMin(size, kListFileLimit + 1) - users.size(), '\n'));
+    ASSERT_EQ(truncate("user.dat", off_t(size)), 0);
+    if (size == kListFileLimit) {
+      EXPECT_EQ(LogIn("jonas", "pirmas"), LoginResult::Accepted);
+      continue;
+    }
+    try {
+      LogIn("jonas", "pirmas");
+      FAIL() << "a user.dat of " << size << " bytes was read";
+    } catch (const ProgramError& error) {
+      EXPECT_EQ(error.message(), "File too large");
+      EXPECT_EQ(error.kind(), ErrorKind::FileTooLarge);
+      EXPECT_EQ(error.fileName(), "user.dat");
+    }
+  }
 }
 
 TEST_F(UserStore, failedRegistrationLeavesEveryFileAsItWas) {

@@ -209,5 +209,34 @@ TEST_F(ReportTest, extremeSettingsEndAtTheFirstMissingFileWithinAFewOpens) {
   }
 }
 
+TEST_F(ReportTest, readsEachFileUpToItsLimitAndCallsALargerOneDamagedByName) {
+  // Each file's own content, then blanks up to the size of the row.
+  const struct {
+    const char* file;
+    QByteArray content;
+    qsizetype size;
+    const char* failure;
+  } rows[] = {
+      {"user_jonas.dat", "Ona\r\nOnaitė\r\n8b\r\n", kSmallFileLimit, "(no error)"},
+      {"user_jonas.dat", "Ona\r\nOnaitė\r\n8b\r\n", kSmallFileLimit + 1, "File too large"},
+      {"jonas_checkbox.dat", "1\r\n0\r\n0\r\n", kSmallFileLimit, "(no error)"},
+      {"jonas_checkbox.dat", "1\r\n0\r\n0\r\n", kSmallFileLimit + 1, "File too large"},
+      {"jonas_9-4.dat", "3\r\n7\r\n", kSmallFileLimit, "(no error)"},
+      {"jonas_9-4.dat", "3\r\n7\r\n", kSmallFileLimit + 1, "File too large"},
+  };
+  for (const auto& row : rows) {
+    testing::WriteNewPupil("jonas", "Jonas", "Žemaitis");
+    writeBytes(row.file, row.content + QByteArray(row.size - row.content.size(), ' '));
+    try {
+      Compute();
+      EXPECT_STREQ(row.failure, "(no error)") << row.file << " of " << row.size;
+    } catch (const ProgramError& error) {
+      EXPECT_EQ(error.message(), row.failure) << row.file << " of " << row.size;
+      EXPECT_EQ(error.fileName(), row.file);
+    }
+  }
+  EXPECT_EQ(shownName, "Jonas Žemaitis") << "the profile is read before the results";
+}
+
 }  // namespace
 }  // namespace rova
