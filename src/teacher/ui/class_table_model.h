@@ -3,21 +3,26 @@
 
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
+#include <array>
 #include <vector>
 
 #include "teacher/class_overview.h"
 
 namespace rova::teacher {
 
-// The class table: one row per pupil and a last row of the class's totals;
-// the name, surname and class, one column per topic, then the pupil's total.
+// The class table: one row per pupil, then the class's totals and the class
+// average; the name, surname, class and folder, one column per topic, then
+// the pupil's total. The sums are made once per SetPupils, so that a
+// district's ten thousand rows sort and scroll without summing again.
 class ClassTableModel : public QAbstractTableModel {
   Q_OBJECT
  public:
-  static constexpr int kFirstTopicColumn = 3;
+  static constexpr int kFolderColumn = 3;
+  static constexpr int kFirstTopicColumn = 4;
   static constexpr int kTotalColumn = kFirstTopicColumn + kTopicCount;
   static constexpr int kSortRole = Qt::UserRole;
-  static constexpr int kTotalsRowRole = Qt::UserRole + 1;
+  // 0 for a pupil's row, 1 for the totals, 2 for the class average.
+  static constexpr int kSummaryRowRole = Qt::UserRole + 1;
 
   using QAbstractTableModel::QAbstractTableModel;
 
@@ -30,13 +35,21 @@ class ClassTableModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
-  Totals TotalsAt(int row, int column) const;
+  // Per topic, then all topics.
+  using RowSums = std::array<Totals, kTopicCount + 1>;
+
+  int SummaryOf(int row) const;
+  QVariant NameData(int row, int column, int role) const;
+  QVariant MeanData(int column, int role) const;
   QString ProblemAt(int row, int column) const;
 
   std::vector<const Pupil*> pupils_;
+  std::vector<RowSums> sums_;
+  RowSums classSums_{};
+  std::array<MeanShare, kTopicCount + 1> means_{};
 };
 
-// Sorts by any column and keeps the totals row last either way.
+// Sorts by any column and keeps the totals and the average last either way.
 class ClassTableSorter : public QSortFilterProxyModel {
   Q_OBJECT
  public:
@@ -48,5 +61,9 @@ class ClassTableSorter : public QSortFilterProxyModel {
 
 // The colour of a share: red at 0 %, yellow at 50 %, green at 100 %.
 QColor ShareColour(double percent);
+
+// A tool tip that shows `text` as it is: Qt would render a tool tip that
+// looks like HTML, and a pupil's name or file name may.
+QString PlainToolTip(const QString& text);
 
 }  // namespace rova::teacher

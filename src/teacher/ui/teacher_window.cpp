@@ -2,6 +2,7 @@
 #include "teacher/ui/teacher_window.h"
 
 #include <QChartView>
+#include <QBuffer>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -23,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include "teacher/class_export.h"
+#include "teacher/export_file.h"
 #include "teacher/ui/class_table_model.h"
 #include "teacher/ui/teacher_charts.h"
 #include "window/error_box.h"
@@ -31,25 +34,21 @@ namespace rova::teacher {
 
 namespace {
 
-QString PupilName(const Pupil& pupil) {
-  const QString name = QStringLiteral("%1 %2").arg(pupil.firstName, pupil.surname).trimmed();
-  return Printable(name.isEmpty() ? pupil.userName : name);
-}
-
 // A row of counts in a details table: right, checked, share, coloured.
-void SetCountCells(QTableWidget* table, int row, int column, const Totals& totals) {
-  const std::optional<double> share =
-      totals.unreadable > 0 ? std::nullopt : SharePercent(totals.counts);
+void SetCountCells(QTableWidget* table, int row, int column, const Totals& totals, const QString& problem) {
+  const std::optional<double> share = totals.nothingRead() ? std::nullopt : SharePercent(totals.counts);
+  const QString mark = totals.partial() ? QLatin1Char(' ') + kPartialMark : QString();
   const QStringList texts =
-      totals.unreadable > 0
-          ? QStringList{QStringLiteral("—"), QStringLiteral("—"), QStringLiteral("—")}
-          : QStringList{QString::number(totals.counts.correct), QString::number(totals.counts.checked),
+      totals.nothingRead()
+          ? QStringList{kNothingRead, kNothingRead, kNothingRead}
+          : QStringList{QString::number(totals.counts.correct), QString::number(totals.counts.checked) + mark,
                         ShareText(totals)};
   for (int i = 0; i < 3; ++i) {
     auto* item = new QTableWidgetItem(texts[i]);
     item->setTextAlignment(Qt::AlignCenter);
-    if (totals.unreadable > 0) item->setBackground(Qt::lightGray);
+    if (totals.nothingRead()) item->setBackground(Qt::lightGray);
     else if (share) item->setBackground(ShareColour(*share));
+    item->setToolTip(PlainToolTip(problem));
     table->setItem(row, column + i, item);
   }
 }
@@ -64,21 +63,31 @@ QTableWidget* DetailsTable(const QStringList& headers, const QString& name) {
   return table;
 }
 
-Totals OneCell(const TaskCell& cell) {
-  Totals totals;
-  if (cell.readable()) totals.counts = cell.counts;
-  else totals.unreadable = 1;
-  return totals;
+QLabel* PlainLabel(const QString& text = {}) {
+  auto* label = new QLabel(text);
+  label->setTextFormat(Qt::PlainText);
+  return label;
 }
 
 }  // namespace
 
-void PrintClass(QPrinter& printer, const QString& html) {
-  printer.setPageOrientation(QPageLayout::Landscape);
+void PrintClass(QPagedPaintDevice& device, const QString& html) {
+  device.setPageOrientation(QPageLayout::Landscape);
   QTextDocument document;
   document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 7));
   document.setHtml(html);
-  document.print(&printer);
+  document.print(&device);
+}
+
+QString TableLegend() {
+  QStringList topics;
+  for (int topic = 1; topic <= kTopicCount; ++topic) {
+    topics << QStringLiteral("%1 – %2").arg(topic).arg(Topics()[topic - 1].title);
+  }
+  return QStringLiteral("Temos: %1.\n„Iš viso“ – bendra visų klasės atsakymų dalis; „Klasės vidurkis“ – "
+                        "mokinių dalių vidurkis; %2 – dalinė suma: neperskaitytų ar pažeistų failų "
+                        "skaičiai į ją neįeina.")
+      .arg(topics.join(QStringLiteral("; ")), kPartialMark);
 }
 
 TeacherWindow::TeacherWindow(QWidget* parent)
@@ -120,10 +129,22 @@ TeacherWindow::TeacherWindow(QWidget* parent)
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setWordWrap(true);
   table_->verticalHeader()->hide();
+  // Every row two lines high, as its cells need: measuring ten thousand rows
+  // would hold the window still.
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->verticalHeader()->setDefaultSectionSize(2 * table_->fontMetrics().lineSpacing() + 8);
   table_->setAccessibleName(QStringLiteral("Klasės lentelė"));
   table_->setAccessibleDescription(
       QStringLiteral("Eilutė – mokinys, stulpelis – tema: teisingai / tikrinta ir dalis procentais"));
-  tabs_->addTab(table_, QStringLiteral("Klasė"));
+  auto* classPage = new QWidget;
+  auto* classLayout = new QVBoxLayout(classPage);
+  classLayout->setContentsMargins(0, 0, 0, 0);
+  classLayout->addWidget(table_, 1);
+  legend_ = PlainLabel(TableLegend());
+  legend_->setWordWrap(true);
+  legend_->setAccessibleName(QStringLiteral("Lentelės paaiškinimas"));
+  classLayout->addWidget(legend_);
+  tabs_->addTab(classPage, QStringLiteral("Klasė"));
 
   auto* pupilPage = new QWidget;
   auto* pupilLayout = new QVBoxLayout(pupilPage);
@@ -152,8 +173,8 @@ TeacherWindow::TeacherWindow(QWidget* parent)
     taskChoice_->addItem(QStringLiteral("%1-%2 (%3)").arg(row.id.topic).arg(row.id.task).arg(Topics()[row.id.topic - 1].title));
   }
   taskLayout->addWidget(taskChoice_);
-  taskTable_ = DetailsTable({QStringLiteral("Mokinys"), QStringLiteral("Klasė"), QStringLiteral("Teisingai"),
-                             QStringLiteral("Tikrinta"), QStringLiteral("%")},
+  taskTable_ = DetailsTable({QStringLiteral("Mokinys"), QStringLiteral("Klasė"), QStringLiteral("Aplankas"),
+                             QStringLiteral("Teisingai"), QStringLiteral("Tikrinta"), QStringLiteral("%")},
                             QStringLiteral("Uždavinio rezultatai klasėje"));
   taskLayout->addWidget(taskTable_);
   tabs_->addTab(taskPage, QStringLiteral("Uždavinys"));
@@ -169,7 +190,7 @@ TeacherWindow::TeacherWindow(QWidget* parent)
   tabs_->addTab(notes_, QStringLiteral("Pastabos"));
   setCentralWidget(central);
 
-  status_ = new QLabel;
+  status_ = PlainLabel();
   progress_ = new QProgressBar;
   progress_->setAccessibleName(QStringLiteral("Skaitoma"));
   progress_->setFormat(QStringLiteral("Skaitoma: %v iš %m mokinių"));
@@ -230,7 +251,9 @@ void TeacherWindow::OpenFolders(const QStringList& folders) {
 
 void TeacherWindow::ShowProblem(const QString& problem) {
   status_->setText(problem);
-  QMessageBox::warning(this, windowTitle(), problem);
+  QMessageBox box(QMessageBox::Warning, windowTitle(), problem, QMessageBox::Ok, this);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
 }
 
 void TeacherWindow::Show(std::shared_ptr<ClassOverview> overview, int reading) {
@@ -255,10 +278,10 @@ void TeacherWindow::Show(std::shared_ptr<ClassOverview> overview, int reading) {
   status_->setText(QStringLiteral("Mokinių: %1; aplankai: %2%3")
                        .arg(overview_->pupils.size())
                        .arg(Printable(overview_->folders.join(QStringLiteral(", "))))
-                       .arg(overview_->problems.isEmpty() ? QString()
-                                                          : QStringLiteral("; pastabų: %1").arg(overview_->problems.size())));
+                       .arg(overview_->notes.isEmpty() ? QString()
+                                                       : QStringLiteral("; pastabų: %1").arg(overview_->notes.count())));
   // Nothing to show but why: the notes say it.
-  if (overview_->pupils.empty() && !overview_->problems.isEmpty()) tabs_->setCurrentWidget(notes_);
+  if (overview_->pupils.empty() && !overview_->notes.isEmpty()) tabs_->setCurrentWidget(notes_);
   emit ClassRead();
 }
 
@@ -266,15 +289,20 @@ std::vector<const Pupil*> TeacherWindow::Chosen() const {
   return PupilsOf(*overview_, classFilter_->currentData().toString());
 }
 
+QStringList TeacherWindow::DataFolders() const { return QStringList(folders_) << overview_->folders; }
+
 void TeacherWindow::ShowClass() {
   const std::vector<const Pupil*> chosen = Chosen();
   model_->SetPupils(chosen);
+  table_->setColumnHidden(ClassTableModel::kFolderColumn, !SeveralFolders());
   table_->resizeColumnsToContents();
-  table_->resizeRowsToContents();
   {
     const QSignalBlocker block(pupilChoice_);
     pupilChoice_->clear();
-    for (const Pupil* pupil : chosen) pupilChoice_->addItem(PupilName(*pupil) + (pupil->merged() ? QStringLiteral(" *") : QString()));
+    for (const Pupil* pupil : chosen) {
+      pupilChoice_->addItem(SeveralFolders() ? QStringLiteral("%1 – %2").arg(PupilLabel(*pupil), Printable(pupil->folder))
+                                             : PupilLabel(*pupil));
+    }
   }
   QChart* old = classChart_->chart();
   classChart_->setChart(ClassTopicChart(chosen));
@@ -297,13 +325,10 @@ void TeacherWindow::ShowPupil() {
   for (const TaskRow& row : TaskCatalogue()) {
     const int at = TaskIndex(row.id);
     auto* name = new QTableWidgetItem(QStringLiteral("%1-%2").arg(row.id.topic).arg(row.id.task));
-    const TaskCell& cell = pupil->cell(row.id);
-    name->setToolTip(cell.readable() ? TopicMenuText(row.id.topic) : cell.problem);
+    const QString problem = CellProblem(*pupil, at);
+    name->setToolTip(PlainToolTip(problem.isEmpty() ? TopicMenuText(row.id.topic) : problem));
     pupilTable_->setItem(at, 0, name);
-    SetCountCells(pupilTable_, at, 1, OneCell(cell));
-    if (!cell.readable()) {
-      for (int column = 1; column < 4; ++column) pupilTable_->item(at, column)->setToolTip(cell.problem);
-    }
+    SetCountCells(pupilTable_, at, 1, CellTotals(pupil->cell(row.id)), problem);
   }
   pupilTable_->resizeColumnsToContents();
 }
@@ -313,23 +338,24 @@ void TeacherWindow::ShowTask() {
   const TaskId id = TaskCatalogue()[qMax(0, taskChoice_->currentIndex())].id;
   taskTable_->setRowCount(static_cast<int>(chosen.size()) + 1);
   int row = 0;
+  taskTable_->setColumnHidden(2, !SeveralFolders());
+  const int at = TaskIndex(id);
   for (const Pupil* pupil : chosen) {
-    taskTable_->setItem(row, 0, new QTableWidgetItem(PupilName(*pupil)));
+    taskTable_->setItem(row, 0, new QTableWidgetItem(PupilLabel(*pupil)));
     taskTable_->setItem(row, 1, new QTableWidgetItem(Printable(pupil->schoolClass)));
-    const TaskCell& cell = pupil->cell(id);
-    SetCountCells(taskTable_, row, 2, OneCell(cell));
-    if (!cell.readable()) {
-      for (int column = 2; column < 5; ++column) taskTable_->item(row, column)->setToolTip(cell.problem);
-    }
+    taskTable_->setItem(row, 2, new QTableWidgetItem(Printable(pupil->folder)));
+    SetCountCells(taskTable_, row, 3, CellTotals(pupil->cell(id)), CellProblem(*pupil, at));
     ++row;
   }
   auto* totals = new QTableWidgetItem(QStringLiteral("Iš viso"));
   QFont bold = totals->font();
   bold.setBold(true);
   totals->setFont(bold);
+  totals->setToolTip(PlainToolTip(kPooledShareLabel));
   taskTable_->setItem(row, 0, totals);
   taskTable_->setItem(row, 1, new QTableWidgetItem);
-  SetCountCells(taskTable_, row, 2, ClassTaskTotals(chosen, id));
+  taskTable_->setItem(row, 2, new QTableWidgetItem);
+  SetCountCells(taskTable_, row, 3, ClassTaskTotals(chosen, id), {});
   taskTable_->resizeColumnsToContents();
 }
 
@@ -347,7 +373,7 @@ void TeacherWindow::Export() {
   if (fileName.isEmpty()) return;
   const QString suffix = filter.startsWith(QStringLiteral("CSV")) ? QStringLiteral(".csv") : QStringLiteral(".xlsx");
   if (!fileName.endsWith(suffix, Qt::CaseInsensitive)) fileName += suffix;
-  if (RunShowingErrors(this, [&] { ExportClass(fileName, *overview_, Chosen()); })) {
+  if (RunShowingErrors(this, [&] { ExportClass(fileName, *overview_, Chosen(), DataFolders()); })) {
     status_->setText(QStringLiteral("Įrašyta: %1").arg(fileName));
   }
 }
@@ -365,12 +391,19 @@ void TeacherWindow::SavePdf() {
                                                   QStringLiteral("suvestine.pdf"), QStringLiteral("PDF (*.pdf)"));
   if (fileName.isEmpty()) return;
   if (!fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) fileName += QStringLiteral(".pdf");
-  if (!RunShowingErrors(this, [&] { CheckExportTarget(fileName, *overview_); })) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(fileName);
-  PrintClass(printer, ClassHtml(*overview_, Chosen(), classFilter_->currentData().toString()));
-  status_->setText(QStringLiteral("Įrašyta: %1").arg(fileName));
+  const bool saved = RunShowingErrors(this, [&] {
+    ExportFile file(fileName, DataFolders());
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+      QPdfWriter writer(&pdf);
+      writer.setResolution(300);
+      PrintClass(writer, ClassHtml(*overview_, Chosen(), classFilter_->currentData().toString()));
+    }
+    file.Write(pdf.data());
+    file.Commit();
+  }).has_value();
+  if (saved) status_->setText(QStringLiteral("Įrašyta: %1").arg(fileName));
 }
 
 }  // namespace rova::teacher
