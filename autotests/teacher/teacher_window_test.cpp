@@ -156,7 +156,9 @@ TEST_F(TeacherWindowTest, aPupilsTextsShowAsTypedAndTopicsWithoutDataOrWithNothi
   EXPECT_EQ(Rendered(model->index(0, 0).data(Qt::ToolTipRole).toString()),
             "Vartotojo vardas: ona<b>\nAplankas: " + path("a"));
   for (QLabel* label : window.findChildren<QLabel*>()) {
-    if (label->text().contains(path("a"))) EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    if (label->text().contains(path("a"))) {
+      EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    }
   }
 
   window.Tabs()->setCurrentIndex(1);

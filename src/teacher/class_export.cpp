@@ -88,18 +88,6 @@ QStringList IdentityFields(const Pupil& pupil) {
           TextField(pupil.userName), TextField(pupil.folder)};
 }
 
-bool AnyPartial(const std::vector<const Pupil*>& pupils) {
-  bool unreadable = false;
-  bool counted = false;
-  for (const Pupil* pupil : pupils) {
-    const Totals totals = PupilTotals(*pupil);
-    unreadable |= totals.unreadable > 0;
-    counted |= totals.counted > 0;
-    if (unreadable && counted) return true;
-  }
-  return false;
-}
-
 // ---- The spreadsheet -----------------------------------------------------------
 
 struct WorkbookCloser {
@@ -216,8 +204,25 @@ QString PupilLabel(const Pupil& pupil) {
 }
 
 QStringList ExportNotes(const ClassOverview& overview, const std::vector<const Pupil*>& pupils) {
+  Notes files;
+  bool unreadable = false;
+  bool counted = false;
+  for (const Pupil* pupil : pupils) {
+    if (!pupil->profileProblem.isEmpty()) files.Add(pupil->folder, NoteKind::Profile, pupil->profileProblem);
+    for (int i = 0; i < kTaskCount; ++i) {
+      const TaskCell& cell = pupil->tasks[i];
+      if (cell.readable()) {
+        counted = true;
+      } else {
+        unreadable = true;
+        files.Add(pupil->folder, cell.problemKind, [&] { return CellProblem(*pupil, i); });
+      }
+    }
+  }
+
   Notes notes;
-  if (AnyPartial(pupils)) {
+  // A sum over the files that could be read, beside one that could not.
+  if (unreadable && counted) {
     notes.Add({}, NoteKind::PartialSums,
               QStringLiteral("Žvaigždute (%1) pažymėtos dalinės sumos: į jas neįeina neperskaitytų ar "
                              "pažeistų failų skaičiai.")
@@ -237,34 +242,25 @@ QStringList ExportNotes(const ClassOverview& overview, const std::vector<const P
       });
     }
   }
-
-  for (const Pupil* pupil : pupils) {
-    if (!pupil->profileProblem.isEmpty()) notes.Add(pupil->folder, NoteKind::Profile, pupil->profileProblem);
-    for (int i = 0; i < kTaskCount; ++i) {
-      const TaskCell& cell = pupil->tasks[i];
-      if (!cell.readable()) notes.Add(pupil->folder, cell.problemKind, [&] { return CellProblem(*pupil, i); });
-    }
-  }
+  notes.Append(files);
   return notes.Lines();
 }
 
 QByteArray ClassCsv(const ClassOverview& overview, const std::vector<const Pupil*>& pupils) {
   QByteArray bytes("\xEF\xBB\xBF");
   AppendCsvLine(bytes, TopicHeaders());
-  for (const Pupil* pupil : pupils) {
-    QStringList fields = IdentityFields(*pupil);
-    for (int topic = 1; topic <= kTopicCount; ++topic) AppendTotals(fields, TopicTotals(*pupil, topic));
-    AppendTotals(fields, PupilTotals(*pupil));
+  const ClassSums sums = SumClass(pupils);
+  for (size_t p = 0; p < pupils.size(); ++p) {
+    QStringList fields = IdentityFields(*pupils[p]);
+    for (const Totals& totals : sums.pupils[p]) AppendTotals(fields, totals);
     AppendCsvLine(bytes, fields);
   }
   QStringList totals{kPooledShareLabel, {}, {}, {}, {}};
   QStringList means{kClassMeanLabel, {}, {}, {}, {}};
-  for (int topic = 1; topic <= kTopicCount; ++topic) {
-    AppendTotals(totals, ClassTopicTotals(pupils, topic));
-    AppendMean(means, MeanOfShares(pupils, topic));
+  for (int k = 0; k <= kTopicCount; ++k) {
+    AppendTotals(totals, sums.classTotals[k]);
+    AppendMean(means, sums.means[k]);
   }
-  AppendTotals(totals, ClassTotals(pupils));
-  AppendMean(means, MeanOfShares(pupils));
   AppendCsvLine(bytes, totals);
   AppendCsvLine(bytes, means);
 
@@ -299,26 +295,18 @@ void WriteClassXlsx(const QString& fileName, const ClassOverview& overview,
   Sheet topics(workbook.get(), "Temos", formats);
   const QStringList headers = TopicHeaders();
   for (int column = 0; column < headers.size(); ++column) topics.Text(0, column, headers[column], formats.bold);
+  const ClassSums sums = SumClass(pupils);
   int row = 1;
-  for (const Pupil* pupil : pupils) {
-    topics.Identity(row, *pupil);
-    for (int topic = 1; topic <= kTopicCount; ++topic) {
-      topics.Sums(row, TopicColumn(topic), TopicTotals(*pupil, topic), true);
-    }
-    topics.Sums(row, TopicColumn(kTopicCount + 1), PupilTotals(*pupil), true);
+  for (size_t p = 0; p < pupils.size(); ++p) {
+    topics.Identity(row, *pupils[p]);
+    for (int k = 0; k <= kTopicCount; ++k) topics.Sums(row, TopicColumn(k + 1), sums.pupils[p][k], true);
     ++row;
   }
   topics.Text(row, 0, kPooledShareLabel, formats.bold);
-  for (int topic = 1; topic <= kTopicCount; ++topic) {
-    topics.Sums(row, TopicColumn(topic), ClassTopicTotals(pupils, topic), true);
-  }
-  topics.Sums(row, TopicColumn(kTopicCount + 1), ClassTotals(pupils), true);
+  for (int k = 0; k <= kTopicCount; ++k) topics.Sums(row, TopicColumn(k + 1), sums.classTotals[k], true);
   ++row;
   topics.Text(row, 0, kClassMeanLabel, formats.bold);
-  for (int topic = 1; topic <= kTopicCount; ++topic) {
-    topics.Mean(row, TopicColumn(topic) + 2, MeanOfShares(pupils, topic));
-  }
-  topics.Mean(row, TopicColumn(kTopicCount + 1) + 2, MeanOfShares(pupils));
+  for (int k = 0; k <= kTopicCount; ++k) topics.Mean(row, TopicColumn(k + 1) + 2, sums.means[k]);
   worksheet_freeze_panes(topics.get(), 1, kIdentityColumns);
 
   Sheet tasks(workbook.get(), "Uždaviniai", formats);
@@ -366,23 +354,21 @@ QString ClassHtml(const ClassOverview& overview, const std::vector<const Pupil*>
   const auto cell = [](const Totals& totals) {
     return QStringLiteral("<td align=\"center\">%1<br>%2</td>").arg(CountsText(totals), ShareText(totals));
   };
-  for (const Pupil* pupil : pupils) {
+  const ClassSums sums = SumClass(pupils);
+  for (size_t p = 0; p < pupils.size(); ++p) {
+    const Pupil& pupil = *pupils[p];
     html += QStringLiteral("<tr><td>%1</td><td>%2</td>")
-                .arg(PupilLabel(*pupil).toHtmlEscaped(), Printable(pupil->schoolClass).toHtmlEscaped());
-    if (folders) html += QStringLiteral("<td>%1</td>").arg(Printable(pupil->folder).toHtmlEscaped());
-    for (int topic = 1; topic <= kTopicCount; ++topic) html += cell(TopicTotals(*pupil, topic));
-    html += cell(PupilTotals(*pupil)) + QStringLiteral("</tr>");
+                .arg(PupilLabel(pupil).toHtmlEscaped(), Printable(pupil.schoolClass).toHtmlEscaped());
+    if (folders) html += QStringLiteral("<td>%1</td>").arg(Printable(pupil.folder).toHtmlEscaped());
+    for (const Totals& totals : sums.pupils[p]) html += cell(totals);
+    html += QStringLiteral("</tr>");
   }
   const QString span = folders ? QStringLiteral(" colspan=\"3\"") : QStringLiteral(" colspan=\"2\"");
   html += QStringLiteral("<tr><th%1>%2</th>").arg(span, kPooledShareLabel.toHtmlEscaped());
-  for (int topic = 1; topic <= kTopicCount; ++topic) html += cell(ClassTopicTotals(pupils, topic));
-  html += cell(ClassTotals(pupils)) + QStringLiteral("</tr>");
-  html += QStringLiteral("<tr><th%1>%2</th>").arg(span, kClassMeanLabel.toHtmlEscaped());
-  const auto mean = [](const MeanShare& share) {
-    return QStringLiteral("<td align=\"center\">%1</td>").arg(MeanText(share));
-  };
-  for (int topic = 1; topic <= kTopicCount; ++topic) html += mean(MeanOfShares(pupils, topic));
-  html += mean(MeanOfShares(pupils)) + QStringLiteral("</tr></table><p>");
+  for (const Totals& totals : sums.classTotals) html += cell(totals);
+  html += QStringLiteral("</tr><tr><th%1>%2</th>").arg(span, kClassMeanLabel.toHtmlEscaped());
+  for (const MeanShare& mean : sums.means) html += QStringLiteral("<td align=\"center\">%1</td>").arg(MeanText(mean));
+  html += QStringLiteral("</tr></table><p>");
   QStringList titles;
   for (int topic = 1; topic <= kTopicCount; ++topic) titles << TopicMenuText(topic).toHtmlEscaped();
   html += titles.join(QStringLiteral("; ")) + QStringLiteral("</p>");

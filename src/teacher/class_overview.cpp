@@ -85,6 +85,27 @@ void AddTotals(Totals& sum, const Totals& part) {
   sum.unreadable += part.unreadable;
 }
 
+// The class average, a pupil at a time.
+class MeanSum {
+ public:
+  void Add(const Totals& totals) {
+    const std::optional<double> share = SharePercent(totals.counts);
+    if (!share) return;
+    sum_ += *share;
+    ++mean_.pupils;
+    if (totals.unreadable > 0) mean_.partial = true;
+  }
+  MeanShare Result() const {
+    MeanShare mean = mean_;
+    if (mean.pupils > 0) mean.percent = sum_ / mean.pupils;
+    return mean;
+  }
+
+ private:
+  double sum_ = 0;
+  MeanShare mean_;
+};
+
 struct Listed {
   QString folder;
   QString userName;
@@ -248,18 +269,26 @@ std::optional<double> SharePercent(const ReportTotals& counts) {
 }
 
 MeanShare MeanOfShares(const std::vector<const Pupil*>& pupils, int topic) {
-  MeanShare mean;
-  double sum = 0;
-  for (const Pupil* pupil : pupils) {
-    const Totals totals = topic > 0 ? TopicTotals(*pupil, topic) : PupilTotals(*pupil);
-    const std::optional<double> share = SharePercent(totals.counts);
-    if (!share) continue;
-    sum += *share;
-    ++mean.pupils;
-    if (totals.unreadable > 0) mean.partial = true;
+  MeanSum mean;
+  for (const Pupil* pupil : pupils) mean.Add(topic > 0 ? TopicTotals(*pupil, topic) : PupilTotals(*pupil));
+  return mean.Result();
+}
+
+ClassSums SumClass(const std::vector<const Pupil*>& pupils) {
+  ClassSums sums;
+  sums.pupils.resize(pupils.size());
+  std::array<MeanSum, kTopicCount + 1> means;
+  for (size_t p = 0; p < pupils.size(); ++p) {
+    ClassSums::Row& row = sums.pupils[p];
+    for (int i = 0; i < kTaskCount; ++i) AddCell(row[i / kTasksPerTopic], pupils[p]->tasks[i]);
+    for (int topic = 0; topic < kTopicCount; ++topic) AddTotals(row[ClassSums::kAllTopics], row[topic]);
+    for (int k = 0; k <= kTopicCount; ++k) {
+      AddTotals(sums.classTotals[k], row[k]);
+      means[k].Add(row[k]);
+    }
   }
-  if (mean.pupils > 0) mean.percent = sum / mean.pupils;
-  return mean;
+  for (int k = 0; k <= kTopicCount; ++k) sums.means[k] = means[k].Result();
+  return sums;
 }
 
 QStringList Classes(const ClassOverview& overview) {

@@ -50,17 +50,7 @@ QString PlainToolTip(const QString& text) {
 void ClassTableModel::SetPupils(std::vector<const Pupil*> pupils) {
   beginResetModel();
   pupils_ = std::move(pupils);
-  sums_.assign(pupils_.size(), RowSums{});
-  for (size_t row = 0; row < pupils_.size(); ++row) {
-    for (int topic = 1; topic <= kTopicCount; ++topic) sums_[row][topic - 1] = TopicTotals(*pupils_[row], topic);
-    sums_[row][kTopicCount] = PupilTotals(*pupils_[row]);
-  }
-  for (int topic = 1; topic <= kTopicCount; ++topic) {
-    classSums_[topic - 1] = ClassTopicTotals(pupils_, topic);
-    means_[topic - 1] = MeanOfShares(pupils_, topic);
-  }
-  classSums_[kTopicCount] = ClassTotals(pupils_);
-  means_[kTopicCount] = MeanOfShares(pupils_);
+  sums_ = SumClass(pupils_);
   endResetModel();
 }
 
@@ -130,7 +120,7 @@ QVariant ClassTableModel::NameData(int row, int column, int role) const {
 }
 
 QVariant ClassTableModel::MeanData(int column, int role) const {
-  const MeanShare& mean = means_[SumIndex(column)];
+  const MeanShare& mean = sums_.means[SumIndex(column)];
   switch (role) {
     case Qt::DisplayRole:
       return MeanText(mean);
@@ -165,7 +155,7 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
   if (column < kFirstTopicColumn) return NameData(row, column, role);
   if (summary == kMeanRow) return MeanData(column, role);
 
-  const Totals& totals = pupil ? sums_[row][SumIndex(column)] : classSums_[SumIndex(column)];
+  const Totals& totals = pupil ? sums_.pupils[row][SumIndex(column)] : sums_.classTotals[SumIndex(column)];
   // A share below 0 stands for none (no check made, or no file readable).
   const double share = totals.nothingRead() ? -1.0 : SharePercent(totals.counts).value_or(-1.0);
   switch (role) {
@@ -219,6 +209,59 @@ QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, i
   if ((role == Qt::ToolTipRole || role == Qt::AccessibleTextRole) && topic) {
     return TopicMenuText(section - kFirstTopicColumn + 1);
   }
+  return {};
+}
+
+CountsTableModel::CountsTableModel(QStringList labelHeaders, QObject* parent)
+    : QAbstractTableModel(parent), headers_(std::move(labelHeaders)) {
+  headers_ << QStringLiteral("Teisingai") << QStringLiteral("Tikrinta") << QStringLiteral("%");
+}
+
+void CountsTableModel::SetRows(std::vector<Row> rows) {
+  beginResetModel();
+  rows_ = std::move(rows);
+  endResetModel();
+}
+
+int CountsTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int CountsTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(headers_.size());
+}
+
+QVariant CountsTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  const Row& row = rows_[index.row()];
+  const int column = index.column();
+  const int labels = static_cast<int>(row.labels.size());
+  if (role == Qt::FontRole) return row.bold ? QVariant(BoldFont()) : QVariant();
+  if (role == Qt::ToolTipRole) return PlainToolTip(row.problem);
+  if (column < labels) return role == Qt::DisplayRole ? QVariant(row.labels[column]) : QVariant();
+  const Totals& totals = row.totals;
+  const std::optional<double> share = totals.nothingRead() ? std::nullopt : SharePercent(totals.counts);
+  switch (role) {
+    case Qt::DisplayRole:
+      if (totals.nothingRead()) return kNothingRead;
+      if (column == labels) return QString::number(totals.counts.correct);
+      if (column == labels + 1) {
+        const QString checked = QString::number(totals.counts.checked);
+        return totals.partial() ? checked + QLatin1Char(' ') + kPartialMark : checked;
+      }
+      return ShareText(totals);
+    case Qt::TextAlignmentRole:
+      return int(Qt::AlignCenter);
+    case Qt::BackgroundRole:
+      if (totals.nothingRead()) return QColor(Qt::lightGray);
+      return share ? QVariant(ShareColour(*share)) : QVariant();
+    default:
+      return {};
+  }
+}
+
+QVariant CountsTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation == Qt::Horizontal && role == Qt::DisplayRole) return headers_.value(section);
   return {};
 }
 

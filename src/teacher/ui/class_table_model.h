@@ -28,6 +28,8 @@ class ClassTableModel : public QAbstractTableModel {
 
   void SetPupils(std::vector<const Pupil*> pupils);
   const Pupil* PupilAt(int row) const;
+  const std::vector<const Pupil*>& Pupils() const { return pupils_; }
+  const ClassSums& Sums() const { return sums_; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -35,18 +37,13 @@ class ClassTableModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
-  // Per topic, then all topics.
-  using RowSums = std::array<Totals, kTopicCount + 1>;
-
   int SummaryOf(int row) const;
   QVariant NameData(int row, int column, int role) const;
   QVariant MeanData(int column, int role) const;
   QString ProblemAt(int row, int column) const;
 
   std::vector<const Pupil*> pupils_;
-  std::vector<RowSums> sums_;
-  RowSums classSums_{};
-  std::array<MeanShare, kTopicCount + 1> means_{};
+  ClassSums sums_;
 };
 
 // Sorts by any column and keeps the totals and the average last either way.
@@ -57,6 +54,33 @@ class ClassTableSorter : public QSortFilterProxyModel {
 
  protected:
   bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+};
+
+// A table of counts: some columns of labels, then right, checked and the
+// share, coloured; "—" where nothing could be read, "*" after a partial sum,
+// the reason in the tool tip. A model, so that a task's row for each of ten
+// thousand pupils costs no widget per cell.
+class CountsTableModel : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  struct Row {
+    QStringList labels;
+    Totals totals;
+    QString problem;
+    bool bold = false;
+  };
+
+  CountsTableModel(QStringList labelHeaders, QObject* parent);
+  void SetRows(std::vector<Row> rows);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+ private:
+  QStringList headers_;
+  std::vector<Row> rows_;
 };
 
 // The colour of a share: red at 0 %, yellow at 50 %, green at 100 %.

@@ -37,22 +37,20 @@ TopicBars PupilBars(const Pupil& pupil) {
   return bars;
 }
 
-TopicBars MeanBars(const std::vector<const Pupil*>& pupils) {
+TopicBars MeanBars(const ClassSums& sums) {
   TopicBars bars{kClassMeanLabel, QColor(0x3f, 0x7f, 0xbf)};
-  for (int topic = 1; topic <= kTopicCount; ++topic) {
-    const MeanShare mean = MeanOfShares(pupils, topic);
-    bars.percent[topic - 1] = mean.percent;
-    bars.partial[topic - 1] = mean.partial;
+  for (int topic = 0; topic < kTopicCount; ++topic) {
+    bars.percent[topic] = sums.means[topic].percent;
+    bars.partial[topic] = sums.means[topic].partial;
   }
   return bars;
 }
 
-TopicBars PooledBars(const std::vector<const Pupil*>& pupils) {
+TopicBars PooledBars(const ClassSums& sums) {
   TopicBars bars{QStringLiteral("Bendra visų atsakymų dalis"), QColor(0x9a, 0xb8, 0xd8)};
-  for (int topic = 1; topic <= kTopicCount; ++topic) {
-    const Totals totals = ClassTopicTotals(pupils, topic);
-    bars.percent[topic - 1] = SharePercent(totals.counts);
-    bars.partial[topic - 1] = totals.unreadable > 0;
+  for (int topic = 0; topic < kTopicCount; ++topic) {
+    bars.percent[topic] = SharePercent(sums.classTotals[topic].counts);
+    bars.partial[topic] = sums.classTotals[topic].unreadable > 0;
   }
   return bars;
 }
@@ -141,13 +139,13 @@ QChart* TopicChart(const QString& title, const std::vector<TopicBars>& sets) {
 
 }  // namespace
 
-QChart* ClassTopicChart(const std::vector<const Pupil*>& pupils) {
-  return TopicChart(QStringLiteral("Klasės sėkmė pagal temas"), {MeanBars(pupils), PooledBars(pupils)});
+QChart* ClassTopicChart(const ClassSums& sums) {
+  return TopicChart(QStringLiteral("Klasės sėkmė pagal temas"), {MeanBars(sums), PooledBars(sums)});
 }
 
-QChart* PupilTopicChart(const Pupil& pupil, const std::vector<const Pupil*>& pupils) {
+QChart* PupilTopicChart(const Pupil& pupil, const ClassSums& sums) {
   const TopicBars own = PupilBars(pupil);
-  return TopicChart(QStringLiteral("%1 ir klasės vidurkis").arg(own.name), {own, MeanBars(pupils)});
+  return TopicChart(QStringLiteral("%1 ir klasės vidurkis").arg(own.name), {own, MeanBars(sums)});
 }
 
 }  // namespace rova::teacher

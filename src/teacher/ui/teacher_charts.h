@@ -15,8 +15,8 @@ extern const QString kNoDataText;
 
 // The class's success per topic: the class average (the mean of the pupils'
 // shares) beside the share of all the class's answers together.
-QChart* ClassTopicChart(const std::vector<const Pupil*>& pupils);
+QChart* ClassTopicChart(const ClassSums& sums);
 // One pupil's success per topic beside the class average.
-QChart* PupilTopicChart(const Pupil& pupil, const std::vector<const Pupil*>& pupils);
+QChart* PupilTopicChart(const Pupil& pupil, const ClassSums& sums);
 
 }  // namespace rova::teacher

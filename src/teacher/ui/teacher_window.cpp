@@ -19,7 +19,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTextDocument>
 #include <QThread>
 #include <QVBoxLayout>
@@ -34,33 +33,24 @@ namespace rova::teacher {
 
 namespace {
 
-// A row of counts in a details table: right, checked, share, coloured.
-void SetCountCells(QTableWidget* table, int row, int column, const Totals& totals, const QString& problem) {
-  const std::optional<double> share = totals.nothingRead() ? std::nullopt : SharePercent(totals.counts);
-  const QString mark = totals.partial() ? QLatin1Char(' ') + kPartialMark : QString();
-  const QStringList texts =
-      totals.nothingRead()
-          ? QStringList{kNothingRead, kNothingRead, kNothingRead}
-          : QStringList{QString::number(totals.counts.correct), QString::number(totals.counts.checked) + mark,
-                        ShareText(totals)};
-  for (int i = 0; i < 3; ++i) {
-    auto* item = new QTableWidgetItem(texts[i]);
-    item->setTextAlignment(Qt::AlignCenter);
-    if (totals.nothingRead()) item->setBackground(Qt::lightGray);
-    else if (share) item->setBackground(ShareColour(*share));
-    item->setToolTip(PlainToolTip(problem));
-    table->setItem(row, column + i, item);
-  }
-}
-
-QTableWidget* DetailsTable(const QStringList& headers, const QString& name) {
-  auto* table = new QTableWidget(0, static_cast<int>(headers.size()));
-  table->setHorizontalHeaderLabels(headers);
+// A details table of counts; ten thousand rows are measured by the rows on
+// screen, not each of them.
+QTableView* DetailsTable(QAbstractItemModel* model, const QString& name) {
+  auto* table = new QTableView;
+  table->setModel(model);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->verticalHeader()->setVisible(false);
+  table->horizontalHeader()->setResizeContentsPrecision(0);
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table->setAccessibleName(name);
   return table;
+}
+
+// Columns fitted to the rows on screen. A view not shown measures every row,
+// which for ten thousand takes long: it is fitted when its page is shown.
+void FitColumns(QTableView* table) {
+  if (table->isVisible()) table->resizeColumnsToContents();
 }
 
 QLabel* PlainLabel(const QString& text = {}) {
@@ -132,6 +122,7 @@ TeacherWindow::TeacherWindow(QWidget* parent)
   // Every row two lines high, as its cells need: measuring ten thousand rows
   // would hold the window still.
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->horizontalHeader()->setResizeContentsPrecision(0);
   table_->verticalHeader()->setDefaultSectionSize(2 * table_->fontMetrics().lineSpacing() + 8);
   table_->setAccessibleName(QStringLiteral("Klasės lentelė"));
   table_->setAccessibleDescription(
@@ -152,9 +143,8 @@ TeacherWindow::TeacherWindow(QWidget* parent)
   pupilChoice_->setAccessibleName(QStringLiteral("Mokinys"));
   pupilLayout->addWidget(pupilChoice_);
   auto* pupilSplit = new QSplitter(Qt::Horizontal);
-  pupilTable_ = DetailsTable({QStringLiteral("Uždavinys"), QStringLiteral("Teisingai"),
-                              QStringLiteral("Tikrinta"), QStringLiteral("%")},
-                             QStringLiteral("Mokinio uždaviniai"));
+  pupilTasks_ = new CountsTableModel({QStringLiteral("Uždavinys")}, this);
+  pupilTable_ = DetailsTable(pupilTasks_, QStringLiteral("Mokinio uždaviniai"));
   pupilChart_ = new QChartView;
   pupilChart_->setRenderHint(QPainter::Antialiasing);
   pupilChart_->setAccessibleName(QStringLiteral("Mokinio ir klasės sėkmė pagal temas"));
@@ -173,9 +163,9 @@ TeacherWindow::TeacherWindow(QWidget* parent)
     taskChoice_->addItem(QStringLiteral("%1-%2 (%3)").arg(row.id.topic).arg(row.id.task).arg(Topics()[row.id.topic - 1].title));
   }
   taskLayout->addWidget(taskChoice_);
-  taskTable_ = DetailsTable({QStringLiteral("Mokinys"), QStringLiteral("Klasė"), QStringLiteral("Aplankas"),
-                             QStringLiteral("Teisingai"), QStringLiteral("Tikrinta"), QStringLiteral("%")},
-                            QStringLiteral("Uždavinio rezultatai klasėje"));
+  taskPupils_ = new CountsTableModel({QStringLiteral("Mokinys"), QStringLiteral("Klasė"), QStringLiteral("Aplankas")},
+                                     this);
+  taskTable_ = DetailsTable(taskPupils_, QStringLiteral("Uždavinio rezultatai klasėje"));
   taskLayout->addWidget(taskTable_);
   tabs_->addTab(taskPage, QStringLiteral("Uždavinys"));
 
@@ -201,10 +191,14 @@ TeacherWindow::TeacherWindow(QWidget* parent)
   connect(classFilter_, &QComboBox::currentIndexChanged, this, &TeacherWindow::ShowClass);
   connect(pupilChoice_, &QComboBox::currentIndexChanged, this, &TeacherWindow::ShowPupil);
   connect(taskChoice_, &QComboBox::currentIndexChanged, this, &TeacherWindow::ShowTask);
+  connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+    for (QTableView* table : tabs_->currentWidget()->findChildren<QTableView*>()) FitColumns(table);
+    if (table_->isVisible()) FitSummaryColumn();
+  });
   connect(table_, &QTableView::activated, this, [this](const QModelIndex& index) {
     const Pupil* pupil = model_->PupilAt(sorter_->mapToSource(index).row());
     if (!pupil) return;
-    const std::vector<const Pupil*> chosen = Chosen();
+    const std::vector<const Pupil*>& chosen = model_->Pupils();
     const auto at = std::find(chosen.begin(), chosen.end(), pupil);
     pupilChoice_->setCurrentIndex(static_cast<int>(at - chosen.begin()));
     tabs_->setCurrentIndex(1);
@@ -292,20 +286,24 @@ std::vector<const Pupil*> TeacherWindow::Chosen() const {
 QStringList TeacherWindow::DataFolders() const { return QStringList(folders_) << overview_->folders; }
 
 void TeacherWindow::ShowClass() {
-  const std::vector<const Pupil*> chosen = Chosen();
-  model_->SetPupils(chosen);
+  model_->SetPupils(Chosen());
+  const std::vector<const Pupil*>& chosen = model_->Pupils();
   table_->setColumnHidden(ClassTableModel::kFolderColumn, !SeveralFolders());
-  table_->resizeColumnsToContents();
+  FitColumns(table_);
+  FitSummaryColumn();
+  QStringList names;
+  names.reserve(static_cast<qsizetype>(chosen.size()));
+  for (const Pupil* pupil : chosen) {
+    names << (SeveralFolders() ? QStringLiteral("%1 – %2").arg(PupilLabel(*pupil), Printable(pupil->folder))
+                               : PupilLabel(*pupil));
+  }
   {
     const QSignalBlocker block(pupilChoice_);
     pupilChoice_->clear();
-    for (const Pupil* pupil : chosen) {
-      pupilChoice_->addItem(SeveralFolders() ? QStringLiteral("%1 – %2").arg(PupilLabel(*pupil), Printable(pupil->folder))
-                                             : PupilLabel(*pupil));
-    }
+    pupilChoice_->addItems(names);
   }
   QChart* old = classChart_->chart();
-  classChart_->setChart(ClassTopicChart(chosen));
+  classChart_->setChart(ClassTopicChart(model_->Sums()));
   delete old;
   QStringList notes = ExportNotes(*overview_, chosen);
   notes_->setPlainText(notes.isEmpty() ? QStringLiteral("Pastabų nėra.") : notes.join(QLatin1Char('\n')));
@@ -313,50 +311,50 @@ void TeacherWindow::ShowClass() {
   ShowTask();
 }
 
+void TeacherWindow::FitSummaryColumn() {
+  // The columns fit the rows on screen; the summary rows at the end may not be.
+  QFont bold = table_->font();
+  bold.setBold(true);
+  const int summaryWidth = QFontMetrics(bold).horizontalAdvance(QStringLiteral("Klasės vidurkis")) + 12;
+  table_->setColumnWidth(0, qMax(table_->columnWidth(0), summaryWidth));
+}
+
 void TeacherWindow::ShowPupil() {
-  const std::vector<const Pupil*> chosen = Chosen();
+  const std::vector<const Pupil*>& chosen = model_->Pupils();
   const int index = pupilChoice_->currentIndex();
   const Pupil* pupil = index >= 0 && index < static_cast<int>(chosen.size()) ? chosen[index] : nullptr;
-  pupilTable_->setRowCount(pupil ? kTaskCount : 0);
   QChart* old = pupilChart_->chart();
-  pupilChart_->setChart(pupil ? PupilTopicChart(*pupil, chosen) : new QChart);
+  pupilChart_->setChart(pupil ? PupilTopicChart(*pupil, model_->Sums()) : new QChart);
   delete old;
-  if (!pupil) return;
-  for (const TaskRow& row : TaskCatalogue()) {
-    const int at = TaskIndex(row.id);
-    auto* name = new QTableWidgetItem(QStringLiteral("%1-%2").arg(row.id.topic).arg(row.id.task));
-    const QString problem = CellProblem(*pupil, at);
-    name->setToolTip(PlainToolTip(problem.isEmpty() ? TopicMenuText(row.id.topic) : problem));
-    pupilTable_->setItem(at, 0, name);
-    SetCountCells(pupilTable_, at, 1, CellTotals(pupil->cell(row.id)), problem);
+  std::vector<CountsTableModel::Row> rows;
+  if (pupil) {
+    for (const TaskRow& row : TaskCatalogue()) {
+      const int at = TaskIndex(row.id);
+      const QString problem = CellProblem(*pupil, at);
+      rows.push_back({{QStringLiteral("%1-%2").arg(row.id.topic).arg(row.id.task)},
+                      CellTotals(pupil->tasks[at]),
+                      problem.isEmpty() ? TopicMenuText(row.id.topic) : problem});
+    }
   }
-  pupilTable_->resizeColumnsToContents();
+  pupilTasks_->SetRows(std::move(rows));
+  FitColumns(pupilTable_);
 }
 
 void TeacherWindow::ShowTask() {
-  const std::vector<const Pupil*> chosen = Chosen();
+  const std::vector<const Pupil*>& chosen = model_->Pupils();
   const TaskId id = TaskCatalogue()[qMax(0, taskChoice_->currentIndex())].id;
-  taskTable_->setRowCount(static_cast<int>(chosen.size()) + 1);
-  int row = 0;
-  taskTable_->setColumnHidden(2, !SeveralFolders());
   const int at = TaskIndex(id);
+  std::vector<CountsTableModel::Row> rows;
+  rows.reserve(chosen.size() + 1);
   for (const Pupil* pupil : chosen) {
-    taskTable_->setItem(row, 0, new QTableWidgetItem(PupilLabel(*pupil)));
-    taskTable_->setItem(row, 1, new QTableWidgetItem(Printable(pupil->schoolClass)));
-    taskTable_->setItem(row, 2, new QTableWidgetItem(Printable(pupil->folder)));
-    SetCountCells(taskTable_, row, 3, CellTotals(pupil->cell(id)), CellProblem(*pupil, at));
-    ++row;
+    rows.push_back({{PupilLabel(*pupil), Printable(pupil->schoolClass), Printable(pupil->folder)},
+                    CellTotals(pupil->tasks[at]),
+                    CellProblem(*pupil, at)});
   }
-  auto* totals = new QTableWidgetItem(QStringLiteral("Iš viso"));
-  QFont bold = totals->font();
-  bold.setBold(true);
-  totals->setFont(bold);
-  totals->setToolTip(PlainToolTip(kPooledShareLabel));
-  taskTable_->setItem(row, 0, totals);
-  taskTable_->setItem(row, 1, new QTableWidgetItem);
-  taskTable_->setItem(row, 2, new QTableWidgetItem);
-  SetCountCells(taskTable_, row, 3, ClassTaskTotals(chosen, id), {});
-  taskTable_->resizeColumnsToContents();
+  rows.push_back({{QStringLiteral("Iš viso"), {}, {}}, ClassTaskTotals(chosen, id), kPooledShareLabel, true});
+  taskPupils_->SetRows(std::move(rows));
+  taskTable_->setColumnHidden(2, !SeveralFolders());
+  FitColumns(taskTable_);
 }
 
 void TeacherWindow::AddFolder() {

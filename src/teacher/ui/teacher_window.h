@@ -14,7 +14,6 @@ class QPlainTextEdit;
 class QProgressBar;
 class QTabWidget;
 class QTableView;
-class QTableWidget;
 class QThread;
 class QPagedPaintDevice;
 
@@ -22,6 +21,7 @@ namespace rova::teacher {
 
 class ClassTableModel;
 class ClassTableSorter;
+class CountsTableModel;
 
 // Prints the page of the class table (ClassHtml) across landscape pages, on
 // a printer or into a PDF.
@@ -65,6 +65,7 @@ class TeacherWindow : public QMainWindow {
   void ShowClass();
   void ShowPupil();
   void ShowTask();
+  void FitSummaryColumn();
   std::vector<const Pupil*> Chosen() const;
   // Every folder read or being read: no export goes into one of them.
   QStringList DataFolders() const;
@@ -82,10 +83,12 @@ class TeacherWindow : public QMainWindow {
   ClassTableModel* model_;
   ClassTableSorter* sorter_;
   QComboBox* pupilChoice_;
-  QTableWidget* pupilTable_;
+  QTableView* pupilTable_;
+  CountsTableModel* pupilTasks_;
   QChartView* pupilChart_;
   QComboBox* taskChoice_;
-  QTableWidget* taskTable_;
+  QTableView* taskTable_;
+  CountsTableModel* taskPupils_;
   QChartView* classChart_;
   QPlainTextEdit* notes_;
   QLabel* legend_;
