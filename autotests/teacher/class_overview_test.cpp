@@ -313,10 +313,26 @@ TEST_F(ClassOverviewTest, csvHasItsMarkSeparatorsQuotingAndLithuanianLetters) {
   EXPECT_TRUE(lines[6].startsWith("\xC5\xBDvaig\xC5\xBE" "dute (*)"));
   EXPECT_EQ(lines[7], (path("a") + "/jonas_18-5.dat: Invalid numeric input\r").toUtf8());
 
-  // A name typed as a formula stays text in a spreadsheet program.
-  ClassOverview formula;
-  formula.pupils.emplace_back().firstName = "=HYPERLINK(\"x\")";
-  EXPECT_TRUE(ClassCsv(formula, PupilsOf(formula, {})).contains("\n\"'=HYPERLINK(\"\"x\"\")\";"));
+  // A name typed as a formula stays text in a spreadsheet program, and one
+  // that would break a line or a field stays in its field.
+  const struct {
+    QString firstName;
+    QByteArray field;
+  } names[] = {
+      {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+      {"+1", "'+1"},
+      {"-1+2", "'-1+2"},
+      {"@SUM(A1)", "'@SUM(A1)"},
+      {"id>/home/teacher/X\nrm -rf ~", "id>/home/teacher/X\\x0arm -rf ~"},
+      {"a;b", "\"a;b\""},
+      {"\t=1", "\\x09=1"},
+  };
+  for (const auto& name : names) {
+    ClassOverview planted;
+    planted.pupils.emplace_back().firstName = name.firstName;
+    const QByteArray csv = ClassCsv(planted, PupilsOf(planted, {}));
+    EXPECT_TRUE(csv.contains("\n" + name.field + ";")) << name.field.constData();
+  }
 }
 
 TEST_F(ClassOverviewTest, spreadsheetReadsBackCellByCell) {

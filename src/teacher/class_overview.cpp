@@ -24,23 +24,14 @@ class FolderFiles {
 
   QString PathOf(const QString& name) const { return prefix_ + name; }
 
-  // The whole file into `buffer`, which has room for `limit` + 1 bytes: "File
-  // too large" past the limit. A regular file (InputFile opens no other)
-  // gives all it has up to what was asked in one read, so one read does.
-  qsizetype Read(const QString& name, char* buffer, qsizetype limit) const {
-    InputFile file(PathOf(name));
-    file.LimitTo(limit);
-    return file.Read(buffer, limit + 1);
-  }
-
-  QByteArray ReadAll(const QString& name, qsizetype limit) const {
+  QByteArray ReadAll(const QString& name, qsizetype limit) {
     QByteArray bytes(limit + 1, Qt::Uninitialized);
     bytes.truncate(Read(name, bytes.data(), limit));
     return bytes;
   }
 
-  ResultCounts ReadCounts(const QString& name) const {
-    CountReader reader(ReadAll(name, kMaxResultFileBytes));
+  ResultCounts ReadCounts(const QString& name) {
+    CountReader reader(QByteArray::fromRawData(buffer_, Read(name, buffer_, kMaxResultFileBytes)));
     ResultCounts counts;
     counts.correct = reader.Next();
     counts.checked = reader.Next();
@@ -48,7 +39,22 @@ class FolderFiles {
   }
 
  private:
+  // The whole file into `buffer`, which has room for `limit` + 1 bytes: "File
+  // too large" past the limit. A regular file (InputFile opens no other)
+  // gives all it has up to what was asked in one read, so one read does.
+  qsizetype Read(const QString& name, char* buffer, qsizetype limit) {
+    // One path kept for a pupil's 91 files, its room made once.
+    path_.truncate(0);
+    path_ += prefix_;
+    path_ += name;
+    InputFile file(path_);
+    file.LimitTo(limit);
+    return file.Read(buffer, limit + 1);
+  }
+
   QString prefix_;
+  QString path_;
+  char buffer_[kMaxResultFileBytes + 1];
 };
 
 // The few reasons a result file fails for, each kept once: a folder whose
@@ -117,7 +123,7 @@ void ListPupils(const QString& folder, std::vector<Listed>& listed, Notes& notes
     notes.Add(folder, NoteKind::Folder, QStringLiteral("Aplankas %1 nerastas").arg(Printable(folder)));
     return;
   }
-  const FolderFiles files(folder);
+  FolderFiles files(folder);
   const QString listName = Printable(files.PathOf(kUserFileName));
   QByteArray bytes;
   try {
@@ -161,7 +167,7 @@ void ListPupils(const QString& folder, std::vector<Listed>& listed, Notes& notes
 }
 
 // One pupil's files; the name has passed IsUsableUserName.
-void ReadPupilFiles(const FolderFiles& files, Pupil& pupil) {
+void ReadPupilFiles(FolderFiles& files, Pupil& pupil) {
   const QString profileName = ProfileFileName(pupil.userName);
   try {
     const QList<QByteArray> lines = SplitLines(files.ReadAll(profileName, kMaxProfileBytes));
@@ -342,7 +348,8 @@ ClassOverview ReadClass(const QStringList& folders, const ReadProgress& progress
       pupil.folder = listed[i].folder;
       pupil.userName = listed[i].userName;
       try {
-        ReadPupilFiles(FolderFiles(pupil.folder), pupil);
+        FolderFiles files(pupil.folder);
+        ReadPupilFiles(files, pupil);
         read[i] = 1;
       } catch (const std::exception& error) {  // out of memory, say: the pupil is left out
         pupil.profileProblem = QString::fromLocal8Bit(error.what());
