@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QScreen>
 #include <cstdio>
 
@@ -46,7 +47,9 @@ int main(int argc, char** argv) {
   QString problem;
   const QStringList folders = rova::teacher::FoldersToRead(line, &problem);
   rova::teacher::TeacherWindow window;
-  window.resize(1100, 700);
+  // As large as a class table wants, within the screen at any scale.
+  const QSize available = QGuiApplication::primaryScreen()->availableGeometry().size();
+  window.resize(QSize(1100, 700).boundedTo(available * 9 / 10));
   window.show();
   if (!problem.isEmpty()) window.ShowProblem(problem);
   else window.OpenFolders(folders);
