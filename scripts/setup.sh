@@ -12,6 +12,7 @@ packages=(
   xvfb xauth x11-utils imagemagick xdotool libxcb1-dev
   desktop-file-utils appstream
   qt6-charts-dev libxlsxwriter-dev python3-openpyxl
+  libcrypt-dev
   lintian dpkg-dev
 )
 

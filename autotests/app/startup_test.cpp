@@ -92,6 +92,7 @@ TEST_F(StartupTest, windowsAreCreatedOnceInStartUpOrder) {
   forms(67, 118);
   forms(120, 125);
   expected.push_back("RefusedNameDialog");
+  expected.push_back("LongNameDialog");
   forms(126, 127);
   expected.push_back("ChoiceMissingWindow");
   EXPECT_EQ(names, expected);

@@ -50,11 +50,12 @@ class WindowPicturesTest : public ::testing::Test {
 };
 
 TEST_F(WindowPicturesTest, smallWindowsHaveTwoPixelFrameRoundBlackEdgedPanel) {
+  LongNameDialog->SetLineText(1, TLongNameDialog::LimitText(77));
   const std::vector<std::tuple<ProgramWindow*, QString, QSize>> windows{
       {Form4, "form4_exit_confirmation.png", {275, 107}}, {Form121, "form121_unknown_user.png", {275, 107}},
       {Form122, "form122_wrong_password.png", {275, 107}}, {Form123, "form123_registered.png", {275, 91}},
       {Form124, "form124_empty_field.png", {275, 91}},     {Form125, "form125_user_exists.png", {275, 91}},
-      {RefusedNameDialog, "refused_name.png", {275, 107}},
+      {RefusedNameDialog, "refused_name.png", {275, 107}}, {LongNameDialog, "long_name.png", {275, 107}},
       {DecimalCommaNotice, "decimal_comma_notice.png", {291, 115}},
   };
   for (const auto& [window, file, size] : windows) {
@@ -73,9 +74,10 @@ TEST_F(WindowPicturesTest, smallWindowsHaveTwoPixelFrameRoundBlackEdgedPanel) {
 }
 
 TEST_F(WindowPicturesTest, dialogTextsStayInsideTheirPanel) {
+  LongNameDialog->SetLineText(1, TLongNameDialog::LimitText(77));
   for (MessageWindow* dialog :
        std::initializer_list<MessageWindow*>{Form4, Form121, Form122, Form123, Form124, Form125, RefusedNameDialog,
-                                             DecimalCommaNotice}) {
+                                             LongNameDialog, DecimalCommaNotice}) {
     for (QLabel* label : dialog->Lines()) {
       EXPECT_LE(label->geometry().right(), dialog->ArtPanel1->width() - 2) << label->text().toStdString();
     }
