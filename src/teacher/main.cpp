@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
 
   // The display check and the platform choice of every program of the package;
   // --help and --version were answered above with the teacher's own texts.
-  static const rova::ProgramIdentity identity{"rova2004-teacher", "lt.rova2004.Rova2004.Teacher", "", ""};
+  static const rova::ProgramIdentity identity{"rova2004-teacher", "lt.rova2004.Rova2004.Teacher", ""};
   if (const auto code = rova::PrepareProgramStart(argc, argv, identity)) return *code;
   QApplication app(argc, argv);
   // The window class the desktop entry's StartupWMClass names.
