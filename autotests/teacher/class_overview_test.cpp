@@ -421,6 +421,16 @@ TEST_F(ClassOverviewTest, theProgramExportsWithoutADisplayAndSaysWhatFailed) {
 
   EXPECT_EQ(run({"--export", path("out.ods"), folder("a")}).first, 2);
   EXPECT_EQ(run({"--export", path("out.csv"), folder("none")}).first, 2);
+  // A folder named by bytes that are no UTF-8 text is refused, not decoded
+  // into another name.
+  QProcess shell;
+  shell.setProcessEnvironment(environment);
+  shell.start("/bin/sh", {"-c", "exec \"$0\" --export \"$1\" \"$(printf 'a\\377')\"", ROVA_TEACHER_PROGRAM,
+                          path("bytes.csv")});
+  ASSERT_TRUE(shell.waitForFinished(60000));
+  EXPECT_EQ(shell.exitCode(), 2);
+  EXPECT_TRUE(shell.readAllStandardError().contains("UTF-8"));
+  EXPECT_FALSE(exists("bytes.csv"));
   const auto [code, message] = run({});
   EXPECT_EQ(code, 2);
   EXPECT_TRUE(message.contains("no display")) << message.toStdString();
