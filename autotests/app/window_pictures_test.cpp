@@ -82,6 +82,13 @@ TEST_F(WindowPicturesTest, dialogTextsStayInsideTheirPanel) {
       EXPECT_LE(label->geometry().right(), dialog->ArtPanel1->width() - 2) << label->text().toStdString();
     }
   }
+  // The notice with the longest right answer a point can stand in (4-4).
+  DecimalCommaNotice->SetLineText(1, DecimalCommaNotice->Lines()[1]->text().replace("2,9", "172,8"));
+  for (QLabel* label : DecimalCommaNotice->Lines()) {
+    EXPECT_GE(label->geometry().left(), 2) << label->text().toStdString();
+    EXPECT_LE(label->geometry().right(), DecimalCommaNotice->ArtPanel1->width() - 2) << label->text().toStdString();
+  }
+  EXPECT_TRUE(DecimalCommaNotice->Lines()[1]->text().contains("172,8"));
 }
 
 TEST_F(WindowPicturesTest, mainWindowHasTitleBarAndBody) {

@@ -37,15 +37,17 @@ a(b + c) = ab + ac;
 
 a^{2} – b^{2} = (a – b)(a + b)              (kvadratų skirtumas)
 
-Formules galima taikyti iš kairės į dešinę (atskliaudžiant)
-ir iš dešinės į kairę (skaidant reiškinį dauginamaisiais).)")},
+Formules galima taikyti abiem kryptimis: atskliaudžiant
+ir skaidant reiškinį dauginamaisiais.)")},
         {10, 163, QStringLiteral("Pvz.:  x^{2} + 6x + 9 = (x + 3)^{2};    4y^{2} – 1 = (2y – 1)(2y + 1).")},
         {10, 185, QStringLiteral(R"(## Algebrinės trupmenos
 Trupmenos skaitiklį ir vardiklį galima padalyti iš to paties
 nelygaus nuliui reiškinio (trupmeną suprastinti); trupmenos
 dauginamos, skaitiklį dauginant iš skaitiklio, vardiklį – iš vardiklio:
 
-\frac{ac}{bc} = \frac{a}{b};        \frac{a}{b} · \frac{c}{d} = \frac{ac}{bd};        \frac{a}{n – m} = – \frac{a}{m – n}.)")},
+\frac{ac}{bc} = \frac{a}{b};        \frac{a}{b} · \frac{c}{d} = \frac{ac}{bd};        \frac{a}{n – m} = – \frac{a}{m – n}.
+
+Čia b {\ne} 0, c {\ne} 0, d {\ne} 0, m {\ne} n.)")},
     }},
 };
 

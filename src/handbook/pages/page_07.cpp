@@ -22,13 +22,13 @@ sprendinys – bet kuris skaičius.      Pvz.:  3x – 7 = x + 5;   3x – x = 5
 
 ## Kvadratinė lygtis
 
-ax^{2} + bx + c = 0  (a nelygus 0);   jos diskriminantas  D = b^{2} – 4ac.
+ax^{2} + bx + c = 0  (a {\ne} 0);   jos diskriminantas  D = b^{2} – 4ac.
 
 Kai D > 0, lygtis turi du sprendinius  x = (–b ± \sqrt{D}) : (2a);  kai D = 0 – vieną  x = –b : (2a);  kai D < 0 – sprendinių neturi.
 
 ## Racionaliosios lygtys
 Kai nežinomasis yra trupmenos vardiklyje, abi lygties puses dauginame iš bendrojo vardiklio, o gautus sprendinius
-patikriname: su jais nė vienas vardiklis negali būti lygus nuliui.
+patikriname: tinka tik tie, su kuriais nė vienas vardiklis nelygus nuliui.
 
 Pvz.:     \frac{x + 1}{x – 2} = 3;     x {\ne} 2;     x + 1 = 3(x – 2);     x + 1 = 3x – 6;     2x = 7;     x = 3,5 – sprendinys.)")},
     }},

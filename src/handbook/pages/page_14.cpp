@@ -22,7 +22,7 @@ su prieš ją esančios kraštinės vidurio tašku.
 Pusiaukampinė – atkarpa, dalijanti trikampio kampą pusiau,
 nuo viršūnės iki prieš ją esančios kraštinės.
 Kraštinės vidurio statmuo – jai statmena tiesė per jos vidurį.
-Vidurio linija – atkarpa, jungianti dviejų kraštinių vidurio
+Vidurinė linija – atkarpa, jungianti dviejų kraštinių vidurio
 taškus; ji lygiagreti trečiajai kraštinei ir lygi jos pusei.
 ## Trikampio plotas
 Trikampio plotas lygus kraštinės ir į ją nuleistos aukštinės
@@ -35,7 +35,7 @@ Stačiojo trikampio įžambinės kvadratas lygus statinių
 kvadratų sumai:
 
 c^{2} = a^{2} + b^{2}    (c – įžambinė, a ir b – statiniai).
-sin A = a : c,    cos A = b : c,    tg A = a : b
+sin A = a : c,    cos A = b : c,    tg A = a : b.
 (A – smailusis kampas prieš statinį a).)")},
         },
         .pictures = {{356, 20, QStringLiteral("hb_14_1")}},

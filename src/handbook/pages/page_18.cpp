@@ -23,7 +23,7 @@ Du trikampiai panašūs, jei:
     o kampai tarp šių kraštinių lygūs;
 3) trys vieno trikampio kraštinės proporcingos trims kito trikampio kraštinėms.)")},
             {12, 191, QStringLiteral(R"(Tiesė, lygiagreti trikampio kraštinei ir kertanti kitas dvi jo kraštines, nukerta trikampį, panašų į duotąjį.
-Trikampių panašumas žymimas ΔABC {\sim} ΔA_{1}B_{1}C_{1};  tada  k = A_{1}B_{1} : AB = B_{1}C_{1} : BC = A_{1}C_{1} : AC.)")},
+Jei ΔABC {\sim} ΔA_{1}B_{1}C_{1}(taip žymimas trikampių panašumas), tai  k = A_{1}B_{1} : AB = B_{1}C_{1} : BC = A_{1}C_{1} : AC.)")},
         },
         .pictures = {{498, 20, QStringLiteral("hb_18_1")},
                      {140, 222, QStringLiteral("hb_18_2")},

@@ -41,7 +41,7 @@ const TopicLayout& Topic3Layout() {
                    {Raised(165, QStringLiteral("8"))}},
                   {QStringLiteral("* 10   m. Kiek kartų Jupiterio skersmuo didesnis už Merkurijaus?"),
                    {Raised(28, QStringLiteral("6"))}},
-                  QStringLiteral("Atsakymą vienetų tikslumu parašykite standartine išraiška.")}),
+                  QStringLiteral("Atsakymą suapvalinę iki vienetų, parašykite standartine išraiška.")}),
        Answer({Text(246, 21, QStringLiteral("Atsakymas:")), Text(336, 24, QStringLiteral("*")),
                Bold(343, 21, QStringLiteral("10")), Text(360, 21, QStringLiteral("karto."))},
               {Field(307, 17, 26)})},

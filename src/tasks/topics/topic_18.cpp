@@ -25,13 +25,17 @@ const TopicLayout& Topic18Layout() {
 
       // 4: the altitude CD to the hypotenuse; line 3 reads
       // Ar △ACD ∼ △CBD ∼ △ABC?, the vertices in the order of equal angles.
+      // Its words stand at their own places, since blanks move them only in
+      // steps of 3 pixels: 3 blank pixels round each ∼ and after "Ar", 2
+      // between a △ and its letters.
       {Statement(24, {QStringLiteral("Iš stačiojo trikampio ABC viršūnės C į įžambinę AB nuleistas"),
                  QStringLiteral("statmuo CD."),
-                 {QStringLiteral("Ar    ACD       CBD       ABC?"),
-                  {},
-                  {Picture(21, 2, QStringLiteral("sym_triangle")), Picture(53, 5, QStringLiteral("sym_similar")),
-                   Picture(64, 2, QStringLiteral("sym_triangle")), Picture(97, 5, QStringLiteral("sym_similar")),
-                   Picture(107, 2, QStringLiteral("sym_triangle"))}}}),
+                 {QString(),
+                  {Text(8, 0, QStringLiteral("Ar")), Text(30, 0, QStringLiteral("ACD")),
+                   Text(73, 0, QStringLiteral("CBD")), Text(117, 0, QStringLiteral("ABC?"))},
+                  {Picture(21, 2, QStringLiteral("sym_triangle")), Picture(54, 5, QStringLiteral("sym_similar")),
+                   Picture(65, 2, QStringLiteral("sym_triangle")), Picture(97, 5, QStringLiteral("sym_similar")),
+                   Picture(108, 2, QStringLiteral("sym_triangle"))}}}),
        YesNoNotEnoughOptions(),
        {Picture(104, 112, QStringLiteral("fig_18_4"))}},
 

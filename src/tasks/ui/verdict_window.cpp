@@ -22,7 +22,7 @@ MessageLayout VerdictLayout(const QString& verdict) {
 }
 
 QString CorrectionLine(const QString& number) {
-  return QStringLiteral("parašykite %1 ir tikrinkite dar kartą.").arg(number);
+  return QStringLiteral("parašykite %1 ir patikrinkite dar kartą.").arg(number);
 }
 
 MessageLayout DecimalCommaLayout() {
@@ -30,7 +30,7 @@ MessageLayout DecimalCommaLayout() {
                        115,
                        {{QStringLiteral("Dešimtainės trupmenos rašomos su kableliu:"), kCentredLine, 12},
                         {CorrectionLine(QStringLiteral("2,9")), kCentredLine, 28},
-                        {QStringLiteral("Šis patikrinimas neskaičiuojamas."), kCentredLine, 48}},
+                        {QStringLiteral("Šis patikrinimas statistikoje neskaičiuojamas."), kCentredLine, 48}},
                        {{1, QStringLiteral("Grįžti"), QRect(82, 76, 119, 25)}}};
   layout.announce = true;
   return layout;
