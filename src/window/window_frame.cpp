@@ -15,6 +15,7 @@
 #include "controls/control_text.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
+#include "controls/widget_text.h"
 
 namespace rova {
 
@@ -112,7 +113,9 @@ class OverstruckLabel : public QLabel {
 }  // namespace
 
 QLabel* AddLabel(QWidget* parent, int x, int y, const QString& text, const QFont& font) {
-  QLabel* label = NeedsOverstrike(font) ? new OverstruckLabel(text, parent) : new QLabel(text, parent);
+  if (NeedsOverstrike(font)) return PlaceLabel(new OverstruckLabel(text, parent), x, y, font);
+  auto* label = new QLabel(text, parent);
+  DrawTextAtScreenScale(label);
   return PlaceLabel(label, x, y, font);
 }
 
@@ -179,6 +182,7 @@ QLineEdit* AddEdit(QWidget* parent, const QRect& panelRect, bool password) {
   edit->setGeometry(kEditInset, kEditInset, panelRect.width() - 2 * kEditInset + 2, kEditHeight);
   edit->setFrame(false);
   edit->setFont(SansFont());
+  DrawTextAtScreenScale(edit);
   edit->setTextMargins(0, 0, 0, 0);
   QPalette palette = edit->palette();
   palette.setColor(QPalette::Base, Qt::white);

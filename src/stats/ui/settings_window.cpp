@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/ui/settings_window.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -10,6 +11,7 @@
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
 #include "controls/lb_speed_button.h"
+#include "controls/widget_text.h"
 #include "stats/ui/report_window.h"
 #include "stats/ui/settings_messages.h"
 #include "course/task_catalogue.h"
@@ -46,6 +48,8 @@ QComboBox* AddNumberList(QWidget* parent, int x, int y, int count) {
   auto* list = new QComboBox(parent);
   list->setGeometry(x, y, 41, 21);
   list->setFont(SansFont());
+  DrawTextAtScreenScale(list);
+  DrawTextAtScreenScale(list->view()->viewport());
   for (int n = 1; n <= count; ++n) list->addItem(QString::number(n));
   list->setPlaceholderText(QStringLiteral("--"));
   list->setCurrentIndex(-1);

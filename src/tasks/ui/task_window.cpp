@@ -15,6 +15,7 @@
 #include "controls/colored_group_box.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
+#include "controls/widget_text.h"
 #include "pictures/picture_library.h"
 #include "tasks/check_procedure.h"
 #include "tasks/task_layout.h"
@@ -91,6 +92,7 @@ void TTaskForm::BuildContents() {
   Memo1->setGeometry(kScratchArea);
   Memo1->setFrameShape(QFrame::NoFrame);
   Memo1->setFont(SansFont());
+  DrawTextAtScreenScale(Memo1->viewport());
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -129,6 +131,7 @@ void TTaskForm::BuildAnswer(const TaskLayout& layout) {
     edit->setGeometry(field.edit);
     edit->setFrame(false);
     edit->setFont(SansFont());
+    DrawTextAtScreenScale(edit);
     // The text starts at the edit's own left edge, as the narrow fraction
     // fields need to show two digits.
     edit->setTextMargins(-2, 0, -2, 0);
