@@ -3,6 +3,7 @@
 #include "pictures/picture_list.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 #include <QFile>
@@ -21,26 +22,45 @@ static void RegisterPictureResources() {
 
 namespace rova {
 
-QString PictureResourcePath(const QString& name) {
-  return QStringLiteral(":/pictures/%1.jpg").arg(name);
+QString PictureResourcePath(const QString& name, bool twice) {
+  return QStringLiteral(":/pictures/%1%2.jpg").arg(name, twice ? QStringLiteral("@2x") : QString());
 }
 
-QImage LoadPicture(const QString& name) {
+namespace {
+
+// Decodes one copy of the picture; `factor` times the listed size.
+QImage Decode(const QString& name, int factor) {
   RegisterPictureResources();
-  QFile file(PictureResourcePath(name));
+  QFile file(PictureResourcePath(name, factor == 2));
   if (!file.open(QIODevice::ReadOnly)) {
     throw PictureError(name, QStringLiteral("not among the program's pictures"));
   }
   QImage image = DecodeJpeg(file.readAll(), name);
   if (const PictureInfo* info = FindPicture(name.toUtf8().constData())) {
-    if (image.width() != info->width || image.height() != info->height) {
+    if (image.width() != factor * info->width || image.height() != factor * info->height) {
       throw PictureError(name, QStringLiteral("decoded at %1 x %2 pixels instead of %3 x %4")
                                    .arg(image.width())
                                    .arg(image.height())
-                                   .arg(info->width)
-                                   .arg(info->height));
+                                   .arg(factor * info->width)
+                                   .arg(factor * info->height));
     }
   }
+  return image;
+}
+
+}  // namespace
+
+QImage LoadPicture(const QString& name) { return Decode(name, 1); }
+
+QImage LoadPictureForScale(const QString& name, double scale) {
+  if (scale <= 1.0) return LoadPicture(name);
+  QImage image = Decode(name, 2);
+  if (scale != 2.0) {
+    const QSize screen(static_cast<int>(std::ceil(image.width() / 2.0 * scale - 1e-9)),
+                       static_cast<int>(std::ceil(image.height() / 2.0 * scale - 1e-9)));
+    image = image.scaled(screen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  image.setDevicePixelRatio(scale);
   return image;
 }
 

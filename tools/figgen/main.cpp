@@ -48,15 +48,19 @@ int main(int argc, char** argv) {
   list << "<RCC>\n  <qresource prefix=\"/pictures\">\n";
   QByteArray splashJpeg;
   for (const rova::PictureInfo& info : rova::AllPictures()) {
-    const QImage image = rova::figgen::DrawPicture(info.name);
-    if (image.isNull()) return Fail(QStringLiteral("no drawing for %1").arg(QLatin1String(info.name)));
-    const QByteArray jpeg = rova::figgen::EncodeJpeg(image);
-    const QString file = QLatin1String(info.name) + QStringLiteral(".jpg");
-    if (jpeg.isEmpty() || !WriteFile(out.filePath(file), jpeg)) {
-      return Fail(QStringLiteral("cannot write %1").arg(out.filePath(file)));
+    // Each picture also drawn at twice the size, NAME@2x.jpg the usual Qt
+    // way, for scaled screens.
+    for (const int scale : {1, 2}) {
+      const QImage image = rova::figgen::DrawPicture(info.name, scale);
+      if (image.isNull()) return Fail(QStringLiteral("no drawing for %1").arg(QLatin1String(info.name)));
+      const QByteArray jpeg = rova::figgen::EncodeJpeg(image);
+      const QString file = QLatin1String(info.name) + QLatin1String(scale == 1 ? "" : "@2x") + QStringLiteral(".jpg");
+      if (jpeg.isEmpty() || !WriteFile(out.filePath(file), jpeg)) {
+        return Fail(QStringLiteral("cannot write %1").arg(out.filePath(file)));
+      }
+      list << "    <file>" << file << "</file>\n";
+      if (scale == 1 && qstrcmp(info.name, "splash") == 0) splashJpeg = jpeg;
     }
-    list << "    <file>" << file << "</file>\n";
-    if (qstrcmp(info.name, "splash") == 0) splashJpeg = jpeg;
   }
   QString error;
   const QByteArray titled = rova::figgen::DrawTitledSplash(splashJpeg, &error);
