@@ -50,7 +50,11 @@ QImage KeyedCopy(const QImage& source, QRgb key) {
 // Draws `image` leaving out the pixels of its bottom-left colour.
 void DrawTransparent(QPainter& canvas, int x, int y, const QImage& image) {
   if (image.isNull()) return;
+  canvas.save();
+  // A copy drawn for a finer screen is reduced smoothly, not by dropping pixels.
+  canvas.setRenderHint(QPainter::SmoothPixmapTransform, image.devicePixelRatio() > DeviceScale(canvas));
   canvas.drawImage(x, y, KeyedCopy(image, image.pixel(0, image.height() - 1)));
+  canvas.restore();
 }
 
 }  // namespace

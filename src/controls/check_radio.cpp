@@ -185,6 +185,8 @@ QImage TAMCbRbBase::Render(double scale) const {
     for (int x = 0; x < box.width(); ++x)
       if (line[x] == key) line[x] = background.rgb();
   }
+  // A cell drawn for a finer screen is reduced smoothly, not by dropping pixels.
+  canvas.setRenderHint(QPainter::SmoothPixmapTransform, box.devicePixelRatio() > scale);
   canvas.drawImage(boxAt, box);
 
   if (caption_.isEmpty()) return image;

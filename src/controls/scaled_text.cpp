@@ -25,6 +25,26 @@ TextRendition ChooseTextRendition(double scale) {
   return {TextRendition::Kind::Enlarged, 0};
 }
 
+std::vector<PlacedWord> PlaceWords(const std::vector<WordSpan>& words, double end, double space, double minSpace,
+                                   double drift) {
+  std::vector<PlacedWord> placed(words.size());
+  for (size_t i = 0; i < words.size(); ++i) {
+    double& start = placed[i].start;
+    start = words[i].scaledStart;
+    if (i > 0) {
+      const double previousEnd = placed[i - 1].start + words[i - 1].width - placed[i - 1].narrowedGaps;
+      start = std::max(start, std::min(previousEnd + space, words[i].scaledStart + drift));
+      // Where narrowing could not make room, the word moves on rather than overlap.
+      start = std::max(start, previousEnd + minSpace);
+    }
+    // The room up to the next word at its furthest, or the line's end.
+    const double limit = i + 1 < words.size() ? words[i + 1].scaledStart + drift - minSpace : end;
+    const double over = std::ceil(start + words[i].width - limit - 1e-9);
+    if (over > 0) placed[i].narrowedGaps = static_cast<int>(std::min<double>(over, std::max(0, words[i].letters - 1)));
+  }
+  return placed;
+}
+
 double DeviceScale(const QPainter& painter) {
   if (!painter.isActive()) return 1.0;
   const QTransform device = painter.deviceTransform();
@@ -67,6 +87,13 @@ void DrawEnlarged(QPainter& canvas, QPointF baseline, const QString& text, const
   canvas.restore();
 }
 
+// In device pixels: the gap below which a strike's word moves right, by at
+// most kDrift from its scaled 1x place, and the gap it never closes below.
+// Three pixels read as a word space in both strikes.
+constexpr double kWordGap = 3;
+constexpr double kDrift = 2;
+constexpr double kMinSpace = 2;
+
 // Draws the run in the strike; false when the strike lacks a letter of it.
 bool DrawInStrike(QPainter& canvas, QPointF baseline, const QString& text, const QFont& font, int strikePixels,
                   bool overstrike) {
@@ -81,8 +108,13 @@ bool DrawInStrike(QPainter& canvas, QPointF baseline, const QString& text, const
   const double spacing = LetterSpacing(font) * DeviceScale(canvas);
   const double y = WholePixel(toDevice.map(QPointF(0, WholePixel(baseline.y()))).y());
 
-  QList<quint32> glyphs;
-  QList<QPointF> positions;
+  struct Word {
+    QList<quint32> glyphs;
+    QList<double> advances;
+  };
+  std::vector<Word> words;
+  std::vector<WordSpan> spans;
+  double end1x = baseline.x();
   for (qsizetype start = 0; start < text.size();) {
     if (text[start].isSpace()) {
       ++start;
@@ -90,20 +122,45 @@ bool DrawInStrike(QPainter& canvas, QPointF baseline, const QString& text, const
     }
     qsizetype end = start;
     while (end < text.size() && !text[end].isSpace()) ++end;
-    const QString word = text.mid(start, end - start);
-    const QList<quint32> wordGlyphs = strike.glyphIndexesForString(word);
-    if (wordGlyphs.contains(0u)) return false;
-    const QList<QPointF> advances = strike.advancesForGlyphIndexes(wordGlyphs);
+    Word word;
+    word.glyphs = strike.glyphIndexesForString(text.mid(start, end - start));
+    if (word.glyphs.contains(0u)) return false;
+    WordSpan span;
+    for (const QPointF& advance : strike.advancesForGlyphIndexes(word.glyphs)) {
+      word.advances.append(advance.x() + spacing);
+      span.width += advance.x() + spacing;
+    }
+    span.width -= spacing;
+    span.letters = static_cast<int>(word.glyphs.size());
     // The word starts where the 1x word starts, on the 1x pixel grid, scaled.
     const double left1x = WholePixel(baseline.x() + metrics1x.horizontalAdvance(text.left(start)));
-    const double x = WholePixel(toDevice.map(QPointF(left1x, 0)).x());
-    double advance = 0;
-    for (qsizetype i = 0; i < wordGlyphs.size(); ++i) {
-      glyphs.append(wordGlyphs[i]);
-      positions.append(QPointF(x + WholePixel(advance), y));
-      advance += advances[i].x() + spacing;
-    }
+    span.scaledStart = WholePixel(toDevice.map(QPointF(left1x, 0)).x());
+    end1x = baseline.x() + metrics1x.horizontalAdvance(text.left(end));
+    words.push_back(word);
+    spans.push_back(span);
     start = end;
+  }
+  const std::vector<PlacedWord> placed =
+      PlaceWords(spans, WholePixel(toDevice.map(QPointF(end1x, 0)).x()), kWordGap, kMinSpace, kDrift);
+
+  QList<quint32> glyphs;
+  QList<QPointF> positions;
+  for (size_t w = 0; w < words.size(); ++w) {
+    const Word& word = words[w];
+    const int gaps = static_cast<int>(word.glyphs.size()) - 1;
+    int narrowed = 0;
+    double advance = 0;
+    for (qsizetype i = 0; i < word.glyphs.size(); ++i) {
+      // The narrowed gaps spread evenly over the word.
+      if (i > 0 && gaps > 0) {
+        const int due = static_cast<int>((static_cast<qint64>(placed[w].narrowedGaps) * i + gaps / 2) / gaps);
+        advance -= due - narrowed;
+        narrowed = due;
+      }
+      glyphs.append(word.glyphs[i]);
+      positions.append(QPointF(placed[w].start + WholePixel(advance), y));
+      advance += word.advances[i];
+    }
   }
   if (glyphs.isEmpty()) return true;
   // Drawn in device pixels: under a fractional scale Qt would place glyphs

@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 #include <memory>
+#include <vector>
 
 class QFont;
 class QPainter;
@@ -25,6 +26,31 @@ struct TextRendition {
   int strikePixels = 0;  // for Strike
 };
 TextRendition ChooseTextRendition(double scale);
+
+// One word of a line drawn in a strike, in device pixels: where the 1x word
+// starts, scaled, and how wide the strike draws it and with how many letters.
+struct WordSpan {
+  double scaledStart = 0;
+  double width = 0;
+  int letters = 0;
+};
+// Where a word is drawn, and how many of the gaps between its letters are
+// drawn one pixel narrower, evenly spread.
+struct PlacedWord {
+  double start = 0;
+  int narrowedGaps = 0;
+};
+// Places the words of one line, each as near as it can to where the 1x
+// word starts, scaled: a strike's words can be a pixel or two wider than the
+// 1x words scaled. A word that would come closer than `space` to the word
+// before moves right by at most `drift`, so that it stays by what is laid
+// over the line beside it (a mark, a fraction's bar); a word that would then
+// still come closer than `minSpace` to the next, or run past `end` (where the
+// 1x line ends, scaled), draws its letters closer, one pixel in a gap. So
+// words never touch, letters keep the strike's spacing wherever the line has
+// room, and nothing runs past the 1x extent to be cut off.
+std::vector<PlacedWord> PlaceWords(const std::vector<WordSpan>& words, double end, double space, double minSpace,
+                                   double drift);
 
 // Device pixels to a logical pixel where `painter` draws (1 on a 1x screen,
 // 2 on a doubled one, whether painting to a widget or to a scaled image).

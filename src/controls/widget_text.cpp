@@ -26,7 +26,9 @@ class ScaledTextFilter : public QObject {
     if (ChooseTextRendition(DeviceScale(screen)).kind == TextRendition::Kind::Native) return false;
     ScaledTextDevice device(screen, widget->size());
     rendering_ = widget;
-    widget->render(&device, QPoint(), static_cast<QPaintEvent*>(event)->region(), QWidget::RenderFlags());
+    // render() puts the region's top left at the offset given: where it is.
+    const QRegion& region = static_cast<QPaintEvent*>(event)->region();
+    widget->render(&device, region.boundingRect().topLeft(), region, QWidget::RenderFlags());
     rendering_ = nullptr;
     return true;
   }
