@@ -3,7 +3,6 @@
 #include "pictures/picture_list.h"
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 
 #include <QFile>
@@ -56,8 +55,8 @@ QImage LoadPictureForScale(const QString& name, double scale) {
   if (scale <= 1.0) return LoadPicture(name);
   QImage image = Decode(name, 2);
   if (scale != 2.0) {
-    const QSize screen(static_cast<int>(std::ceil(image.width() / 2.0 * scale - 1e-9)),
-                       static_cast<int>(std::ceil(image.height() / 2.0 * scale - 1e-9)));
+    // The nearest whole pixels: the picture then lays out at its listed size.
+    const QSize screen(qRound(image.width() / 2.0 * scale), qRound(image.height() / 2.0 * scale));
     image = image.scaled(screen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   }
   image.setDevicePixelRatio(scale);
