@@ -59,15 +59,10 @@ class ScaledWidgetText : public ::testing::Test {
   // A widget of the program's kind in the window, at `rect`.
   template <typename W>
   W* Add(const QRect& rect) {
-    auto* widget = new W(&window_);
+    auto* widget = new WithScaledText<W>(&window_);
     widget->setGeometry(rect);
     widget->setFont(SansFont());
-    if constexpr (std::is_same_v<W, QPlainTextEdit>) {
-      widget->setFrameShape(QFrame::NoFrame);
-      DrawTextAtScreenScale(widget->viewport());
-    } else {
-      DrawTextAtScreenScale(widget);
-    }
+    if constexpr (std::is_same_v<W, QPlainTextEdit>) widget->setFrameShape(QFrame::NoFrame);
     return widget;
   }
   QWidget window_;

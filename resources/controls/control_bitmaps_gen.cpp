@@ -283,15 +283,18 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "cannot create %s\n", argv[1]);
     return 1;
   }
-  QFile qrc(QDir(folder).filePath(QStringLiteral("control_bitmaps.qrc")));
-  if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    std::fprintf(stderr, "cannot write the resource list\n");
-    return 1;
-  }
-  QTextStream list(&qrc);
-  list << "<RCC>\n  <qresource prefix=\"/controls\">\n";
   // NAME@2x.png beside NAME.png, the usual Qt way: loaded with a ratio of 2.
+  // Their resource list is a second one, compiled apart, so that a 1x
+  // screen never maps a page of them.
   for (const int scale : {1, 2}) {
+    QFile qrc(QDir(folder).filePath(scale == 1 ? QStringLiteral("control_bitmaps.qrc")
+                                               : QStringLiteral("control_bitmaps_2x.qrc")));
+    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+      std::fprintf(stderr, "cannot write the resource list\n");
+      return 1;
+    }
+    QTextStream list(&qrc);
+    list << "<RCC>\n  <qresource prefix=\"/controls\">\n";
     for (const Picture& picture : AllPictures(scale)) {
       const QString file =
           QString::fromLatin1(picture.name) + (scale == 1 ? QString() : QStringLiteral("@2x")) + QStringLiteral(".png");
@@ -301,7 +304,9 @@ int main(int argc, char** argv) {
       }
       list << "    <file>" << file << "</file>\n";
     }
+    list << "  </qresource>\n</RCC>\n";
+    list.flush();
+    if (list.status() != QTextStream::Ok) return 1;
   }
-  list << "  </qresource>\n</RCC>\n";
-  return list.status() == QTextStream::Ok ? 0 : 1;
+  return 0;
 }

@@ -3,8 +3,9 @@
 
 #include <QHash>
 
-// Outside any namespace: the resource's registration function is global.
+// Outside any namespace: the resources' registration functions are global.
 static void InitControlBitmaps() { Q_INIT_RESOURCE(control_bitmaps); }
+static void InitControlBitmaps2x() { Q_INIT_RESOURCE(control_bitmaps_2x); }
 
 namespace rova {
 namespace {
@@ -12,7 +13,13 @@ namespace {
 QImage LoadBitmap(const QString& file) {
   static const bool initialised = (InitControlBitmaps(), true);
   Q_UNUSED(initialised);
-  QImage image(QStringLiteral(":/controls/%1.png").arg(file));
+  if (file.endsWith(QLatin1String("@2x"))) {
+    static const bool initialised2x = (InitControlBitmaps2x(), true);
+    Q_UNUSED(initialised2x);
+  }
+  // The 2x copies lie under a root of their own, apart from the 1x bitmaps.
+  QImage image(file.endsWith(QLatin1String("@2x")) ? QStringLiteral(":/twice/controls/%1.png").arg(file)
+                                                    : QStringLiteral(":/controls/%1.png").arg(file));
   // "@2x" in the name gives the image its ratio of 2 as it is read.
   if (!image.isNull()) image = image.convertToFormat(QImage::Format_RGB32);
   return image;

@@ -9,8 +9,9 @@
 #include <QResource>
 #include <QtEndian>
 
-// The resource file is compiled into a static library of its own; nothing
-// else references it, so it is registered by hand before the first lookup.
+// The resource files are compiled into static libraries of their own;
+// nothing else references them, so each is registered by hand before its
+// first lookup: the 2x copies only when a scaled screen asks for one.
 static void RegisterPictureResources() {
   static const bool registered = [] {
     Q_INIT_RESOURCE(rova_pictures);
@@ -19,17 +20,29 @@ static void RegisterPictureResources() {
   (void)registered;
 }
 
+static void RegisterPictureResources2x() {
+  static const bool registered = [] {
+    Q_INIT_RESOURCE(rova_pictures_2x);
+    return true;
+  }();
+  (void)registered;
+}
+
 namespace rova {
 
 QString PictureResourcePath(const QString& name, bool twice) {
-  return QStringLiteral(":/pictures/%1%2.jpg").arg(name, twice ? QStringLiteral("@2x") : QString());
+  return twice ? QStringLiteral(":/twice/pictures/%1@2x.jpg").arg(name) : QStringLiteral(":/pictures/%1.jpg").arg(name);
 }
 
 namespace {
 
 // Decodes one copy of the picture; `factor` times the listed size.
 QImage Decode(const QString& name, int factor) {
-  RegisterPictureResources();
+  if (factor == 2) {
+    RegisterPictureResources2x();
+  } else {
+    RegisterPictureResources();
+  }
   QFile file(PictureResourcePath(name, factor == 2));
   if (!file.open(QIODevice::ReadOnly)) {
     throw PictureError(name, QStringLiteral("not among the program's pictures"));

@@ -114,9 +114,7 @@ class OverstruckLabel : public QLabel {
 
 QLabel* AddLabel(QWidget* parent, int x, int y, const QString& text, const QFont& font) {
   if (NeedsOverstrike(font)) return PlaceLabel(new OverstruckLabel(text, parent), x, y, font);
-  auto* label = new QLabel(text, parent);
-  DrawTextAtScreenScale(label);
-  return PlaceLabel(label, x, y, font);
+  return PlaceLabel(new WithScaledText<QLabel>(text, parent), x, y, font);
 }
 
 QLabel* PlaceLabel(QLabel* label, int x, int y, const QFont& font) {
@@ -178,11 +176,10 @@ TColoredGroupBox* AddGroupBox(QWidget* parent, const QRect& rect, const QString&
 
 QLineEdit* AddEdit(QWidget* parent, const QRect& panelRect, bool password) {
   TArtPanel* panel = AddPanel(parent, panelRect, kClWhite);
-  auto* edit = new QLineEdit(panel);
+  auto* edit = new WithScaledText<QLineEdit>(panel);
   edit->setGeometry(kEditInset, kEditInset, panelRect.width() - 2 * kEditInset + 2, kEditHeight);
   edit->setFrame(false);
   edit->setFont(SansFont());
-  DrawTextAtScreenScale(edit);
   edit->setTextMargins(0, 0, 0, 0);
   QPalette palette = edit->palette();
   palette.setColor(QPalette::Base, Qt::white);

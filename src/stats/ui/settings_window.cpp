@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/ui/settings_window.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -45,11 +44,9 @@ QLabel* AddGroupLabel(QWidget* parent, int x, int y, const QString& text) {
 // A drop-down list of the numbers 1 to `count` that shows "--" until one is
 // chosen; only the position of the chosen item counts.
 QComboBox* AddNumberList(QWidget* parent, int x, int y, int count) {
-  auto* list = new QComboBox(parent);
+  auto* list = new ScaledTextComboBox(parent);
   list->setGeometry(x, y, 41, 21);
   list->setFont(SansFont());
-  DrawTextAtScreenScale(list);
-  DrawTextAtScreenScale(list->view()->viewport());
   for (int n = 1; n <= count; ++n) list->addItem(QString::number(n));
   list->setPlaceholderText(QStringLiteral("--"));
   list->setCurrentIndex(-1);

@@ -88,11 +88,10 @@ void TTaskForm::BuildContents() {
 
   GroupBox2 = AddGroupBox(ArtPanel2, kScratchGroup, QStringLiteral(" Juodraštis "));
   TArtPanel* scratchPanel = AddPanel(GroupBox2, kScratchPanel, kClWhite);
-  Memo1 = new QPlainTextEdit(scratchPanel);
+  Memo1 = new WithScaledText<QPlainTextEdit>(scratchPanel);
   Memo1->setGeometry(kScratchArea);
   Memo1->setFrameShape(QFrame::NoFrame);
   Memo1->setFont(SansFont());
-  DrawTextAtScreenScale(Memo1->viewport());
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -126,12 +125,11 @@ void TTaskForm::BuildAnswer(const TaskLayout& layout) {
   for (qsizetype i = 0; i < answer.fields.size(); ++i) {
     const AnswerField& field = answer.fields[i];
     TArtPanel* panel = AddPanel(GroupBox3, field.panel, kClWhite);
-    auto* edit = new QLineEdit(panel);
+    auto* edit = new WithScaledText<QLineEdit>(panel);
     edit->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
     edit->setGeometry(field.edit);
     edit->setFrame(false);
     edit->setFont(SansFont());
-    DrawTextAtScreenScale(edit);
     // The text starts at the edit's own left edge, as the narrow fraction
     // fields need to show two digits.
     edit->setTextMargins(-2, 0, -2, 0);
