@@ -38,9 +38,17 @@ int InkRows(const QImage& image, const QRect& area) {
   return rows;
 }
 
+// What Qt reports while a test paints: nothing, or every paint would
+// report itself on a pupil's terminal and in the session's log.
+QStringList g_reports;
+
 class ScaledWidgetText : public ::testing::Test {
  protected:
   void SetUp() override {
+    g_reports.clear();
+    previousHandler_ = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
+      g_reports.append(message);
+    });
     ASSERT_EQ(qApp->primaryScreen()->devicePixelRatio(), 1.5) << "run with QT_SCALE_FACTOR=1.5";
     window_.setWindowFlag(Qt::FramelessWindowHint);
     window_.resize(300, 120);
@@ -50,6 +58,10 @@ class ScaledWidgetText : public ::testing::Test {
     palette.setColor(QPalette::Text, Qt::black);
     window_.setPalette(palette);
     window_.setAutoFillBackground(true);
+  }
+  void TearDown() override {
+    qInstallMessageHandler(previousHandler_);
+    EXPECT_TRUE(g_reports.isEmpty()) << g_reports.join(QLatin1Char('\n')).toStdString();
   }
   // Shows the window and waits until the screen shows it.
   void Show() {
@@ -66,6 +78,7 @@ class ScaledWidgetText : public ::testing::Test {
     return widget;
   }
   QWidget window_;
+  QtMessageHandler previousHandler_ = nullptr;
 };
 
 TEST_F(ScaledWidgetText, labelsEditFieldsAndTheScratchPadDrawTheStrike) {

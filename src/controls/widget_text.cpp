@@ -16,8 +16,13 @@ bool RenderWithScaledText(QWidget* surface, const QRegion& region) {
   QPainter screen(surface);
   if (ChooseTextRendition(DeviceScale(screen)).kind == TextRendition::Kind::Native) return false;
   ScaledTextDevice device(screen, surface->size());
+  // The repaint runs inside the widget's own paint event, which Qt would
+  // report as recursive on every paint; the mark is set again after it.
+  const bool inPaintEvent = surface->testAttribute(Qt::WA_WState_InPaintEvent);
+  surface->setAttribute(Qt::WA_WState_InPaintEvent, false);
   // render() puts the region's top left at the offset given: where it is.
   surface->render(&device, region.boundingRect().topLeft(), region, QWidget::RenderFlags());
+  surface->setAttribute(Qt::WA_WState_InPaintEvent, inPaintEvent);
   return true;
 }
 
