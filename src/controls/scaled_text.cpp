@@ -60,7 +60,7 @@ namespace {
 // places aliased glyphs: halves go down.
 double WholePixel(double v) { return std::floor(v + 0.5 - 1.0 / 64); }
 
-// Device pixels between letters that the font adds to each letter.
+// The pixels a font adds after each letter at 1x (an overstruck bold's).
 double LetterSpacing(const QFont& font) {
   return font.letterSpacingType() == QFont::AbsoluteSpacing ? font.letterSpacing() : 0.0;
 }
