@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include "control_test_support.h"
+#include "controls/arrow_navigation.h"
+#include "controls/focus_cues.h"
 #include "controls/lb_speed_button.h"
 
 namespace rova {
 namespace {
 
 using testing::PaintCounter;
+using testing::Settle;
 using testing::ShownWindow;
 
 constexpr TColor kFace = FromRgb(232, 228, 229);
@@ -104,7 +107,8 @@ TEST(SpeedButtonClicking, ungroupedButtonIsDownOnlyWhilePressedAndClicksOnReleas
   EXPECT_EQ(clicked.count(), 1);
 }
 
-TEST(SpeedButtonClicking, neverTakesTheFocus) {
+// The keyboard reaches it with Tab; a click leaves the focus in the field.
+TEST(SpeedButtonClicking, clickLeavesTheFocusWhereItWas) {
   auto window = ShownWindow();
   auto* edit = new QLineEdit(window.get());
   edit->setGeometry(10, 100, 100, 20);
@@ -112,7 +116,7 @@ TEST(SpeedButtonClicking, neverTakesTheFocus) {
   edit->setFocus();
   TLbSpeedButton* b = WindowButton(window.get());
   QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_EQ(b->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(b->focusPolicy(), Qt::TabFocus);
   EXPECT_TRUE(edit->hasFocus());
 }
 
@@ -236,6 +240,99 @@ TEST(SpeedButtonColours, presetIsWrittenIntoThePropertiesAndReadsBackCustom) {
   // lcsCustom changes nothing.
   b.SetColorStyle(TLbColorStyle::lcsCustom);
   EXPECT_EQ(b.Color(), TColor(0x603000));
+}
+
+// --- The keyboard ------------------------------------------------------------
+
+TEST(SpeedButtonKeys, enterAndSpacePressOnTheWayDownAndClickOnTheWayUp) {
+  auto window = ShownWindow();
+  TLbSpeedButton* b = WindowButton(window.get());
+  QSignalSpy clicked(b, &TLbSpeedButton::OnClick);
+  b->setFocus(Qt::TabFocusReason);
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+    SCOPED_TRACE(key);
+    const qsizetype before = clicked.count();
+    QTest::keyPress(b, key);
+    EXPECT_TRUE(b->Down()) << "drawn pressed while the key is held";
+    EXPECT_EQ(clicked.count(), before);
+    QTest::keyRelease(b, key);
+    EXPECT_FALSE(b->Down());
+    EXPECT_EQ(clicked.count(), before + 1);
+  }
+  // A release whose press went elsewhere (the key that opened this window)
+  // does nothing; nor does a press whose key is still down when the focus leaves.
+  QTest::keyRelease(b, Qt::Key_Return);
+  QTest::keyPress(b, Qt::Key_Space);
+  window->setFocus();
+  QTest::keyRelease(b, Qt::Key_Space);
+  EXPECT_FALSE(b->Down());
+  EXPECT_EQ(clicked.count(), 3);
+}
+
+// Two columns of three, and a button in another parent that no arrow reaches.
+struct ArrowCase {
+  int from;
+  Qt::Key key;
+  int to;
+};
+
+TEST(SpeedButtonKeys, arrowsMoveToTheNearestButtonOfTheParentInTheirDirection) {
+  auto window = ShownWindow(QSize(400, 300));
+  QList<TLbSpeedButton*> grid;
+  for (int i = 0; i < 6; ++i) grid.append(WindowButton(window.get(), QRect(i < 3 ? 10 : 200, 10 + 32 * (i % 3), 111, 25)));
+  auto* elsewhere = new QWidget(window.get());
+  elsewhere->setGeometry(10, 120, 300, 60);
+  elsewhere->show();
+  WindowButton(elsewhere, QRect(0, 0, 111, 25));
+  const ArrowCase cases[] = {
+      {0, Qt::Key_Down, 1}, {1, Qt::Key_Down, 2}, {2, Qt::Key_Down, 2},  // the column's end, and no other parent
+      {2, Qt::Key_Up, 1},   {0, Qt::Key_Up, 0},   {0, Qt::Key_Right, 3}, {4, Qt::Key_Left, 1},
+      {5, Qt::Key_Right, 5}, {3, Qt::Key_Down, 4},
+  };
+  for (const ArrowCase& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.from << " key " << c.key);
+    grid[c.from]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(grid[c.from], c.key);
+    EXPECT_TRUE(grid[c.to]->hasFocus());
+  }
+}
+
+// A row whose middle button stands lower (the task window's check button):
+// Up and Down lead nowhere from it, Left and Right along the row.
+TEST(SpeedButtonKeys, arrowTargetKeepsToButtonsInLine) {
+  const QList<QRect> row{QRect(10, 32, 111, 25), QRect(266, 46, 111, 25), QRect(522, 32, 111, 25)};
+  EXPECT_EQ(ArrowTarget(row[1], {row[0], row[2]}, Arrow::Up), -1);
+  EXPECT_EQ(ArrowTarget(row[1], {row[0], row[2]}, Arrow::Down), -1);
+  EXPECT_EQ(ArrowTarget(row[1], {row[0], row[2]}, Arrow::Left), 0);
+  EXPECT_EQ(ArrowTarget(row[0], {row[1], row[2]}, Arrow::Right), 0);
+  // A wide button over a narrow one it overlaps leads down to it however far aside.
+  EXPECT_EQ(ArrowTarget(QRect(16, 288, 321, 25), {QRect(282, 336, 109, 25)}, Arrow::Down), 0);
+}
+
+TEST(SpeedButtonFocusMark, showsOnceTheKeyboardMovesTheFocusAndGoesWithTheNextClick) {
+  HideFocusCues();
+  auto window = ShownWindow();
+  TLbSpeedButton* first = WindowButton(window.get());
+  TLbSpeedButton* second = WindowButton(window.get(), QRect(10, 50, 111, 25));
+  const auto dotted = [](TLbSpeedButton* b) {
+    Settle();
+    const QImage shown = b->grab().toImage();
+    return shown.pixel(4, 4) != shown.pixel(5, 4) && (shown.pixel(4, 4) & 0xFFFFFF) == 0;
+  };
+  const QImage unfocused = second->grab().toImage();
+  second->setFocus(Qt::OtherFocusReason);
+  EXPECT_FALSE(dotted(second)) << "focus given by the program alone shows nothing";
+  EXPECT_EQ(second->grab().toImage(), unfocused);
+
+  first->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(first, Qt::Key_Tab);
+  ASSERT_TRUE(second->hasFocus());
+  EXPECT_TRUE(dotted(second));
+  EXPECT_FALSE(dotted(first));
+
+  QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(250, 150));
+  EXPECT_FALSE(dotted(second));
+  EXPECT_EQ(second->grab().toImage(), unfocused);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QGraphicsEffect>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,10 +96,36 @@ void TTaskForm::BuildContents() {
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   MakeBlackOnWhite(Memo1);
+  // Tab leaves the scratch pad rather than writing a tab into it.
+  Memo1->setTabChangesFocus(true);
+  Memo1->setAccessibleName(QStringLiteral("Juodraštis"));
 
   BuildAnswer(layout);
-  // A pupil can type the answer as soon as the task opens.
-  if (!Edits.isEmpty()) Edits.first()->setFocus();
+  // Tab goes as a pupil reads: the scratch pad, then the answer group from
+  // left to right. The radio buttons are one stop, where the choice is.
+  QList<QWidget*> order{Memo1};
+  if (LbSpeedButton3) order << LbSpeedButton3;
+  for (QLineEdit* edit : Edits) order << edit;
+  for (TAMRadioButton* radio : RadioButtons) order << radio;
+  order << LbSpeedButton1;
+  if (LbSpeedButton2) order << LbSpeedButton2;
+  for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  // A pupil can type or choose the answer as soon as the task opens.
+  if (!Edits.isEmpty()) {
+    Edits.first()->setFocus();
+  } else if (!RadioButtons.isEmpty()) {
+    RadioButtons.first()->Group().first()->setFocus();
+  }
+}
+
+void TTaskForm::keyPressEvent(QKeyEvent* event) {
+  // Enter on a choice checks it, as Enter in an answer field does.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && qobject_cast<TAMRadioButton*>(focusWidget()) != nullptr) {
+    LbSpeedButton1->Click();
+    return;
+  }
+  ProgramWindow::keyPressEvent(event);
 }
 
 void TTaskForm::BuildStatement(const TaskLayout& layout) {

@@ -54,6 +54,7 @@ class TTaskForm : public ProgramWindow {
 
  protected:
   void BuildContents() override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildStatement(const TaskLayout& layout);
