@@ -87,9 +87,23 @@ class CaptionedAccessible : public QAccessibleWidget {
   }
 };
 
+// Seen but not read: a piece of a formula another label reads whole.
+class SilentAccessible : public QAccessibleWidget {
+ public:
+  explicit SilentAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+
+  QString text(QAccessible::Text) const override { return {}; }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.invisible = true;
+    return s;
+  }
+};
+
 QAccessibleInterface* ControlFactory(const QString&, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (widget == nullptr) return nullptr;
+  if (widget->property(kReadWithAnotherLabel).toBool()) return new SilentAccessible(widget);
   if (qobject_cast<TColoredGroupBox*>(widget)) return new CaptionedAccessible(widget, QAccessible::Grouping);
   if (const auto* panel = qobject_cast<TArtPanel*>(widget); panel != nullptr && !panel->Caption().isEmpty()) {
     return new CaptionedAccessible(widget, QAccessible::StaticText);

@@ -8,4 +8,9 @@ namespace rova {
 // control's constructor asks for it.
 void InstallControlAccessibility();
 
+// A dynamic property: a label that is part of a formula whose words another
+// label reads (a raised mark, a fraction's bar) is left out for a screen
+// reader, which would otherwise read "2" after "x  - 9 = 0".
+inline constexpr char kReadWithAnotherLabel[] = "rovaReadWithAnotherLabel";
+
 }  // namespace rova

@@ -163,7 +163,11 @@ void TForm120::LbSpeedButton3Click() {
   }
 }
 
-void TForm120::LbSpeedButton4Click() { SetClientHeight(kRegistrationHeight); }
+// The pupil goes on to the first field of what has been uncovered.
+void TForm120::LbSpeedButton4Click() {
+  SetClientHeight(kRegistrationHeight);
+  Edit3->setFocus(Qt::TabFocusReason);
+}
 
 void TForm120::FormResize() {
   const bool uncovered = ClientHeight() >= kRegistrationHeight;

@@ -43,6 +43,7 @@ constexpr int kStatementGroupLeft = 16;
 constexpr int kStatementGroupTop = 15;
 constexpr int kStatementGroupHeight = 265;
 constexpr int kRadioSize = 12;
+constexpr int kStandardFieldHeight = 21;  // a lower field is a raised exponent's
 
 // Bold for the answer fields: the sans face has no bold strike, so the
 // field is drawn twice, one pixel apart, over its white panel.
@@ -179,6 +180,8 @@ void TTaskForm::BuildAnswer(const TaskLayout& layout) {
     RadioButtons.append(radio);
   }
 
+  NameAnswerControls(answer, row.kind);
+
   LbSpeedButton1 = AddSpeedButton(GroupBox3, answer.checkButton, QStringLiteral("Tikrinti atsakymą"));
   connect(LbSpeedButton1, &TLbSpeedButton::OnClick, this, &TTaskForm::LbSpeedButton1Click);
   if (id_.task < kTasksPerTopic) {
@@ -188,6 +191,60 @@ void TTaskForm::BuildAnswer(const TaskLayout& layout) {
   if (id_.task > 1) {
     LbSpeedButton3 = AddSpeedButton(GroupBox3, kPreviousButton, QStringLiteral("Buvęs uždavinys"));
     connect(LbSpeedButton3, &TLbSpeedButton::OnClick, this, &TTaskForm::LbSpeedButton3Click);
+  }
+}
+
+namespace {
+
+// What the labels of the answer group read that stand on the row of `place`
+// and begin between `from` and `to`.
+QString WordsOnRow(const QList<QLabel*>& labels, const QRect& place, int from, int to) {
+  QList<QLabel*> row;
+  for (QLabel* label : labels) {
+    const QRect at = label->geometry();
+    if (at.center().y() < place.top() - 2 || at.center().y() > place.bottom() + 2) continue;
+    if (at.left() >= from && at.left() < to && !SpokenText(*label).isEmpty()) row.append(label);
+  }
+  std::sort(row.begin(), row.end(), [](const QLabel* a, const QLabel* b) { return a->x() < b->x(); });
+  QStringList words;
+  for (const QLabel* label : row) words.append(SpokenText(*label));
+  return words.join(u' ');
+}
+
+}  // namespace
+
+void TTaskForm::NameAnswerControls(const AnswerLayout& answer, CheckKind kind) {
+  const int groupWidth = GroupBox3->width();
+  // The words before a field (since the field before it) name it; those after
+  // it (up to the next) describe it: "Atsakymas:" … "cm²."
+  for (qsizetype i = 0; i < answer.fields.size(); ++i) {
+    const QRect panel = answer.fields[i].panel;
+    int from = 0;
+    int to = groupWidth;
+    for (const AnswerField& other : answer.fields) {
+      const bool sameRow = other.panel.top() < panel.bottom() && other.panel.bottom() > panel.top();
+      if (!sameRow || other.panel == panel) continue;
+      if (other.panel.right() < panel.left()) from = std::max(from, other.panel.right());
+      if (other.panel.left() > panel.right()) to = std::min(to, other.panel.left());
+    }
+    QString name = WordsOnRow(AnswerLabels, panel, from, panel.left());
+    if (name.endsWith(u':')) name.chop(1);
+    if (kind == CheckKind::Fraction)
+      name = i == 0 ? QStringLiteral("Skaitiklis") : QStringLiteral("Vardiklis");
+    else if (panel.height() < kStandardFieldHeight)
+      name = QStringLiteral("Laipsnio rodiklis");
+    else if (name.isEmpty())
+      name = QStringLiteral("Atsakymas");
+    Edits[i]->setAccessibleName(name);
+    Edits[i]->setAccessibleDescription(WordsOnRow(AnswerLabels, panel, panel.right(), to));
+  }
+  // A choice is named by the words beside it, up to the next choice.
+  for (TAMRadioButton* radio : RadioButtons) {
+    int to = groupWidth;
+    for (const TAMRadioButton* other : RadioButtons)
+      if (other->x() > radio->x() && std::abs(other->y() - radio->y()) < kRadioSize) to = std::min(to, other->x());
+    const QRect row = radio->geometry().adjusted(0, -4, 0, 4);
+    radio->setAccessibleName(WordsOnRow(AnswerLabels, row, radio->geometry().right(), to));
   }
 }
 

@@ -18,6 +18,7 @@ class TArtPanel;
 class TColoredGroupBox;
 class TLbButton;
 class TLbSpeedButton;
+struct AnswerLayout;
 struct TaskLayout;
 
 // TTaskForm: a task window of the tests (TForm5, TForm8 to TForm96), built
@@ -59,6 +60,8 @@ class TTaskForm : public ProgramWindow {
  private:
   void BuildStatement(const TaskLayout& layout);
   void BuildAnswer(const TaskLayout& layout);
+  // Names the answer fields and choices for a screen reader.
+  void NameAnswerControls(const AnswerLayout& answer, CheckKind kind);
 
   TaskId id_;
 };
