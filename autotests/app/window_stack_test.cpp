@@ -5,10 +5,6 @@
 //
 // The test starts its own Xvfb on a free display and reads the server's own
 // answer (the root's children, bottom to top, and the input focus).
-#include <signal.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <QApplication>
@@ -35,6 +31,7 @@
 #include "temp_dir.h"
 #include "window/error_box.h"
 #include "program_run.h"
+#include "virtual_display.h"
 #include "window_driver.h"
 #include "window/window_registry.h"
 
@@ -249,52 +246,11 @@ TEST_F(WindowStackTest, windowShownAgainKeepsItsEntriesPlaceAndFocus) {
   EXPECT_EQ(task->focusWidget(), task->Edits[1]);
 }
 
-// A virtual X server of the test's own, on the first free display.
-class VirtualDisplay {
- public:
-  bool Start() {
-    int fds[2];
-    if (pipe(fds) != 0) return false;
-    pid_ = fork();
-    if (pid_ == 0) {
-      // The server goes with the test, however the test ends.
-      prctl(PR_SET_PDEATHSIG, SIGTERM);
-      close(fds[0]);
-      const std::string fd = std::to_string(fds[1]);
-      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-             static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(fds[1]);
-    char number[16] = {};
-    std::size_t used = 0;
-    ssize_t n = 0;
-    // The server writes its display number and a line break once it is ready.
-    while (used + 1 < sizeof number && (n = read(fds[0], number + used, sizeof number - 1 - used)) > 0) {
-      used += static_cast<std::size_t>(n);
-      if (number[used - 1] == '\n') break;
-    }
-    close(fds[0]);
-    if (used == 0) return false;
-    qputenv("DISPLAY", QByteArray(":") + QByteArray(number).trimmed());
-    return true;
-  }
-  ~VirtualDisplay() {
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
-
- private:
-  pid_t pid_ = -1;
-};
-
 }  // namespace
 }  // namespace rova
 
 int main(int argc, char** argv) {
-  rova::VirtualDisplay display;
+  rova::testing::VirtualDisplay display;
   if (!display.Start()) {
     std::fprintf(stderr, "could not start Xvfb\n");
     return 1;
