@@ -13,6 +13,8 @@
 namespace rova {
 namespace {
 
+constexpr char kReadWithAnotherLabel[] = "rovaReadWithAnotherLabel";
+
 QString PlainCaption(QString caption) {
   // "&&" stands for one ampersand; a single "&" only marks the accelerator.
   caption.replace(QLatin1String("&&"), QString(QChar(0xFFFF)));
@@ -115,6 +117,15 @@ QAccessibleInterface* ControlFactory(const QString&, QObject* object) {
 }
 
 }  // namespace
+
+void ReadWithAnotherLabel(QWidget* label) {
+  InstallControlAccessibility();
+  label->setProperty(kReadWithAnotherLabel, true);
+  // The label may have been described already, as its text was set.
+  QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(label)));
+}
+
+bool IsReadWithAnotherLabel(const QWidget& label) { return label.property(kReadWithAnotherLabel).toBool(); }
 
 void InstallControlAccessibility() {
   static const bool installed = (QAccessible::installFactory(ControlFactory), true);

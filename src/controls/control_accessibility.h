@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QWidget;
+
 namespace rova {
 
 // Lets screen readers know the custom controls: role, caption and checked
@@ -8,9 +10,10 @@ namespace rova {
 // control's constructor asks for it.
 void InstallControlAccessibility();
 
-// A dynamic property: a label that is part of a formula whose words another
-// label reads (a raised mark, a fraction's bar) is left out for a screen
-// reader, which would otherwise read "2" after "x  - 9 = 0".
-inline constexpr char kReadWithAnotherLabel[] = "rovaReadWithAnotherLabel";
+// Leaves out for a screen reader a label that is part of a formula whose
+// words another label reads (a raised mark, a fraction's bar), which would
+// otherwise read "2" after "x  - 9 = 0".
+void ReadWithAnotherLabel(QWidget* label);
+bool IsReadWithAnotherLabel(const QWidget& label);
 
 }  // namespace rova

@@ -115,7 +115,7 @@ QString SignOfPicture(const QString& name) {
   return {};
 }
 
-bool IsOperator(QChar c) { return QStringLiteral("=+-–−<>≤≥≠·*±×∼≈").contains(c); }
+bool IsOperator(QChar c) { return QStringLiteral("=+-–−<>≤≥≠·*±×∼≈∈").contains(c); }
 
 // What follows a word without a blank (":" is division in a formula).
 bool IsPunctuation(QChar c) { return QStringLiteral(",.;!?)").contains(c); }
@@ -168,7 +168,7 @@ QString ReadTokens(QList<Token> tokens) {
       const QChar first = t.text.front();
       const bool apart = previous->owner != t.owner && t.left - previous->right >= kSpaced && !afterLaid;
       const bool word = afterLaid && first.isLower();
-      const bool operation = afterLaid && coveredBlank && IsOperator(first);
+      const bool operation = coveredBlank && IsOperator(first);
       const bool afterFraction = afterLaid && previous->text.contains(u'/') && first.isLetterOrNumber();
       if (apart || word || operation || afterFraction || (afterLaid && previous->owner != t.owner &&
                                                           t.left - previous->right >= kSpaced && !first.isUpper()))
@@ -264,7 +264,7 @@ class BlockReader {
       Kind kind = Kind::Raised;
       int bestDistance = 0;
       for (Line& line : lines_) {
-        if (mark.x < line.left - 2 || mark.x > line.right + 2) continue;
+        if (mark.x < line.left - 2 || mark.x > line.right + 2 || !OnBlank(line, mark.x)) continue;
         const int dy = mark.y - line.top;
         const bool raised = dy >= kRaisedFrom && dy <= kRaisedTo;
         const bool lowered = dy >= kLoweredFrom && dy <= kLoweredTo;
@@ -280,6 +280,14 @@ class BlockReader {
       else
         laid_.append({token, mark.y + 10});
     }
+  }
+
+  // Whether `x` falls on a blank of the line (or past its end): a mark stands
+  // in a gap its line leaves, never over a letter.
+  static bool OnBlank(const Line& line, int x) {
+    for (const Token& t : line.tokens)
+      if (t.left <= x && x < t.right) return t.blank;
+    return true;
   }
 
   // A bar with words over and under it is a fraction; one over words after

@@ -89,22 +89,21 @@ PlacedPieces PlacePieces(QWidget* parent, const PieceBlock& block) {
   }
   // A screen reader reads each formula as one plain line.
   const SpokenBlock spoken = SpeakPieces(block);
-  InstallControlAccessibility();
   for (qsizetype i = 0; i < placed.labels.size(); ++i) {
     QLabel* label = placed.labels[i];
     if (spoken.texts[i].isEmpty())
-      label->setProperty(kReadWithAnotherLabel, true);
+      ReadWithAnotherLabel(label);
     else if (spoken.texts[i] != label->text())
       label->setAccessibleName(spoken.texts[i]);
   }
   for (qsizetype i = 0; i < placed.pictures.size(); ++i) {
-    if (spoken.picturesReadWithText[i]) placed.pictures[i]->setProperty(kReadWithAnotherLabel, true);
+    if (spoken.picturesReadWithText[i]) ReadWithAnotherLabel(placed.pictures[i]);
   }
   return placed;
 }
 
 QString SpokenText(const QLabel& label) {
-  if (label.property(kReadWithAnotherLabel).toBool()) return {};
+  if (IsReadWithAnotherLabel(label)) return {};
   return label.accessibleName().isEmpty() ? label.text() : label.accessibleName();
 }
 

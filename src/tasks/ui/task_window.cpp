@@ -180,7 +180,7 @@ void TTaskForm::BuildAnswer(const TaskLayout& layout) {
     RadioButtons.append(radio);
   }
 
-  NameAnswerControls(answer, row.kind);
+  NameAnswerControls(answer);
 
   LbSpeedButton1 = AddSpeedButton(GroupBox3, answer.checkButton, QStringLiteral("Tikrinti atsakymą"));
   connect(LbSpeedButton1, &TLbSpeedButton::OnClick, this, &TTaskForm::LbSpeedButton1Click);
@@ -211,10 +211,23 @@ QString WordsOnRow(const QList<QLabel*>& labels, const QRect& place, int from, i
   return words.join(u' ');
 }
 
+// The fraction entry: a field over a bar over a field.
+bool IsFractionEntry(const AnswerLayout& answer) {
+  if (answer.fields.size() != 2) return false;
+  const QRect over = answer.fields[0].panel;
+  const QRect under = answer.fields[1].panel;
+  if (over.left() != under.left() || over.bottom() >= under.top()) return false;
+  return std::any_of(answer.pieces.texts.begin(), answer.pieces.texts.end(), [&](const TextPiece& piece) {
+    const QString bar = piece.text.trimmed();
+    return !bar.isEmpty() && bar.count(u'_') == bar.size() && piece.y > over.top() && piece.y < under.top();
+  });
+}
+
 }  // namespace
 
-void TTaskForm::NameAnswerControls(const AnswerLayout& answer, CheckKind kind) {
+void TTaskForm::NameAnswerControls(const AnswerLayout& answer) {
   const int groupWidth = GroupBox3->width();
+  const bool fraction = IsFractionEntry(answer);
   // The words before a field (since the field before it) name it; those after
   // it (up to the next) describe it: "Atsakymas:" … "cm²."
   for (qsizetype i = 0; i < answer.fields.size(); ++i) {
@@ -229,7 +242,7 @@ void TTaskForm::NameAnswerControls(const AnswerLayout& answer, CheckKind kind) {
     }
     QString name = WordsOnRow(AnswerLabels, panel, from, panel.left());
     if (name.endsWith(u':')) name.chop(1);
-    if (kind == CheckKind::Fraction)
+    if (fraction)
       name = i == 0 ? QStringLiteral("Skaitiklis") : QStringLiteral("Vardiklis");
     else if (panel.height() < kStandardFieldHeight)
       name = QStringLiteral("Laipsnio rodiklis");

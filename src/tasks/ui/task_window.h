@@ -61,7 +61,7 @@ class TTaskForm : public ProgramWindow {
   void BuildStatement(const TaskLayout& layout);
   void BuildAnswer(const TaskLayout& layout);
   // Names the answer fields and choices for a screen reader.
-  void NameAnswerControls(const AnswerLayout& answer, CheckKind kind);
+  void NameAnswerControls(const AnswerLayout& answer);
 
   TaskId id_;
 };
