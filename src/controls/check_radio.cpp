@@ -185,8 +185,8 @@ QImage TAMCbRbBase::Render() const {
   canvas.drawImage(boxAt, box);
 
   if (caption_.isEmpty()) {
-    // Round the box alone: the option's text is a label of its own.
-    if (ShowsFocusMark(*this)) DrawFocusMark(canvas, *this, rect());
+    // Round the box when no labels beside it say what it chooses.
+    if (captionFocusFrame_ == nullptr && ShowsFocusMark(*this)) DrawFocusMark(canvas, *this, rect());
     return image;
   }
   const TFontPA* style = hot_ ? host->FontActive() : host->FontInactive();
@@ -220,6 +220,14 @@ QImage TAMCbRbBase::Render() const {
 void TAMCbRbBase::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(0, 0, Render());
+  // The mark round the caption follows every repaint of the control.
+  if (captionFocusFrame_ != nullptr) captionFocusFrame_->update();
+}
+
+void TAMCbRbBase::SetCaptionLabels(const QList<QWidget*>& labels) {
+  delete captionFocusFrame_;
+  captionFocusFrame_ = AddCaptionFocusFrame(this, labels);
+  if (captionFocusFrame_ != nullptr) captionFocusFrame_->setVisible(!isHidden());
 }
 
 void TAMCbRbBase::UpdateAcceleratorShortcut() {

@@ -123,6 +123,10 @@ class TAMCbRbBase : public QWidget {
   // Clicks the control as its own input does.
   virtual void Click() = 0;
 
+  // The labels beside the control that say what it chooses; its focus mark
+  // goes round them rather than round the box.
+  void SetCaptionLabels(const QList<QWidget*>& labels);
+
  signals:
   void OnClick();
   void OnDblClick();
@@ -159,6 +163,7 @@ class TAMCbRbBase : public QWidget {
   TColor fontColor_ = kClWindowText;
   int tab_ = 2;
   QPointer<TAMCbRbHost> host_;
+  QPointer<QWidget> captionFocusFrame_;
   bool hot_ = false;
   bool leftPressed_ = false;
   int acceleratorShortcut_ = 0;

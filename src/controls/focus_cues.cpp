@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QWidget>
 
 #include "controls/button_face.h"
@@ -45,7 +46,36 @@ class FocusCueWatcher : public QObject {
   }
 };
 
+class CaptionFocusFrame : public QWidget {
+ public:
+  CaptionFocusFrame(QWidget* control, const QRect& around) : QWidget(control->parentWidget()), control_(control) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(around);
+    raise();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (control_ == nullptr || !ShowsFocusMark(*control_)) return;
+    QPainter canvas(this);
+    DrawFocusMark(canvas, *control_, rect());
+  }
+
+ private:
+  QPointer<QWidget> control_;
+};
+
 }  // namespace
+
+QWidget* AddCaptionFocusFrame(QWidget* control, const QList<QWidget*>& caption) {
+  QRect around;
+  for (const QWidget* part : caption) around |= part->geometry();
+  if (around.isEmpty() || control->parentWidget() == nullptr) return nullptr;
+  // One pixel clear of the text on every side.
+  return new CaptionFocusFrame(control, around.adjusted(-2, -1, 2, 1));
+}
 
 bool FocusCuesShown() { return cuesShown; }
 

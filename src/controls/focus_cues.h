@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
+
 class QPainter;
 class QRect;
 class QWidget;
@@ -25,5 +27,12 @@ bool ShowsFocusMark(const QWidget& control);
 
 // The dotted focus rectangle, drawn inside `rect` in the window text colour.
 void DrawFocusMark(QPainter& canvas, const QWidget& control, const QRect& rect);
+
+// A control whose caption is drawn by other widgets beside it (a radio box
+// and the labels of its option) shows its focus mark round them: a frame
+// laid over the caption, in the control's parent, that draws the mark while
+// the control shows it and is otherwise not there for the eye or the mouse.
+// Returns the frame, which the control updates as its focus changes.
+QWidget* AddCaptionFocusFrame(QWidget* control, const QList<QWidget*>& caption);
 
 }  // namespace rova

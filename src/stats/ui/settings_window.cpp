@@ -112,10 +112,13 @@ void TForm126::BuildContents() {
   ComboBox4 = AddNumberList(ColoredGroupBox3, 88, 32, kTasksPerTopic);
   SetGroupEnabled(ColoredGroupBox1, false);
   SetGroupEnabled(ColoredGroupBox3, false);
-  // A screen reader names each choice and list by the label beside it.
-  NameByLabel(AMRadioButton2, Label3->text());
-  NameByLabel(AMRadioButton1, Label1->text());
-  NameByLabel(AMRadioButton3, Label4->text());
+  // A screen reader names each choice and list by the label beside it; a
+  // choice's focus mark goes round its label.
+  for (auto [radio, label] : {std::pair(AMRadioButton2, Label3), std::pair(AMRadioButton1, Label1),
+                               std::pair(AMRadioButton3, Label4)}) {
+    NameByLabel(radio, label->text());
+    radio->SetCaptionLabels({label});
+  }
   NameByLabel(ComboBox1, Label5->text());
   NameByLabel(ComboBox2, Label6->text());
   NameByLabel(ComboBox3, Label8->text());

@@ -196,19 +196,31 @@ void TTaskForm::BuildAnswer(const TaskLayout& layout) {
 
 namespace {
 
-// What the labels of the answer group read that stand on the row of `place`
-// and begin between `from` and `to`.
-QString WordsOnRow(const QList<QLabel*>& labels, const QRect& place, int from, int to) {
-  QList<QLabel*> row;
+// The labels of the answer group that stand on the row of `place` and begin
+// between `from` and `to`, left to right.
+QList<QWidget*> LabelsOnRow(const QList<QLabel*>& labels, const QRect& place, int from, int to) {
+  QList<QWidget*> row;
   for (QLabel* label : labels) {
     const QRect at = label->geometry();
     if (at.center().y() < place.top() - 2 || at.center().y() > place.bottom() + 2) continue;
-    if (at.left() >= from && at.left() < to && !SpokenText(*label).isEmpty()) row.append(label);
+    if (at.left() >= from && at.left() < to) row.append(label);
   }
-  std::sort(row.begin(), row.end(), [](const QLabel* a, const QLabel* b) { return a->x() < b->x(); });
+  std::sort(row.begin(), row.end(), [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+  return row;
+}
+
+// What those labels read.
+QString WordsOf(const QList<QWidget*>& labels) {
   QStringList words;
-  for (const QLabel* label : row) words.append(SpokenText(*label));
+  for (const QWidget* label : labels) {
+    const QString spoken = SpokenText(*static_cast<const QLabel*>(label));
+    if (!spoken.isEmpty()) words.append(spoken);
+  }
   return words.join(u' ');
+}
+
+QString WordsOnRow(const QList<QLabel*>& labels, const QRect& place, int from, int to) {
+  return WordsOf(LabelsOnRow(labels, place, from, to));
 }
 
 // The fraction entry: a field over a bar over a field.
@@ -251,13 +263,16 @@ void TTaskForm::NameAnswerControls(const AnswerLayout& answer) {
     Edits[i]->setAccessibleName(name);
     Edits[i]->setAccessibleDescription(WordsOnRow(AnswerLabels, panel, panel.right(), to));
   }
-  // A choice is named by the words beside it, up to the next choice.
+  // A choice is named by the words beside it, up to the next choice, and its
+  // focus mark goes round them.
   for (TAMRadioButton* radio : RadioButtons) {
     int to = groupWidth;
     for (const TAMRadioButton* other : RadioButtons)
       if (other->x() > radio->x() && std::abs(other->y() - radio->y()) < kRadioSize) to = std::min(to, other->x());
     const QRect row = radio->geometry().adjusted(0, -4, 0, 4);
-    radio->setAccessibleName(WordsOnRow(AnswerLabels, row, radio->geometry().right(), to));
+    const QList<QWidget*> caption = LabelsOnRow(AnswerLabels, row, radio->geometry().right(), to);
+    radio->setAccessibleName(WordsOf(caption));
+    radio->SetCaptionLabels(caption);
   }
 }
 
