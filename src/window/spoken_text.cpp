@@ -225,11 +225,13 @@ class BlockReader {
       if (IsInfinityStart(i)) continue;
       int top = piece.y;
       for (const QString& text : piece.text.split(u'\n')) {
-        Line line{i, top, piece.x, piece.x + metrics.horizontalAdvance(text), metrics.height(), {}};
-        for (qsizetype c = 0; c < text.size(); ++c) {
-          const int left = piece.x + metrics.horizontalAdvance(text.left(c));
-          const int right = piece.x + metrics.horizontalAdvance(text.left(c + 1));
-          line.tokens.append(Token{text.mid(c, 1), left, right, Kind::Char, i, text[c] == u' '});
+        Line line{i, top, piece.x, piece.x, metrics.height(), {}};
+        // Letter by letter: the faces of the lines have no kerning.
+        line.tokens.reserve(text.size());
+        for (const QChar c : text) {
+          const int left = line.right;
+          line.right += metrics.horizontalAdvance(c);
+          line.tokens.append(Token{QString(c), left, line.right, Kind::Char, i, c == u' '});
         }
         lines_.append(line);
         top += metrics.lineSpacing();
