@@ -77,6 +77,8 @@ whether an answer is right, and statistics of every pupil's checked answers.")
 # program loads at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-dejavu-core")
+# Qt's own dialogs and buttons in Lithuanian; without it they stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # Only for a Wayland session without XWayland; the program prefers X11.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 # The conffiles list for /etc/rova2004, with Debian's permissions on control files.

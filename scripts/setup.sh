@@ -5,13 +5,14 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-translations-l10n
   libjpeg62-turbo-dev libjpeg-turbo-progs
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wine fonts-dejavu-core
   xvfb xauth x11-utils imagemagick xdotool libxcb1-dev libxcb-xtest0-dev
   desktop-file-utils appstream
   qt6-charts-dev libxlsxwriter-dev python3-openpyxl
+  libcrypt-dev
   lintian dpkg-dev
 )
 

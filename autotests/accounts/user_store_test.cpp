@@ -4,12 +4,14 @@
 #include <QDir>
 #include <cerrno>
 
+#include "accounts/password_hash.h"
 #include "accounts/session_file.h"
 #include "accounts/user_store.h"
 #include "error_message.h"
 #include "temp_dir.h"
 #include "textio/fault_injection.h"
 #include "textio/program_error.h"
+#include "textio/text_file.h"
 
 namespace rova {
 namespace {
@@ -20,6 +22,12 @@ RegistrationData Pupil(const QString& name, const QString& password = QStringLit
 }
 
 using testing::MessageOf;
+
+// The lines of password.dat, which must all end with CR LF.
+QList<QByteArray> PasswordLines(const QByteArray& bytes) {
+  EXPECT_TRUE(bytes.isEmpty() || bytes.endsWith("\r\n")) << bytes.constData();
+  return SplitLines(bytes);
+}
 
 class UserStore : public testing::InTempDir {
  protected:
@@ -42,7 +50,10 @@ class UserStore : public testing::InTempDir {
 TEST_F(UserStore, firstRegistrationWritesEveryFileByteForByte) {
   ASSERT_EQ(RegisterUser(Pupil("jonas")).result, RegistrationResult::Registered);
   EXPECT_EQ(readBytes("user.dat"), QByteArray("jonas\r\n"));
-  EXPECT_EQ(readBytes("password.dat"), QByteArray("slaptas\r\n"));
+  const QList<QByteArray> passwords = PasswordLines(readBytes("password.dat"));
+  ASSERT_EQ(passwords.size(), 1);
+  EXPECT_TRUE(passwords[0].startsWith("$y$")) << passwords[0].constData();
+  EXPECT_TRUE(PasswordMatches(passwords[0], "slaptas"));
   EXPECT_EQ(readBytes("temp.dat"), QByteArray("jonas\r\n"));
   EXPECT_EQ(readBytes("user_jonas.dat"), QByteArray("Jonas\r\n\xde" "emaitis\r\n" "8b\r\n"));
   EXPECT_EQ(readBytes("jonas_checkbox.dat"), QByteArray("1\r\n"));
@@ -60,7 +71,10 @@ TEST_F(UserStore, newestUserComesFirstAndLoginReadsMatchingPasswordLine) {
   RegisterUser(Pupil("jonas", "pirmas"));
   RegisterUser(Pupil("ona", "antras"));
   EXPECT_EQ(readBytes("user.dat"), QByteArray("ona\r\njonas\r\n"));
-  EXPECT_EQ(readBytes("password.dat"), QByteArray("antras\r\npirmas\r\n"));
+  const QList<QByteArray> passwords = PasswordLines(readBytes("password.dat"));
+  ASSERT_EQ(passwords.size(), 2);
+  EXPECT_TRUE(PasswordMatches(passwords[0], "antras"));
+  EXPECT_TRUE(PasswordMatches(passwords[1], "pirmas"));
   EXPECT_EQ(LogIn("jonas", "pirmas"), LoginResult::Accepted);
   EXPECT_EQ(LogIn("jonas", "antras"), LoginResult::WrongPassword);
   EXPECT_EQ(LogIn("Jonas", "pirmas"), LoginResult::UnknownUser);
@@ -96,28 +110,42 @@ TEST_F(UserStore, incompleteOrRefusedRegistrationWritesNothing) {
   EXPECT_EQ(RegisterUser(blanks).result, RegistrationResult::Registered) << "blanks count as filled";
   EXPECT_TRUE(exists("user_  .dat"));
 
-  const QString tooLong(240, QLatin1Char('a'));
   for (const QString& name :
        {QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("."), QStringLiteral(".."),
         QStringLiteral("jo\rnas"), QStringLiteral("jo\nnas"), QStringLiteral("jo\tnas"),
-        QStringLiteral("Ωmega"), tooLong}) {
+        QStringLiteral("Ωmega")}) {
     EXPECT_EQ(RegisterUser(Pupil(name)).result, RegistrationResult::Refused) << name.toStdString();
   }
-  RegistrationData brokenPassword = Pupil("ona", "a\r\nb");
-  EXPECT_EQ(RegisterUser(brokenPassword).result, RegistrationResult::Refused);
+  EXPECT_EQ(RegisterUser(Pupil(QString(240, QLatin1Char('a')))).result, RegistrationResult::NameTooLong);
+  // A line break in any other field would shift password.dat against user.dat
+  // or a profile's lines: CR LF, a lone CR and a lone LF alike.
+  for (QString RegistrationData::*field : {&RegistrationData::password, &RegistrationData::firstName,
+                                           &RegistrationData::surname, &RegistrationData::schoolClass,
+                                           &RegistrationData::email}) {
+    for (const char* broken : {"a\r\nb", "a\rb", "a\nb"}) {
+      RegistrationData data = Pupil("ona");
+      data.*field = QString::fromLatin1(broken);
+      EXPECT_EQ(RegisterUser(data).result, RegistrationResult::Refused) << QByteArray(broken).toHex().constData();
+    }
+  }
+  EXPECT_EQ(RegisterUser(Pupil("ona", QString(513, QLatin1Char('x')))).result, RegistrationResult::Refused)
+      << "more than the system's hashing takes";
   EXPECT_EQ(readBytes("user.dat"), QByteArray("  \r\n"));
   EXPECT_TRUE(IsUsableUserName(QStringLiteral("jonas ")));
   EXPECT_TRUE(IsUsableUserName(QStringLiteral("Žygimantas")));
 }
 
-TEST_F(UserStore, longestUsableNameRegistersAndOneByteMoreIsRefused) {
-  const QString longest(255 - 13 - 10, QLatin1Char('a'));  // room for "_checkbox.dat" and its copy
-  EXPECT_EQ(RegisterUser(Pupil(longest + QLatin1Char('a'))).result, RegistrationResult::Refused);
-  EXPECT_EQ(RegisterUser(Pupil(longest)).result, RegistrationResult::Registered);
-  EXPECT_EQ(readBytes(longest + "_checkbox.dat"), QByteArray("1\r\n"));
-  EXPECT_EQ(RegisterUser(Pupil(QString(116, QChar(0x17D)))).result, RegistrationResult::Registered)
-      << "Ž is two bytes of a file name";
-  EXPECT_EQ(RegisterUser(Pupil(QString(117, QChar(0x17D)))).result, RegistrationResult::Refused);
+// The limit is said in characters, so it must hold for names of the widest
+// characters of the code page as for plain letters.
+TEST_F(UserStore, longestNameInCharactersRegistersAndOneMoreIsTooLong) {
+  const int longest = LongestUserName();
+  EXPECT_EQ(longest, 77) << "255-byte file names: 77 characters of up to 3 bytes, the suffix and a copy's";
+  for (const QChar c : {QChar(u'a'), QChar(u'Ž'), QChar(u'„')}) {
+    const QString name(longest, c);
+    EXPECT_EQ(RegisterUser(Pupil(name + c)).result, RegistrationResult::NameTooLong);
+    EXPECT_EQ(RegisterUser(Pupil(name)).result, RegistrationResult::Registered);
+    EXPECT_EQ(readBytes(name + "_checkbox.dat"), QByteArray("1\r\n"));
+  }
 }
 
 TEST_F(UserStore, nameWhoseFileIsAnotherRegisteredPupilsIsRefusedWithoutChange) {
@@ -186,6 +214,109 @@ TEST_F(UserStore, readOnlyUserFileIsRefusedWithoutChange) {
   const auto before = Snapshot();
   EXPECT_EQ(MessageOf([] { RegisterUser(Pupil("jonas")); }), "File access denied");
   EXPECT_EQ(Snapshot(), before);
+}
+
+// password.dat as an older release left it, passwords as typed: each still
+// logs in, and its line becomes the hash at that pupil's log-in.
+TEST_F(UserStore, typedPasswordsOfAnOlderReleaseLogInAndBecomeHashes) {
+  writeBytes("user.dat", "ona\r\njonas\r\npetras\r\n");
+  writeBytes("password.dat", "antras\r\npirmas\n");  // petras has no line: an empty password
+  EXPECT_EQ(LogIn("jonas", "antras"), LoginResult::WrongPassword);
+  EXPECT_EQ(readBytes("password.dat"), QByteArray("antras\r\npirmas\n")) << "only a log-in changes it";
+
+  EXPECT_EQ(LogIn("jonas", "pirmas"), LoginResult::Accepted);
+  const QByteArray jonas = PasswordLines(readBytes("password.dat")).value(1);
+  EXPECT_EQ(readBytes("password.dat"), "antras\r\n" + jonas + "\r\n");
+  EXPECT_TRUE(IsPasswordHash(jonas));
+  EXPECT_TRUE(PasswordMatches(jonas, "pirmas"));
+  EXPECT_EQ(LogIn("jonas", "pirmas"), LoginResult::Accepted);
+  EXPECT_EQ(LogIn("jonas", QString::fromLatin1(jonas)), LoginResult::WrongPassword) << "the hash typed";
+  EXPECT_EQ(readBytes("password.dat"), "antras\r\n" + jonas + "\r\n") << "a hash is not made again";
+
+  EXPECT_EQ(LogIn("petras", ""), LoginResult::Accepted);
+  const QByteArray petras = PasswordLines(readBytes("password.dat")).value(2);
+  EXPECT_EQ(readBytes("password.dat"), "antras\r\n" + jonas + "\r\n" + petras + "\r\n");
+  EXPECT_TRUE(PasswordMatches(petras, ""));
+  EXPECT_EQ(LogIn("ona", "antras"), LoginResult::Accepted);
+  EXPECT_FALSE(readBytes("password.dat").contains("antras"));
+}
+
+TEST_F(UserStore, aPasswordLineIsCheckedAsItsKindSays) {
+  const QByteArray hash = HashPassword("slaptas");
+  // yescrypt's highest cost: a gigabyte and seconds to check. Made once, with
+  // the password "slaptas"; a line that asks for it matches nothing.
+  const QByteArray costly = "$y$jFT$HnoD9N0z0a/wu.9TVg23F1$S5BMLTM9/d/OOJsNpjp9rKksOp8HgVpOcwQ641Lthn6";
+  struct Case {
+    QByteArray line;
+    QString typed;
+    bool matches;
+  };
+  const Case cases[] = {
+      {hash, "slaptas", true},
+      {hash, "Slaptas", false},
+      {hash, "slaptas ", false},
+      {hash, "", false},
+      {hash, QString::fromLatin1(hash), false},
+      {hash.chopped(1), "slaptas", false},
+      {HashPassword("ąžuolas"), "ąžuolas", true},
+      {HashPassword(""), "", true},
+      // An older release's lines: as typed, in the code page.
+      {"slaptas", "slaptas", true},
+      {"slaptas", "slaptas ", false},
+      {"\xe0\xfe", "ąž", true},
+      {"", "", true},
+      {"$6$druska$kitas", "$6$druska$kitas", true},
+      // Meant as hashes but damaged or planted: nothing matches, not even as typed.
+      {"$y$", "$y$", false},
+      {costly, "slaptas", false},
+      {"$y$j9T$druska", "$y$j9T$druska", false},
+      {hash + "$", "slaptas", false},
+      {hash.left(7) + "dru\x01ska" + hash.mid(hash.lastIndexOf('$')), "slaptas", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PasswordMatches(c.line, c.typed), c.matches) << c.line.constData() << " | " << c.typed.toStdString();
+  }
+  EXPECT_NE(HashPassword("slaptas"), hash) << "every hash has a salt of its own";
+}
+
+// The class administration's reset: the pupil's own line only.
+TEST_F(UserStore, aNewPasswordIsStoredAsItsHashOnThePupilsLineOnly) {
+  RegisterUser(Pupil("jonas", "pirmas"));
+  RegisterUser(Pupil("ona", "antras"));
+  const QByteArray ona = PasswordLines(readBytes("password.dat")).value(0);
+  EXPECT_EQ(SetPassword("jonas", "naujas"), PasswordChange::Stored);
+  const QByteArray jonas = PasswordLines(readBytes("password.dat")).value(1);
+  EXPECT_EQ(readBytes("password.dat"), ona + "\r\n" + jonas + "\r\n");
+  EXPECT_TRUE(PasswordMatches(jonas, "naujas"));
+  EXPECT_EQ(LogIn("jonas", "pirmas"), LoginResult::WrongPassword);
+  EXPECT_EQ(LogIn("ona", "antras"), LoginResult::Accepted);
+
+  const auto before = Snapshot();
+  EXPECT_EQ(SetPassword("niekas", "x"), PasswordChange::UnknownUser);
+  for (const char* refused : {"", "a\rb", "a\nb"}) {
+    EXPECT_EQ(SetPassword("jonas", QString::fromLatin1(refused)), PasswordChange::Refused);
+  }
+  EXPECT_EQ(Snapshot(), before);
+}
+
+// The copy's own pupil lives in the process: what anyone else writes to
+// temp.dat, or puts in its place, does not change whose checks count.
+TEST_F(UserStore, theLoggedInPupilIsThisCopysWhateverTheSessionFileSays) {
+  RegisterUser(Pupil("jonas", "pirmas"));
+  EXPECT_EQ(ReadSessionUser(), "jonas") << "a registration names its pupil";
+  RegisterUser(Pupil("ona", "antras"));
+  ASSERT_EQ(LogIn("jonas", "pirmas"), LoginResult::Accepted);
+  writeBytes("temp.dat", "ona\r\n");  // another copy's log-in
+  EXPECT_EQ(ReadSessionUser(), "jonas");
+  QFile::remove("temp.dat");
+  ASSERT_TRUE(QDir().mkdir("temp.dat"));
+  EXPECT_EQ(ReadSessionUser(), "jonas");
+
+  // In another folder this copy has no pupil of its own.
+  ASSERT_TRUE(QDir().mkdir("kita"));
+  ASSERT_TRUE(QDir::setCurrent("kita"));
+  writeBytes("kita/temp.dat", "petras\r\n");
+  EXPECT_EQ(ReadSessionUser(), "petras");
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
 #include "pictures/picture_library.h"
+#include "tasks/ui/verdict_window.h"
 #include "temp_dir.h"
 
 namespace rova {
@@ -49,11 +50,13 @@ class WindowPicturesTest : public ::testing::Test {
 };
 
 TEST_F(WindowPicturesTest, smallWindowsHaveTwoPixelFrameRoundBlackEdgedPanel) {
+  LongNameDialog->SetLineText(1, TLongNameDialog::LimitText(77));
   const std::vector<std::tuple<ProgramWindow*, QString, QSize>> windows{
       {Form4, "form4_exit_confirmation.png", {275, 107}}, {Form121, "form121_unknown_user.png", {275, 107}},
       {Form122, "form122_wrong_password.png", {275, 107}}, {Form123, "form123_registered.png", {275, 91}},
       {Form124, "form124_empty_field.png", {275, 91}},     {Form125, "form125_user_exists.png", {275, 91}},
-      {RefusedNameDialog, "refused_name.png", {275, 107}},
+      {RefusedNameDialog, "refused_name.png", {275, 107}}, {LongNameDialog, "long_name.png", {275, 107}},
+      {DecimalCommaNotice, "decimal_comma_notice.png", {291, 115}},
   };
   for (const auto& [window, file, size] : windows) {
     SCOPED_TRACE(file.toStdString());
@@ -71,12 +74,21 @@ TEST_F(WindowPicturesTest, smallWindowsHaveTwoPixelFrameRoundBlackEdgedPanel) {
 }
 
 TEST_F(WindowPicturesTest, dialogTextsStayInsideTheirPanel) {
+  LongNameDialog->SetLineText(1, TLongNameDialog::LimitText(77));
   for (MessageWindow* dialog :
-       std::initializer_list<MessageWindow*>{Form4, Form121, Form122, Form123, Form124, Form125, RefusedNameDialog}) {
+       std::initializer_list<MessageWindow*>{Form4, Form121, Form122, Form123, Form124, Form125, RefusedNameDialog,
+                                             LongNameDialog, DecimalCommaNotice}) {
     for (QLabel* label : dialog->Lines()) {
       EXPECT_LE(label->geometry().right(), dialog->ArtPanel1->width() - 2) << label->text().toStdString();
     }
   }
+  // The notice with the longest right answer a point can stand in (4-4).
+  DecimalCommaNotice->SetLineText(1, DecimalCommaNotice->Lines()[1]->text().replace("2,9", "172,8"));
+  for (QLabel* label : DecimalCommaNotice->Lines()) {
+    EXPECT_GE(label->geometry().left(), 2) << label->text().toStdString();
+    EXPECT_LE(label->geometry().right(), DecimalCommaNotice->ArtPanel1->width() - 2) << label->text().toStdString();
+  }
+  EXPECT_TRUE(DecimalCommaNotice->Lines()[1]->text().contains("172,8"));
 }
 
 TEST_F(WindowPicturesTest, mainWindowHasTitleBarAndBody) {

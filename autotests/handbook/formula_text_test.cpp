@@ -62,14 +62,43 @@ TEST(FormulaText, fractionIsNumeratorOverBarOverDenominatorInItsGap) {
   EXPECT_TRUE(block.texts[0].text.endsWith(QStringLiteral("· h")));
 }
 
-TEST(FormulaText, rootKeepsItsRadicandUnderAnOverlineAfterAV) {
+TEST(FormulaText, rootKeepsItsRadicandUnderAnOverlineAfterARadicalSign) {
   const PieceBlock block = LayOut(QStringLiteral("\\sqrt{ab} = \\sqrt{a} · \\sqrt[3]{b}"));
-  ASSERT_EQ(block.texts.size(), 5);
-  EXPECT_EQ(block.texts[0].text.count(u'V'), 3);
-  EXPECT_TRUE(block.texts[0].text.startsWith(QStringLiteral("Vab = Va · ")));
-  EXPECT_EQ(block.texts[1].text.count(u'_'), block.texts[1].text.size()) << "the overline";
-  EXPECT_EQ(block.texts[3].text, "3") << "the root's index";
-  EXPECT_EQ(block.texts[3].face, PieceFace::Mark);
+  ASSERT_EQ(block.texts.size(), 8);
+  const TextPiece& line = block.texts[0];
+  EXPECT_FALSE(line.text.contains(u'V')) << "a radical sign, not the tasks' V";
+  EXPECT_TRUE(line.text.trimmed().startsWith(QStringLiteral("ab = "))) << line.text.toStdString();
+  const QFontMetrics fm(SansFont());
+  // Sign, overline; sign, overline; index, sign, overline.
+  for (int i : {1, 3, 6}) {
+    const TextPiece& sign = block.texts[i];
+    EXPECT_EQ(sign.text, "√");
+    EXPECT_EQ(sign.y, 20);
+    EXPECT_TRUE(InGap(line.text, 10, sign.x, fm.horizontalAdvance(sign.text))) << i;
+    const TextPiece& overline = block.texts[i + 1];
+    EXPECT_EQ(overline.text.count(u'_'), overline.text.size()) << "the overline";
+    EXPECT_LT(overline.y, sign.y);
+    EXPECT_EQ(overline.x, sign.x + fm.horizontalAdvance(sign.text) - 1) << "joins the sign's top";
+  }
+  EXPECT_EQ(block.texts[5].text, "3") << "the root's index";
+  EXPECT_EQ(block.texts[5].face, PieceFace::Mark);
+  EXPECT_LE(block.texts[5].x, block.texts[6].x);
+}
+
+TEST(FormulaText, exponentAfterAClosingParenthesisKeepsOffItWithoutMovingTheLine) {
+  const PieceBlock tight = LayOut(QStringLiteral("(a^{m})^{n} = a^{mn}"));
+  const PieceBlock loose = LayOut(QStringLiteral("(a^{m})x^{n} = a^{mn}"));
+  ASSERT_EQ(tight.texts.size(), 4);
+  const QFontMetrics fm(SansFont());
+  const QString& line = tight.texts[0].text;
+  const int parenthesisEnd = 10 + fm.horizontalAdvance(line.left(line.indexOf(u')') + 1));
+  EXPECT_EQ(tight.texts[2].x, parenthesisEnd + 1) << "a pixel off the parenthesis";
+  const QString& other = loose.texts[0].text;
+  EXPECT_EQ(loose.texts[2].x, 10 + fm.horizontalAdvance(other.left(other.indexOf(u'x') + 1)))
+      << "after a letter the mark stands right after it";
+  EXPECT_EQ(line.indexOf(u'='), LayOut(QStringLiteral("(a^{m})a^{n} = a^{mn}")).texts[0].text.indexOf(u'=') - 1)
+      << "the gap is as wide as after any other character";
+  EXPECT_TRUE(InGap(line, 10, tight.texts[2].x, QFontMetrics(SerifMarkFont()).horizontalAdvance(u'n')));
 }
 
 TEST(FormulaText, headingsShareOneBoldLabelAndSignsGetTheirOwn) {

@@ -30,6 +30,8 @@ TEST(HelpWindowTest, everySectionInTheListIsReachedInTheGuide) {
     EXPECT_TRUE(window.Guide->document()->toHtml().contains(
         QStringLiteral("name=\"%1\"").arg(sections[static_cast<size_t>(row)].anchor)));
     window.Sections->setCurrentRow(row);
+    const QString grab = QStringLiteral("help_window_%1.png").arg(sections[static_cast<size_t>(row)].anchor);
+    window.grab().save(QDir(rova::testing::ArtifactDir()).filePath(grab));
     // Later sections lie further down, until the guide cannot scroll further.
     EXPECT_TRUE(scroll->value() > previous || scroll->value() == scroll->maximum());
     previous = scroll->value();

@@ -37,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
                       EntryCase{{3, 5}, {"2,9"}, R}, EntryCase{{3, 5}, {"2.9"}, W},
                       EntryCase{{6, 1}, {"2x"}, R}, EntryCase{{6, 1}, {"2X"}, W},
                       EntryCase{{7, 1}, {"-4"}, R}, EntryCase{{8, 5}, {"\u2212" "3"}, W},
-                      EntryCase{{2, 2}, {"16777216"}, R}, EntryCase{{14, 5}, {"20,0"}, W},
+                      EntryCase{{2, 2}, {"16777216"}, R}, EntryCase{{14, 5}, {"20,0"}, R},
+                      EntryCase{{14, 5}, {"20"}, R}, EntryCase{{14, 5}, {"20,00"}, W},
                       EntryCase{{12, 1}, {"b>-2"}, W}, EntryCase{{12, 1}, {"-2"}, R}));
 
 INSTANTIATE_TEST_SUITE_P(
@@ -106,6 +107,27 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"1", "1e9999", "'1e9999' is not a valid floating point value"},
                       FailureCase{"1", "1 2", "'1 2' is not a valid floating point value"},
                       FailureCase{"1", "1 000", "'1 000' is not a valid floating point value"}));
+
+// An answer right but for its decimal point is told how to write, not
+// judged; any other is judged as it stands.
+TEST(DecimalCommaCorrection, rewritesOnlyAnEntryThatTheCommaMakesRight) {
+  struct Row {
+    TaskId task;
+    TaskEntry entry;
+    const char* correction;
+  };
+  const Row rows[] = {
+      {{3, 5}, {"2.9"}, "2,9"},    {{4, 4}, {"172.8"}, "172,8"}, {{5, 1}, {"0.44"}, "0,44"},
+      {{5, 2}, {".01"}, ""},       {{14, 4}, {"2.8"}, "2,8"},    {{14, 5}, {"20.0"}, "20,0"},
+      {{3, 5}, {"2.8"}, ""},       {{3, 5}, {"2,9"}, ""},        {{4, 4}, {"172.80"}, ""},
+      {{1, 2}, {"30.0"}, ""},      {{3, 5}, {"2..9"}, ""},       {{11, 1}, {"3.0", "-1"}, ""},
+      {{1, 1}, {"0.5", "2"}, ""},  // a fraction's field is a number in the locale's notation
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(DecimalCommaCorrection(CatalogueRow(row.task), row.entry), QString::fromUtf8(row.correction))
+        << row.task.topic << "-" << row.task.task << " " << row.entry.field1.toStdString();
+  }
+}
 
 TEST(FloatingPoint, followsTheLocaleDecimalSeparator) {
   EXPECT_EQ(ParseFloatingPoint("0,25", kLithuanian), 0.25L);

@@ -2,11 +2,15 @@
 #include "textio/data_folder.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
+#include <QFileInfo>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "temp_dir.h"
+#include "textio/store_transaction.h"
 
 namespace rova {
 namespace {
@@ -67,7 +71,9 @@ TEST_F(DataFolderTest, thePerUserDefaultIsPrivateToItsUser) {
   for (const char* folder : {"home/.local", "home/.local/share", "home/.local/share/rova2004"}) {
     EXPECT_EQ(ModeOf(path(folder)), 0700) << folder;
   }
-  for (const char* file : {"user.dat", "password.dat"}) {
+  // temp.dat as every log-in attempt rewrites it: the last pupil's name.
+  RewriteFile(QStringLiteral("temp.dat"), "jonas\r\n");
+  for (const char* file : {"user.dat", "password.dat", "temp.dat"}) {
     EXPECT_EQ(ModeOf(path("home/.local/share/rova2004/") + file), 0600) << file;
   }
   // Files the program writes later follow the same umask.
@@ -115,47 +121,57 @@ TEST_F(DataFolderTest, theFolderIsChosenInItsOrder) {
   }
   writeBytes("a file", "not a folder");
   const QString work = path("work");
+  const auto bytes = [this](const char* name) { return QFile::encodeName(path(name)); };
+  // A name that is no UTF-8: decoded, it would name another folder ("klas?").
+  const QByteArray latin1 = bytes("klas") + "\xe9";
+  ASSERT_TRUE(QDir().mkpath(QFile::decodeName(latin1)));
   struct Case {
-    QString option, variable;
+    QByteArray option, variable;
     QByteArray configuration;  // none when empty
     DataFolderSource source;
     QString folder;        // expected; empty when refused
     QString problemPart;   // a piece of the expected problem
   };
-  const QString configured = "DataFolder=" + path("configured");
+  const QByteArray configured = "DataFolder=" + bytes("configured");
   const QString defaultFolder = path("xdg/data/rova2004");
+  const QByteArray longestConfiguration = "#" + QByteArray(64 * 1024 - 2, 'x') + "\n";
   const std::vector<Case> cases = {
-      {path("option"), path("variable"), configured.toUtf8(), DataFolderSource::Option, path("option"), {}},
+      {bytes("option"), bytes("variable"), configured, DataFolderSource::Option, path("option"), {}},
       {".", {}, {}, DataFolderSource::Option, work, {}},
       {"../option/", {}, {}, DataFolderSource::Option, path("option"), {}},
-      {{}, path("variable"), configured.toUtf8(), DataFolderSource::Environment, path("variable"), {}},
+      {{}, bytes("variable"), configured, DataFolderSource::Environment, path("variable"), {}},
       {{}, ".", {}, DataFolderSource::Environment, work, {}},
-      {{}, {}, "# lab\n\n  DataFolder = " + path("configured").toUtf8() + "  \r\n",
+      {{}, {}, "# lab\n\n  DataFolder = " + bytes("configured") + "  \r\n",
        DataFolderSource::ConfigurationFile, path("configured"), {}},
       {{}, {}, "# only comments\n; and blanks\n\n", DataFolderSource::PerUserDefault, defaultFolder, {}},
       {{}, {}, "DataFolder=\n", DataFolderSource::PerUserDefault, defaultFolder, {}},
       {{}, {}, {}, DataFolderSource::PerUserDefault, defaultFolder, {}},
+      {{}, {}, longestConfiguration, DataFolderSource::PerUserDefault, defaultFolder, {}},
       // Refused, each with its reason.
       {{}, {}, "DataFolder=configured\n", DataFolderSource::ConfigurationFile, {}, "ne visu keliu"},
       {{}, {}, "DataFolder=~/klase\n", DataFolderSource::ConfigurationFile, {}, "„~“"},
       {"~/klase", {}, {}, DataFolderSource::Option, {}, "„~“"},
-      {{}, {}, "DataFolder=" + path("a file").toUtf8(), DataFolderSource::ConfigurationFile, {}, "failas"},
-      {{}, path("a file"), {}, DataFolderSource::Environment, {}, "failas"},
+      {{}, {}, "DataFolder=" + bytes("a file"), DataFolderSource::ConfigurationFile, {}, "failas"},
+      {{}, bytes("a file"), {}, DataFolderSource::Environment, {}, "failas"},
       {{}, {}, "Datafolder=/srv/klase\n", DataFolderSource::ConfigurationFile, {}, "1 eilutė"},
       {{}, {}, "DataFolder=/a\nDataFolder=/b\n", DataFolderSource::ConfigurationFile, {}, "du kartus"},
+      {{}, {}, longestConfiguration + "\n", DataFolderSource::ConfigurationFile, {}, "per didelis"},
+      {latin1, {}, {}, DataFolderSource::Option, {}, "nėra UTF-8"},
+      {{}, latin1, {}, DataFolderSource::Environment, {}, "nėra UTF-8"},
+      {{}, {}, "DataFolder=" + latin1 + "\n", DataFolderSource::ConfigurationFile, {}, "nėra UTF-8"},
   };
   const QString configurationFile = path("rova2004.conf");
   for (const Case& c : cases) {
     QFile::remove(configurationFile);
     if (!c.configuration.isEmpty()) writeBytes("rova2004.conf", c.configuration);
     if (c.variable.isEmpty()) qunsetenv(kDataFolderVariable);
-    else qputenv(kDataFolderVariable, c.variable.toLocal8Bit());
+    else qputenv(kDataFolderVariable, c.variable);
     ASSERT_TRUE(QDir::setCurrent(work));
     const DataFolderChoice choice = ChooseDataFolder(c.option, configurationFile);
-    const QString label = c.option + " | " + c.variable + " | " + QString::fromUtf8(c.configuration);
-    EXPECT_EQ(choice.source, c.source) << label.toStdString();
-    EXPECT_EQ(choice.folder, c.folder) << label.toStdString();
-    EXPECT_EQ(choice.problem.isEmpty(), c.problemPart.isEmpty()) << label.toStdString();
+    const std::string label = (c.option + " | " + c.variable + " | " + c.configuration.left(80)).toStdString();
+    EXPECT_EQ(choice.source, c.source) << label;
+    EXPECT_EQ(choice.folder, c.folder) << label;
+    EXPECT_EQ(choice.problem.isEmpty(), c.problemPart.isEmpty()) << label;
     EXPECT_TRUE(choice.problem.contains(c.problemPart)) << choice.problem.toStdString();
   }
 }
@@ -181,7 +197,7 @@ TEST_F(DataFolderTest, aChosenFolderIsEnteredExactlyAsItWas) {
   ASSERT_EQ(chmod(QFile::encodeName(path("klase/user.dat")).constData(), 0664), 0);
   const mode_t before = umask(002);
 
-  ASSERT_TRUE(EnterDataFolder(ChooseDataFolder(path("klase"))).entered);
+  ASSERT_TRUE(EnterDataFolder(ChooseDataFolder(QFile::encodeName(path("klase")))).entered);
   EXPECT_EQ(QDir::currentPath(), path("klase"));
   EXPECT_EQ(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"user.dat"});
   EXPECT_EQ(ModeOf(path("klase")), 02770);
@@ -189,25 +205,59 @@ TEST_F(DataFolderTest, aChosenFolderIsEnteredExactlyAsItWas) {
   EXPECT_EQ(umask(before), 002);
 
   // A missing folder is a problem, and nothing is made.
-  const DataFolderEntry missing = EnterDataFolder(ChooseDataFolder(path("nera/klase")));
+  const DataFolderEntry missing = EnterDataFolder(ChooseDataFolder(QFile::encodeName(path("nera/klase"))));
   EXPECT_FALSE(missing.entered);
   EXPECT_TRUE(missing.problem.contains("nerastas")) << missing.problem.toStdString();
   EXPECT_FALSE(exists("nera"));
   EXPECT_EQ(QDir::currentPath(), path("klase"));
 }
 
-TEST_F(DataFolderTest, aFolderThatCannotBeMadeIsReportedAndNothingMoves) {
+// Whatever stands where the default belongs and is not a real folder of the
+// user is refused, nothing is made in it or through it, and the program
+// stays where it was.
+TEST_F(DataFolderTest, aDefaultThatIsNotARealFolderOfTheUserIsRefusedAndNothingMoves) {
   ASSERT_TRUE(QDir().mkpath(path("xdg/data")));
-  writeBytes("xdg/data/rova2004", "a file where the folder belongs");
+  ASSERT_TRUE(QDir().mkpath(path("elsewhere")));
+  const QByteArray planted = QFile::encodeName(path("xdg/data/rova2004"));
+  struct Case {
+    const char* name;
+    std::function<bool()> plant;
+    const char* problemPart;
+  };
+  const std::vector<Case> cases = {
+      {"a file", [&] { return QFile(path("xdg/data/rova2004")).open(QIODevice::WriteOnly); }, "failas"},
+      {"a link to a folder",
+       [&] { return symlink(QFile::encodeName(path("elsewhere")).constData(), planted.constData()) == 0; },
+       "simbolinė nuoroda"},
+      {"a dangling link",
+       [&] { return symlink(QFile::encodeName(path("elsewhere/none")).constData(), planted.constData()) == 0; },
+       "simbolinė nuoroda"},
+      {"another user's folder",
+       [&] { return mkdir(planted.constData(), 0777) == 0 && chown(planted.constData(), 65534, 65534) == 0; },
+       "kitam naudotojui"},
+  };
   const QString before = QDir::currentPath();
-  EXPECT_FALSE(EnterDefault().entered);
-  EXPECT_EQ(QDir::currentPath(), before);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (QString(c.name).contains("another user") && geteuid() != 0) continue;  // only root can give it away
+    QFile::remove(path("xdg/data/rova2004"));
+    rmdir(planted.constData());
+    ASSERT_TRUE(c.plant());
+    const DataFolderEntry entry = EnterDefault();
+    EXPECT_FALSE(entry.entered);
+    EXPECT_TRUE(entry.problem.contains(c.problemPart)) << entry.problem.toStdString();
+    EXPECT_EQ(QDir::currentPath(), before);
+    EXPECT_EQ(QDir(path("elsewhere")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    EXPECT_FALSE(QFileInfo::exists(path("xdg/data/rova2004/user.dat")));
+  }
 
   qunsetenv("XDG_DATA_HOME");
   qunsetenv("HOME");
   const DataFolderEntry entry = EnterDefault();
   EXPECT_FALSE(entry.entered);
   EXPECT_FALSE(entry.problem.isEmpty());
+  qputenv("HOME", "/home/jon\xe1s");
+  EXPECT_TRUE(EnterDefault().problem.contains("HOME")) << "a home that is no UTF-8 is not read as another";
   EXPECT_EQ(QDir::currentPath(), before);
 }
 

@@ -2,6 +2,8 @@
 #include <QDir>
 #include <QIcon>
 #include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest/QTest>
@@ -28,7 +30,7 @@ TEST(WindowIcon, builtInUntilTheFirstPaintThenTheThemes) {
   QIcon::setThemeSearchPaths({themes.path()});
   QIcon::setThemeName(QStringLiteral("probe"));
 
-  rova::IdentifyProgram({"rova2004", "lt.rova2004.Rova2004", "", ""});
+  rova::IdentifyProgram({"rova2004", "lt.rova2004.Rova2004", ""});
   const QList<QSize> builtIn{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
   EXPECT_EQ(QGuiApplication::windowIcon().availableSizes(), builtIn);
   QCoreApplication::processEvents();
@@ -41,6 +43,19 @@ TEST(WindowIcon, builtInUntilTheFirstPaintThenTheThemes) {
   EXPECT_EQ(QGuiApplication::windowIcon().availableSizes(), builtIn) << "nor while the first paint is on its way";
   QTRY_COMPARE(QGuiApplication::windowIcon().availableSizes(), QList<QSize>{QSize(20, 20)});
   EXPECT_EQ(window.windowIcon().availableSizes(), QList<QSize>{QSize(20, 20)});
+}
+
+// Qt's own dialogs and buttons speak Lithuanian as the windows do, whatever
+// the session's language (setup.sh installs Qt's translations).
+TEST(QtTexts, dialogsAndButtonsInLithuanian) {
+  ASSERT_TRUE(rova::LoadQtLithuanian());
+  QMessageBox box;
+  box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes);
+  EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QStringLiteral("Gerai"));
+  EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Atsisakyti"));
+  EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Taip"));
+  EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("At&verti"));
+  EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "&Print"), QStringLiteral("&Spausdinti"));
 }
 
 }  // namespace

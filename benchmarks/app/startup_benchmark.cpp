@@ -7,7 +7,7 @@
 // Each iteration of BM_ProcessStartToSplash starts this program again as a
 // child that runs the start-up of the windows and reports when the splash
 // picture has been painted; BM_WholeProgramAgainstBareWindow's child does all
-// that main() does before as well (window icon, data folder, the copy's session). BM_BareWindow does the same for the yardstick the program is
+// that main() does before as well (window icon, data folder). BM_BareWindow does the same for the yardstick the program is
 // held to: a bare Qt program that shows one frameless window; both run side
 // by side in one run, so their ratio is what to read. The child uses the display it is given (DISPLAY, or
 // QT_QPA_PLATFORM), and the offscreen platform when there is none.
@@ -29,7 +29,6 @@
 #include <vector>
 #include <string>
 
-#include "accounts/session_file.h"
 #include "app/data_folder_option.h"
 #include "app/main_window.h"
 #include "app/program_identity.h"
@@ -102,8 +101,7 @@ int RunProgramProbe(int argc, char** argv) {
   QApplication app(argc, argv);
   rova::IdentifyProgram(rova::MainProgramIdentity());
   rova::RegisterProgramFonts();
-  if (const int code = rova::EnterDataFolderOrExplain(QCoreApplication::arguments()); code != 0) return code;
-  const rova::CopySession session;
+  if (const int code = rova::EnterDataFolderOrExplain(rova::ArgumentBytes(argc, argv)); code != 0) return code;
   SplashWatch watch([] { rova::Form2->Close(); });
   // Posted before the main window's start, so it runs once the windows exist
   // and before the splash opens.

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One check and one registration in a class folder of 30 registered pupils,
-// and the store's lock alone: the record lock on ".rova_lock" side by side
-// with the flock on the folder that it replaced, a copy of which is kept here
-// only to measure against.
+// One check, one log-in and one registration in a class folder of 30
+// registered pupils; the passwords' hashing alone; and the store's lock
+// alone: the record lock on ".rova_lock" side by side with the flock on the
+// folder that it replaced, a copy of which is kept here only to measure
+// against.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -14,6 +15,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "accounts/password_hash.h"
 #include "accounts/user_store.h"
 #include "tasks/check_procedure.h"
 #include "course/task_catalogue.h"
@@ -119,6 +121,29 @@ void CheckInClassFolder(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(rova::CheckAnswer(row, entry, locale));
 }
 BENCHMARK(CheckInClassFolder)->Unit(benchmark::kMicrosecond);
+
+// A pupil of the class logs in: the session written, both lists read under
+// the lock and the password compared.
+void LogInClassFolder(benchmark::State& state) {
+  ClassFolder folder(ClassFolder::Copy);
+  for (auto _ : state) {
+    if (rova::LogIn("pupil15", "slaptas") != rova::LoginResult::Accepted) std::abort();
+  }
+}
+BENCHMARK(LogInClassFolder)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The passwords' hashing alone: a new hash (a registration, a reset, an older
+// release's line at its pupil's log-in) and the check of one (every log-in).
+void HashNewPassword(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(rova::HashPassword("slaptas"));
+}
+BENCHMARK(HashNewPassword)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void CheckPasswordHash(benchmark::State& state) {
+  const QByteArray hash = rova::HashPassword("slaptas");
+  for (auto _ : state) benchmark::DoNotOptimize(rova::PasswordMatches(hash, "slaptas"));
+}
+BENCHMARK(CheckPasswordHash)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // One more pupil joins the class: each run adds one, so the class grows from
 // kClassSize by the number of runs, which is fixed for that reason.

@@ -5,40 +5,25 @@
 
 namespace rova {
 
-// "temp.dat": its first line names the user working now. Nothing caches it;
-// every reader calls ReadSessionUser afresh.
+// "temp.dat": its first line names the user of the last log-in attempt or
+// registration in the data folder, whichever copy of the program made it.
 inline const QString kSessionFileName = QStringLiteral("temp.dat");
 
-// Line 1 of this copy's own session (see CopySession) when it has one, else
-// of the session file, up to the line break or the end of the file.
+// The pupil whose checks and statistics these are: this copy's own pupil (see
+// KeepCopyUser) while it works in the folder that pupil logged in to, else
+// line 1 of the session file, up to the line break or the end of the file.
 // Throws ProgramError ("File not found" when there is no session file,
-// "Invalid filename" when the line is no name a user could register with).
+// "Invalid filename" when the name is none a user could register with).
 QString ReadSessionUser();
 
-// Makes the session file, and this copy's own session, hold exactly one line,
-// the user name.
+// Makes the session file hold exactly one line, the user name.
 void WriteSessionUser(const QString& userName);
 
-// Makes this copy's own session, when it has one, hold the user name; the
-// session file itself is the caller's. Throws ProgramError.
-void WriteCopySessionUser(const QString& userName);
-
-// While it lives, this running copy of the program keeps its pupil in a
-// session of its own as well as in temp.dat: a file of the same format,
-// "session-<process id>.dat" in the private folder rova2004 (0700) under
-// $XDG_RUNTIME_DIR, or under /tmp/rova2004-<user id> when that variable names
-// no usable folder. Several copies working in one data folder each read their
-// own pupil, whatever the others write to temp.dat. A copy whose private
-// folder is not safe to use (not a folder of this user, open to others, a
-// symbolic link) says so on stderr and uses temp.dat alone, as one copy
-// always may. Sessions that copies which died left behind are removed; the
-// copy's own is removed when the object goes.
-class CopySession {
- public:
-  CopySession();
-  ~CopySession();
-  CopySession(const CopySession&) = delete;
-  CopySession& operator=(const CopySession&) = delete;
-};
+// Makes `userName` this running copy's own pupil in the data folder it works
+// in now (the working directory). It is kept in the process: several copies
+// working in one class folder each count their own pupil's checks, whatever
+// the others write to temp.dat, and nothing another user of the machine or
+// the folder can create, replace or delete changes it.
+void KeepCopyUser(const QString& userName);
 
 }  // namespace rova

@@ -4,11 +4,15 @@
 #include <QList>
 #include <QSet>
 #include <QStringList>
+#include <cstdio>
+#include <optional>
 
+#include "accounts/password_hash.h"
 #include "accounts/session_file.h"
 #include "course/result_store.h"
 #include "course/task_catalogue.h"
 #include "textio/baltic_codec.h"
+#include "textio/program_error.h"
 #include "textio/store_transaction.h"
 #include "textio/text_file.h"
 
@@ -28,13 +32,47 @@ bool IsFilled(const RegistrationData& data) {
   return true;
 }
 
-bool CanBeStored(const RegistrationData& data) {
-  if (!IsUsableUserName(data.userName)) return false;
+// Why the data cannot be stored; nothing when it can.
+std::optional<RegistrationResult> Unstorable(const RegistrationData& data) {
+  if (data.userName.size() > LongestUserName()) return RegistrationResult::NameTooLong;
+  if (!IsUsableUserName(data.userName) || !CanHashPassword(data.password)) return RegistrationResult::Refused;
   for (const QString* field :
        {&data.password, &data.firstName, &data.surname, &data.schoolClass, &data.email}) {
-    if (HoldsLineBreak(*field)) return false;
+    if (HoldsLineBreak(*field)) return RegistrationResult::Refused;
   }
+  return std::nullopt;
+}
+
+// Under the store's lock, makes `newLine` the password line of the user's
+// line in user.dat (the last one with the name), if that line still holds
+// `expected` when one is given. False when the name is not registered.
+bool StorePasswordLine(const QString& userName, const QByteArray& newLine,
+                       const std::optional<QByteArray>& expected = std::nullopt) {
+  StoreLock lock;
+  const QList<QByteArray> users = ReadLines(kUserFileName);
+  QList<QByteArray> passwords = ReadLines(kPasswordFileName);
+  const qsizetype line = users.lastIndexOf(ToBaltic(userName));
+  if (line < 0) return false;
+  if (expected && passwords.value(line) != *expected) return true;
+  // Missing lines read as empty ones: writing them keeps every password.
+  while (passwords.size() <= line) passwords.append(QByteArray());
+  passwords[line] = newLine;
+  RewriteFile(kPasswordFileName, JoinLines(passwords));
   return true;
+}
+
+// Replaces the password an older release kept as typed by its hash, unless
+// the line changed since it was read. A failure keeps the log-in: the line
+// stays as it was, for the next log-in to try again.
+void ReplaceTypedPassword(const QString& userName, const QByteArray& typedLine, const QString& password) {
+  try {
+    StorePasswordLine(userName, HashPassword(password), typedLine);
+  } catch (const ProgramError& error) {
+    std::fprintf(stderr,
+                 "rova2004: nepavyko faile password.dat pakeisti slaptažodžio jo maišos reikšme (%s); "
+                 "bus bandoma kito prisijungimo metu.\n",
+                 qPrintable(error.message()));
+  }
 }
 
 // The new user's own files, in the order they are created: the profile, the
@@ -100,12 +138,22 @@ QString SettingsFileName(const QString& userName) {
   return UserFileName({}, userName, QStringLiteral("_checkbox.dat"));
 }
 
+int LongestUserName() {
+  // The most bytes of UTF-8 a character of the code page takes ("„", "€").
+  constexpr int kMostBytesPerCharacter = 3;
+  return (MaxFileNameBytes() - kLongestUserFileSuffix - kRewriteNameOverhead) / kMostBytesPerCharacter;
+}
+
 bool IsUsableUserName(const QString& userName) {
   return IsUsableFileStem(userName, kLongestUserFileSuffix);
 }
 
 RegistrationOutcome RegisterUser(const RegistrationData& data,
                                  const std::function<void()>& beforeWriting) {
+  // Hashing takes tens of milliseconds: done before taking the lock that
+  // every other copy working in the folder waits for.
+  const QByteArray passwordLine =
+      IsFilled(data) && !Unstorable(data) ? HashPassword(data.password) : QByteArray();
   // Held to the end, so that two copies of the program cannot both prepend.
   StoreLock lock;
   const QList<QByteArray> users = ReadLines(kUserFileName);
@@ -117,14 +165,14 @@ RegistrationOutcome RegisterUser(const RegistrationData& data,
     return {RegistrationResult::FilesTaken};
   }
   if (!IsFilled(data)) return {RegistrationResult::Incomplete};
-  if (!CanBeStored(data)) return {RegistrationResult::Refused};
+  if (const std::optional<RegistrationResult> refusal = Unstorable(data)) return {*refusal};
 
   if (beforeWriting) beforeWriting();
   QList<QByteArray> passwords = ReadLines(kPasswordFileName);
 
   QList<QByteArray> newUsers = users;
   newUsers.prepend(name);
-  passwords.prepend(ToBaltic(data.password));
+  passwords.prepend(passwordLine);
 
   // One transaction: line i of user.dat always belongs to line i of
   // password.dat, and the new pupil is there whole or not at all.
@@ -134,22 +182,32 @@ RegistrationOutcome RegisterUser(const RegistrationData& data,
   transaction.Stage(kSessionFileName, JoinLines({name}));
   StageUserFiles(transaction, data);
   transaction.Commit();
-  WriteCopySessionUser(data.userName);
+  KeepCopyUser(data.userName);
   return {RegistrationResult::Registered};
 }
 
 LoginResult LogIn(const QString& userName, const QString& password) {
-  StoreLock lock;
-  WriteSessionUser(userName);
+  QByteArray stored;
+  {
+    StoreLock lock;
+    WriteSessionUser(userName);
+    const QList<QByteArray> users = ReadLines(kUserFileName);
+    const QList<QByteArray> passwords = ReadLines(kPasswordFileName);
+    const qsizetype line = users.lastIndexOf(ToBaltic(userName));
+    if (line < 0) return LoginResult::UnknownUser;
+    // A missing password line reads as empty.
+    stored = passwords.value(line);
+  }
+  // The hash is checked outside the lock, which other copies wait for.
+  if (!PasswordMatches(stored, password)) return LoginResult::WrongPassword;
+  KeepCopyUser(userName);
+  if (!IsPasswordHash(stored)) ReplaceTypedPassword(userName, stored, password);
+  return LoginResult::Accepted;
+}
 
-  const QList<QByteArray> users = ReadLines(kUserFileName);
-  const QList<QByteArray> passwords = ReadLines(kPasswordFileName);
-
-  const qsizetype line = users.lastIndexOf(ToBaltic(userName));
-  if (line < 0) return LoginResult::UnknownUser;
-  // A missing password line reads as empty.
-  const QByteArray stored = passwords.value(line);
-  return stored == ToBaltic(password) ? LoginResult::Accepted : LoginResult::WrongPassword;
+PasswordChange SetPassword(const QString& userName, const QString& password) {
+  if (password.isEmpty() || HoldsLineBreak(password) || !CanHashPassword(password)) return PasswordChange::Refused;
+  return StorePasswordLine(userName, HashPassword(password)) ? PasswordChange::Stored : PasswordChange::UnknownUser;
 }
 
 }  // namespace rova

@@ -16,13 +16,13 @@ constexpr int kDataFolderExitCode = 2;
 
 }  // namespace
 
-DataFolderOption ReadDataFolderOption(const QStringList& arguments) {
-  static const QString kName = QStringLiteral("--data-folder");
-  static const QString kNameAndValue = kName + QLatin1Char('=');
+DataFolderOption ReadDataFolderOption(const QList<QByteArray>& arguments) {
+  static const QByteArray kName = QByteArrayLiteral("--data-folder");
+  static const QByteArray kNameAndValue = kName + '=';
   DataFolderOption option;
   bool given = false;
   for (qsizetype i = 1; i < arguments.size(); ++i) {
-    QString value;
+    QByteArray value;
     if (arguments[i] == kName) {
       if (i + 1 >= arguments.size()) {
         return {{}, QStringLiteral("Po parinkties --data-folder nenurodytas aplankas.")};
@@ -41,7 +41,13 @@ DataFolderOption ReadDataFolderOption(const QStringList& arguments) {
   return option;
 }
 
-int EnterDataFolderOrExplain(const QStringList& arguments) {
+QList<QByteArray> ArgumentBytes(int argc, char** argv) {
+  QList<QByteArray> arguments;
+  for (int i = 0; i < argc; ++i) arguments.append(QByteArray(argv[i]));
+  return arguments;
+}
+
+int EnterDataFolderOrExplain(const QList<QByteArray>& arguments) {
   const DataFolderOption option = ReadDataFolderOption(arguments);
   QString problem = option.problem;
   if (problem.isEmpty()) problem = EnterDataFolder(ChooseDataFolder(option.value)).problem;

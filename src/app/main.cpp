@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
-#include "accounts/session_file.h"
 #include "app/data_folder_option.h"
 #include "app/program_identity.h"
 #include "app/startup.h"
@@ -15,8 +14,6 @@ int main(int argc, char** argv) {
   rova::RegisterProgramFonts();
   // Wherever it is started from (menu, terminal, scripts/run.sh), the program
   // works in the data folder chosen for it.
-  if (const int code = rova::EnterDataFolderOrExplain(QCoreApplication::arguments()); code != 0) return code;
-  // This copy's own pupil, apart from other copies working in the same folder.
-  const rova::CopySession session;
+  if (const int code = rova::EnterDataFolderOrExplain(rova::ArgumentBytes(argc, argv)); code != 0) return code;
   return rova::RunProgram();
 }

@@ -78,6 +78,8 @@ void CreateNumberedWindow(int number) {
       break;
     case 7:
       Create(Form7, u"Form7");
+      // The decimal-comma notice belongs with the verdicts.
+      Create(DecimalCommaNotice, u"DecimalCommaNotice");
       break;
     case 97:
       Create(Form97, kHandbookIndexName);
@@ -108,8 +110,9 @@ void CreateNumberedWindow(int number) {
       break;
     case 125:
       Create(Form125, u"Form125");
-      // The refused-name dialog belongs with the account dialogs.
+      // The refused-name dialogs belong with the account dialogs.
       Create(RefusedNameDialog, u"RefusedNameDialog");
+      Create(LongNameDialog, u"LongNameDialog");
       break;
     case 126:
       Create(Form126, u"Form126");

@@ -13,7 +13,7 @@ TForm3* Form3 = nullptr;
 TForm3::TForm3()
     : TopicGridWindow({QStringLiteral("ROVA 2004 - Testai"), QStringLiteral("ROVA 2004 - Testai"),
                        QStringLiteral("Testų dalyje Jūs turite galimybę pasitikrinti savo žinias. Išsirinkę vieną iš "
-                                      "žemiau nurodytų temų ir ant jos paspaudę, rasite specialiai tai temai"),
+                                      "žemiau nurodytų temų ir ją paspaudę, rasite specialiai tai temai"),
                        QStringLiteral("skirtus uždavinius."), QStringLiteral(" Testų temos: "), [] {
                          QStringList captions;
                          for (int topic = 1; topic <= kTopicCount; ++topic) captions << TopicMenuText(topic);

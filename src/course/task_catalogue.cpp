@@ -14,6 +14,7 @@ struct AnswerData {
   CheckKind kind;
   const char* expected1 = nullptr;
   const char* expected2 = nullptr;
+  const char* alsoRight = nullptr;
   long double fraction = 0.0L;
   const char* radio = nullptr;
   int maxLength1 = 0;
@@ -22,22 +23,27 @@ struct AnswerData {
 
 constexpr AnswerData Text(int topic, int task, const char* expected,
                           int maxLength = kStandardMaxLength) {
-  return {{topic, task}, CheckKind::SingleText, expected, nullptr, 0.0L, nullptr, maxLength, 0};
+  return {{topic, task}, CheckKind::SingleText, expected, nullptr, nullptr, 0.0L, nullptr, maxLength, 0};
+}
+
+// A SingleText task whose answer may also be written `alsoRight`.
+constexpr AnswerData TextOr(int topic, int task, const char* expected, const char* alsoRight) {
+  return {{topic, task}, CheckKind::SingleText, expected, nullptr, alsoRight, 0.0L, nullptr, kStandardMaxLength, 0};
 }
 
 constexpr AnswerData Pair(int topic, int task, const char* first, const char* second,
                           int maxLength1 = kStandardMaxLength, int maxLength2 = kStandardMaxLength) {
-  return {{topic, task}, CheckKind::TextPair, first, second, 0.0L, nullptr, maxLength1, maxLength2};
+  return {{topic, task}, CheckKind::TextPair, first, second, nullptr, 0.0L, nullptr, maxLength1, maxLength2};
 }
 
 constexpr AnswerData Frac(int topic, int task, long double value, int numeratorMax,
                           int denominatorMax) {
-  return {{topic, task}, CheckKind::Fraction, nullptr, nullptr, value, nullptr, numeratorMax,
+  return {{topic, task}, CheckKind::Fraction, nullptr, nullptr, nullptr, value, nullptr, numeratorMax,
           denominatorMax};
 }
 
 constexpr AnswerData Pick(int topic, int task, const char* radio) {
-  return {{topic, task}, CheckKind::Choice, nullptr, nullptr, 0.0L, radio, 0, 0};
+  return {{topic, task}, CheckKind::Choice, nullptr, nullptr, nullptr, 0.0L, radio, 0, 0};
 }
 
 // The right answer of every task, topic by topic.
@@ -70,7 +76,9 @@ constexpr AnswerData kAnswers[] = {
     Text(13, 1, "40"), Text(13, 2, "112"), Pick(13, 3, "AMRadioButton1"), Text(13, 4, "76"),
     Text(13, 5, "75"),
     Text(14, 1, "50"), Text(14, 2, "20"), Text(14, 3, "116"), Text(14, 4, "2,8"),
-    Text(14, 5, "20"),
+    // 14-5: 55 · tg 20° = 20,02 m, asked to 0,1 m: "20,0", or "20" without
+    // the closing zero.
+    TextOr(14, 5, "20", "20,0"),
     Text(15, 1, "24"), Text(15, 2, "32"), Text(15, 3, "1"), Text(15, 4, "400"),
     Text(15, 5, "50"),
     Text(16, 1, "302"), Text(16, 2, "60"), Text(16, 3, "60"), Text(16, 4, "10"),
@@ -123,6 +131,7 @@ TaskRow BuildRow(const AnswerData& answer) {
   row.kind = answer.kind;
   if (answer.expected1) row.expected.append(QString::fromUtf8(answer.expected1));
   if (answer.expected2) row.expected.append(QString::fromUtf8(answer.expected2));
+  if (answer.alsoRight) row.alsoRight.append(QString::fromUtf8(answer.alsoRight));
   row.fractionValue = answer.fraction;
   if (answer.radio) row.rightRadio = QString::fromLatin1(answer.radio);
   if (answer.maxLength1 > 0) row.fieldMaxLength.append(answer.maxLength1);

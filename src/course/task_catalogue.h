@@ -34,6 +34,9 @@ struct TaskRow {
   // SingleText: expected[0]; TextPair: expected[0] and expected[1]. A whole
   // number is kept as its decimal text, which is what the check compares.
   QList<QString> expected;
+  // SingleText: other texts of the same value that are right as well, such
+  // as "20,0" beside "20" when the statement asks for tenths.
+  QList<QString> alsoRight;
   long double fractionValue = 0.0L;  // Fraction: numerator / denominator
   QString rightRadio;                // Choice: "AMRadioButton2"
   // Maximum length of each answer field, in the order of the fields (the

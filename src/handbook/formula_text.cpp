@@ -23,6 +23,8 @@ constexpr int kTallParenthesis = -8;
 constexpr int kRaisedAfterTall = -10;  // an exponent of a tall parenthesis
 constexpr int kBrace = -3;
 
+const QString kRootSign = QStringLiteral("√");
+
 struct Sign {
   const char* name;
   char16_t sign;
@@ -132,7 +134,10 @@ class LineLayout {
       return;
     }
     lastMarkX_ = Here();
-    Add(lastMarkX_, dy, text, PieceFace::Mark);
+    // After a closing parenthesis the mark keeps a pixel off its ink, within
+    // the pixel of room its gap has anyway, so nothing after it moves.
+    const int offset = line_.endsWith(u')') ? 1 : 0;
+    Add(lastMarkX_ + offset, dy, text, PieceFace::Mark);
     LeaveGap(width);
     lastMarkEnd_ = lastMarkX_ + width;
   }
@@ -170,9 +175,11 @@ class LineLayout {
     }
     if (Peek(0) != u'{') Fail("a root has no radicand");
     ++pos_;
-    line_ += u'V';
-    roots_.append(Here());
-    lastMarkEnd_ = -1;
+    // The radical sign of the pages' figures, not the "V" of the tasks; its
+    // overline starts at the sign's last column.
+    const int signX = Here();
+    Piece(kRootSign, PieceFace::Sans, 0);
+    roots_.append(signX + QFontMetrics(sans_).horizontalAdvance(kRootSign));
   }
 
   void CloseRoot() {

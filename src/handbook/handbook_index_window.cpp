@@ -13,8 +13,8 @@ TForm97* Form97 = nullptr;
 TForm97::TForm97()
     : TopicGridWindow({QStringLiteral("ROVA 2004 - Žinynas"), QString(),
                        QStringLiteral("Žinyne Jūs turite galimybę prisiminti dažniausiai naudojamas matematines "
-                                      "formules ir sąvokas. Išsirinkę vieną iš žemiau nurodytų temų ir ant"),
-                       QStringLiteral("jos paspaudę, rasite specialiai tai temai skirtas formules ir sąvokas."),
+                                      "formules ir sąvokas. Išsirinkę vieną iš žemiau nurodytų temų ir ją"),
+                       QStringLiteral("paspaudę, rasite specialiai tai temai skirtas formules ir sąvokas."),
                        QStringLiteral("Temos: "), [] {
                          QStringList captions;
                          for (const HandbookPage* page : HandbookPages()) captions << page->indexCaption;

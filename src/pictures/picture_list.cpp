@@ -77,7 +77,7 @@ const std::vector<PictureInfo>& AllPictures() {
       {"fig_16_5", 121, 113,
        "circle with centre O; tangents from K touching at L and M, 80 degrees at K; chord LM; "
        "x = angle OML"},
-      {"fig_17_1", 47, 77,
+      {"fig_17_1", 96, 152,
        "fir tree of three equal triangles stacked on one vertical line that halves them; "
        "equal-part and right-angle marks"},
       {"fig_17_2", 125, 113,
@@ -104,7 +104,8 @@ const std::vector<PictureInfo>& AllPictures() {
       {"hb_13_3", 108, 100, "two crossing lines, the vertical angles alpha marked"},
       {"hb_13_4", 136, 110, "parallel lines a and b cut by c; angles 1 to 4 at a, 5 to 8 at b"},
       {"hb_14_1", 280, 200,
-       "triangle ABC with altitude h, median m and bisector l; a right triangle with legs a, b and hypotenuse c"},
+       "triangle ABC with altitude h, median m and bisector ℓ; a right triangle with legs a, b, hypotenuse c and "
+       "the angle A opposite a"},
       {"hb_15_1", 300, 56, "a convex quadrilateral with its diagonals and a non-convex one, named"},
       {"hb_15_2", 78, 280, "square, rectangle, parallelogram with h, rhombus with d1 and d2, trapezium with a, b, h"},
       {"hb_16_1", 190, 150, "circle with centre O, radius r, diameter d and a chord"},

@@ -54,16 +54,20 @@ QString ResultFileNameAt(const QString& userName, ResultFilePlace place) {
 
 QString ChecksText(StatisticsMode mode, std::int64_t checked) {
   const QString t = Number(checked);
-  // The signed remainder: -10 ends in 0 as 10 does.
-  const bool endsInZero = checked % 10 == 0;
+  // Lithuanian agreement goes by the last two digits of the magnitude; the
+  // remainder is taken before the sign is dropped, so no value overflows.
+  const std::int64_t lastTwo = checked % 100 < 0 ? -(checked % 100) : checked % 100;
+  const std::int64_t last = lastTwo % 10;
+  const bool teens = lastTwo >= 11 && lastTwo <= 19;
+  const bool one = last == 1 && !teens;  // 1, 21, 101: uždavinys, kartą
+  const bool few = last >= 2 && !teens;   // 2-9, 22-29: uždaviniai, kartus
   if (mode == StatisticsMode::SingleTask) {
-    if (checked == 1) return QStringLiteral("Uždavinys spręstas ") + t + QStringLiteral(" kartą.");
-    if (endsInZero) return QStringLiteral("Uždavinys spręstas ") + t + QStringLiteral(" kartų.");
-    return QStringLiteral("Uždavinys spręstas ") + t + QStringLiteral(" kartus.");
+    const QString times = one ? QStringLiteral(" kartą.") : few ? QStringLiteral(" kartus.") : QStringLiteral(" kartų.");
+    return QStringLiteral("Uždavinys spręstas ") + t + times;
   }
-  if (checked == 1) return QStringLiteral("Iš viso spręstas ") + t + QStringLiteral(" uždavinys.");
-  if (endsInZero) return QStringLiteral("Iš viso spręsta ") + t + QStringLiteral(" uždavinių.");
-  return QStringLiteral("Iš viso spręsti ") + t + QStringLiteral(" uždaviniai.");
+  if (one) return QStringLiteral("Iš viso spręstas ") + t + QStringLiteral(" uždavinys.");
+  if (few) return QStringLiteral("Iš viso spręsti ") + t + QStringLiteral(" uždaviniai.");
+  return QStringLiteral("Iš viso spręsta ") + t + QStringLiteral(" uždavinių.");
 }
 
 QString DescriptionText(const StatisticsSettings& settings) {

@@ -41,12 +41,15 @@ QString ResultFileNameAt(const QString& userName, ResultFilePlace place);
 struct ReportTexts {
   QString correct;      // "Teisingų atsakymų: 4."
   QString incorrect;    // "Neteisingų atsakymų: 7."
-  QString checks;       // "Iš viso spręsti 11 uždaviniai."
+  QString checks;       // "Iš viso spręsta 11 uždavinių."
   QString description;  // "nuo 3 iki 7 temos."
   bool operator==(const ReportTexts&) const = default;
 };
 
-// The count rule: T = 1, then T ending in 0 (negative ones too), then the rest.
+// The count rule, by Lithuanian agreement of T's magnitude: 1, 21, 101 but not
+// 11 or 111 take "spręstas … uždavinys" / "kartą"; 2-9, 22-29 … but not 12-19
+// take "spręsti … uždaviniai" / "kartus"; the rest (0, 10-20, 30 …) take
+// "spręsta … uždavinių" / "kartų".
 QString ChecksText(StatisticsMode mode, std::int64_t checked);
 QString DescriptionText(const StatisticsSettings& settings);
 ReportTexts TextsFor(const StatisticsSettings& settings, const ReportTotals& totals);

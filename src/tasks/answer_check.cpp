@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasks/answer_check.h"
 
+#include <QStringList>
 #include <locale.h>
 
 #include <cerrno>
@@ -99,7 +100,7 @@ long double ParseFloatingPoint(const QString& text, const QLocale& locale) {
 Verdict JudgeEntry(const TaskRow& row, const TaskEntry& entry, const QLocale& locale) {
   switch (row.kind) {
     case CheckKind::SingleText:
-      return FromBool(entry.field1 == row.expected.value(0));
+      return FromBool(entry.field1 == row.expected.value(0) || row.alsoRight.contains(entry.field1));
     case CheckKind::TextPair:
       if (entry.field1 != row.expected.value(0)) return Verdict::Wrong;
       return FromBool(entry.field2 == row.expected.value(1));
@@ -109,6 +110,24 @@ Verdict JudgeEntry(const TaskRow& row, const TaskEntry& entry, const QLocale& lo
       return FromBool(!entry.checkedRadio.isEmpty() && entry.checkedRadio == row.rightRadio);
   }
   return Verdict::Wrong;
+}
+
+QString DecimalCommaCorrection(const TaskRow& row, const TaskEntry& entry) {
+  // The fractions' fields are numbers in the locale's notation, whose
+  // conversion already names a text it cannot read.
+  if (row.kind != CheckKind::SingleText && row.kind != CheckKind::TextPair) return {};
+  const QChar point = QLatin1Char('.');
+  const bool firstHasPoint = entry.field1.contains(point);
+  const bool secondHasPoint = row.kind == CheckKind::TextPair && entry.field2.contains(point);
+  if (!firstHasPoint && !secondHasPoint) return {};
+  TaskEntry rewritten = entry;
+  rewritten.field1.replace(point, QLatin1Char(','));
+  rewritten.field2.replace(point, QLatin1Char(','));
+  if (JudgeEntry(row, rewritten) != Verdict::Right) return {};
+  QStringList shown;
+  if (firstHasPoint) shown << rewritten.field1;
+  if (secondHasPoint) shown << rewritten.field2;
+  return shown.join(QStringLiteral(" ir "));
 }
 
 }  // namespace rova

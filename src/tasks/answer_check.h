@@ -22,6 +22,13 @@ struct TaskEntry {
 // for a zero denominator; nothing else throws.
 Verdict JudgeEntry(const TaskRow& row, const TaskEntry& entry, const QLocale& locale = QLocale());
 
+// What the pupil must write when the entry would be right with its decimal
+// points written as commas: the fields that hold a point, rewritten ("2,9"
+// for "2.9"). Such an entry is neither judged nor counted: the window says
+// how decimal fractions are written instead. Empty for every other entry,
+// which is judged as it stands.
+QString DecimalCommaCorrection(const TaskRow& row, const TaskEntry& entry);
+
 // A number in the usual decimal notation of the locale: blanks around it,
 // an optional sign, digits with the locale's decimal separator, an optional
 // exponent. Throws "'<text>' is not a valid floating point value".

@@ -11,15 +11,8 @@ namespace {
 
 constexpr int kInfinityStep = 5;
 
-QList<TextPiece> LinePieces(int top, const QStringList& lines) {
-  QList<TextPiece> pieces;
-  int y = top;
-  for (const QString& line : lines) {
-    pieces.append(Text(kStatementLeft, y, line));
-    y += kLineSpacing;
-  }
-  return pieces;
-}
+constexpr int kRaisedMark = -3;
+constexpr int kLoweredMark = 6;
 
 }  // namespace
 
@@ -34,17 +27,35 @@ QList<TextPiece> Infinity(int x, int y) {
 
 PicturePiece Picture(int x, int y, const QString& name) { return {x, y, name}; }
 
-StatementLayout Statement(int top, const QStringList& lines, const QList<TextPiece>& pieces,
-                          const QList<PicturePiece>& pictures) {
+TextPiece Raised(int x, const QString& text) { return Mark(x, kRaisedMark, text); }
+TextPiece Lowered(int x, const QString& text) { return Mark(x, kLoweredMark, text); }
+
+StatementLayout Statement(int top, const QList<StatementLine>& lines) {
+  // Every line's text first, then the pieces line by line, so that a piece
+  // lies over the text it marks.
   StatementLayout statement;
-  statement.pieces.texts = LinePieces(top, lines) + pieces;
-  statement.pieces.pictures = pictures;
+  int y = top;
+  for (const StatementLine& line : lines) {
+    if (!line.text.isEmpty()) statement.pieces.texts.append(Text(kStatementLeft, y, line.text));
+    y += kLineSpacing;
+  }
+  y = top;
+  for (const StatementLine& line : lines) {
+    for (TextPiece piece : line.pieces) {
+      piece.y += y;
+      statement.pieces.texts.append(piece);
+    }
+    for (PicturePiece picture : line.pictures) {
+      picture.y += y;
+      statement.pieces.pictures.append(picture);
+    }
+    y += kLineSpacing;
+  }
   return statement;
 }
 
-StatementLayout NarrowStatement(int top, const QStringList& lines, const QList<TextPiece>& pieces,
-                                const QList<PicturePiece>& pictures) {
-  StatementLayout statement = Statement(top, lines, pieces, pictures);
+StatementLayout NarrowStatement(int top, const QList<StatementLine>& lines) {
+  StatementLayout statement = Statement(top, lines);
   statement.groupWidth = kNarrowStatementGroupWidth;
   return statement;
 }

@@ -41,6 +41,20 @@ struct StatementLayout {
   PieceBlock pieces;
 };
 
+// One line of a statement and what stands over the blanks it leaves: its
+// marks, fraction parts and symbol pictures, each at its x in the group and
+// its y from the line's top. They go wherever the line goes, so a line added
+// or taken out above moves them with it. A line of formula pieces alone has
+// no text.
+struct StatementLine {
+  StatementLine(const QString& text, const QList<TextPiece>& pieces = {}, const QList<PicturePiece>& pictures = {})
+      : text(text), pieces(pieces), pictures(pictures) {}
+
+  QString text;
+  QList<TextPiece> pieces;
+  QList<PicturePiece> pictures;
+};
+
 // One answer field: a white bevelled panel holding a borderless edit with
 // bold black text.
 struct AnswerField {
@@ -97,13 +111,16 @@ TextPiece Large(int x, int y, const QString& text);
 QList<TextPiece> Infinity(int x, int y);
 PicturePiece Picture(int x, int y, const QString& name);
 
-// Statement lines at the statement's left edge, the first at `top`, the
-// others 16 pixels apart; then the pieces over them.
-StatementLayout Statement(int top, const QStringList& lines, const QList<TextPiece>& pieces = {},
-                          const QList<PicturePiece>& pictures = {});
+// An exponent or an index over the gap a line leaves at `x`: the small serif
+// mark 3 pixels above the line's top, or 6 below it.
+TextPiece Raised(int x, const QString& text);
+TextPiece Lowered(int x, const QString& text);
+
+// Statement lines at the statement's left edge, the first at `top`, each
+// next one a line height below, with their pieces.
+StatementLayout Statement(int top, const QList<StatementLine>& lines);
 // The same in the narrow statement group.
-StatementLayout NarrowStatement(int top, const QStringList& lines, const QList<TextPiece>& pieces = {},
-                                const QList<PicturePiece>& pictures = {});
+StatementLayout NarrowStatement(int top, const QList<StatementLine>& lines);
 
 // A field panel with its edit at 4, 4, 5 pixels narrower and 6 less tall.
 AnswerField Field(int x, int y, int width = 50, int height = 21);

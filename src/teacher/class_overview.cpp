@@ -2,14 +2,13 @@
 #include "teacher/class_overview.h"
 
 #include <QFileInfo>
-#include <QHash>
 #include <QSet>
 #include <algorithm>
 #include <thread>
 
 #include "accounts/user_store.h"
-#include "course/result_store.h"
 #include "textio/baltic_codec.h"
+#include "textio/count_reader.h"
 #include "textio/program_error.h"
 #include "textio/text_file.h"
 
@@ -17,18 +16,58 @@ namespace rova::teacher {
 
 namespace {
 
-// A whole small file, no more than `limit` bytes of it ("File too large").
-QByteArray ReadBounded(const QString& path, qsizetype limit) {
-  InputFile file(path);
-  file.LimitTo(limit);
-  QByteArray bytes;
-  char buffer[4096];
-  while (const qsizetype got = file.Read(buffer, sizeof buffer)) bytes.append(buffer, got);
-  return bytes;
+// The files of one data folder. Every one of them is opened here, by its name
+// in the folder, and read no further than its bound.
+class FolderFiles {
+ public:
+  explicit FolderFiles(const QString& folder) : prefix_(folder + QLatin1Char('/')) {}
+
+  QString PathOf(const QString& name) const { return prefix_ + name; }
+
+  QByteArray ReadAll(const QString& name, qsizetype limit) {
+    QByteArray bytes(limit + 1, Qt::Uninitialized);
+    bytes.truncate(Read(name, bytes.data(), limit));
+    return bytes;
+  }
+
+  ResultCounts ReadCounts(const QString& name) {
+    CountReader reader(QByteArray::fromRawData(buffer_, Read(name, buffer_, kMaxResultFileBytes)));
+    ResultCounts counts;
+    counts.correct = reader.Next();
+    counts.checked = reader.Next();
+    return counts;
+  }
+
+ private:
+  // The whole file into `buffer`, which has room for `limit` + 1 bytes: "File
+  // too large" past the limit. A regular file (InputFile opens no other)
+  // gives all it has up to what was asked in one read, so one read does.
+  qsizetype Read(const QString& name, char* buffer, qsizetype limit) {
+    // One path kept for a pupil's 91 files, its room made once.
+    path_.truncate(0);
+    path_ += prefix_;
+    path_ += name;
+    InputFile file(path_);
+    file.LimitTo(limit);
+    return file.Read(buffer, limit + 1);
+  }
+
+  QString prefix_;
+  QString path_;
+  char buffer_[kMaxResultFileBytes + 1];
+};
+
+// The few reasons a result file fails for, each kept once: a folder whose
+// pupils' files are all missing holds thousands of cells with a reason.
+QString SharedReason(const QString& reason) {
+  thread_local QHash<QString, QString> reasons;
+  if (const auto found = reasons.constFind(reason); found != reasons.cend()) return *found;
+  if (reasons.size() < 64) reasons.insert(reason, reason);
+  return reason;
 }
 
-QString InFolder(const QString& folder, const QString& name) {
-  return folder + QLatin1Char('/') + name;
+bool CountsCanBe(ResultCounts counts) {
+  return counts.correct >= 0 && counts.checked >= 0 && counts.correct <= counts.checked;
 }
 
 void Add(ReportTotals& sum, const ReportTotals& part) {
@@ -37,14 +76,41 @@ void Add(ReportTotals& sum, const ReportTotals& part) {
 }
 
 void AddCell(Totals& sum, const TaskCell& cell) {
-  if (cell.readable()) Add(sum.counts, cell.counts);
-  else ++sum.unreadable;
+  if (cell.readable()) {
+    sum.counts.correct += cell.counts.correct;
+    sum.counts.checked += cell.counts.checked;
+    ++sum.counted;
+  } else {
+    ++sum.unreadable;
+  }
 }
 
-void AddProblem(QString& problems, const QString& problem) {
-  if (!problems.isEmpty()) problems += QLatin1Char('\n');
-  problems += problem;
+void AddTotals(Totals& sum, const Totals& part) {
+  Add(sum.counts, part.counts);
+  sum.counted += part.counted;
+  sum.unreadable += part.unreadable;
 }
+
+// The class average, a pupil at a time.
+class MeanSum {
+ public:
+  void Add(const Totals& totals) {
+    const std::optional<double> share = SharePercent(totals.counts);
+    if (!share) return;
+    sum_ += *share;
+    ++mean_.pupils;
+    if (totals.unreadable > 0) mean_.partial = true;
+  }
+  MeanShare Result() const {
+    MeanShare mean = mean_;
+    if (mean.pupils > 0) mean.percent = sum_ / mean.pupils;
+    return mean;
+  }
+
+ private:
+  double sum_ = 0;
+  MeanShare mean_;
+};
 
 struct Listed {
   QString folder;
@@ -52,95 +118,126 @@ struct Listed {
 };
 
 // The usable user names of one folder's user.dat, each once.
-void ListPupils(const QString& folder, std::vector<Listed>& listed, QStringList& problems) {
+void ListPupils(const QString& folder, std::vector<Listed>& listed, Notes& notes) {
   if (!QFileInfo(folder).isDir()) {
-    problems << QStringLiteral("Aplankas %1 nerastas").arg(Printable(folder));
+    notes.Add(folder, NoteKind::Folder, QStringLiteral("Aplankas %1 nerastas").arg(Printable(folder)));
     return;
   }
-  const QString listName = InFolder(folder, kUserFileName);
+  FolderFiles files(folder);
+  const QString listName = Printable(files.PathOf(kUserFileName));
   QByteArray bytes;
   try {
-    bytes = ReadBounded(listName, kMaxUserListBytes);
+    bytes = files.ReadAll(kUserFileName, kMaxUserListBytes);
   } catch (const ProgramError& error) {
-    problems << QStringLiteral("%1: %2").arg(Printable(listName), error.message());
+    notes.Add(folder, NoteKind::Folder, QStringLiteral("%1: %2").arg(listName, error.message()));
     return;
   }
-  QSet<QString> seen;
+  // Per name: whether a repetition was noted already.
+  QHash<QString, bool> seen;
   int count = 0;
   for (const QByteArray& line : SplitLines(bytes)) {
     if (line.isEmpty()) continue;
     const QString name = FromBaltic(line);
-    if (seen.contains(name)) continue;
-    seen.insert(name);
+    if (const auto found = seen.find(name); found != seen.end()) {
+      if (!*found) {
+        notes.Add(folder, NoteKind::RepeatedName, [&] {
+          return QStringLiteral("%1: vartotojo vardas „%2“ įrašytas kelis kartus, skaitomas vieną kartą")
+              .arg(listName, Printable(name));
+        });
+        *found = true;
+      }
+      continue;
+    }
+    seen.insert(name, false);
     if (!IsUsableUserName(name)) {
-      problems << QStringLiteral("%1: vartotojo vardas „%2“ netinkamas, jo failai neatverti")
-                      .arg(Printable(listName), Printable(name));
+      notes.Add(folder, NoteKind::RefusedName, [&] {
+        return QStringLiteral("%1: vartotojo vardas „%2“ netinkamas, jo failai neatverti")
+            .arg(listName, Printable(name));
+      });
       continue;
     }
     if (++count > kMaxPupilsPerFolder) {
-      problems << QStringLiteral("%1: daugiau nei %2 mokinių, likusieji neskaityti")
-                      .arg(Printable(listName))
-                      .arg(kMaxPupilsPerFolder);
+      notes.Add(folder, NoteKind::Folder, QStringLiteral("%1: daugiau nei %2 mokinių, likusieji neskaityti")
+                                              .arg(listName)
+                                              .arg(kMaxPupilsPerFolder));
       return;
     }
     listed.push_back({folder, name});
   }
 }
 
-// One pupil's files in one folder; the name has passed IsUsableUserName.
-void ReadPupilFiles(const QString& folder, Pupil& pupil) {
-  pupil.folders << folder;
-  const QString profileName = InFolder(folder, ProfileFileName(pupil.userName));
+// One pupil's files; the name has passed IsUsableUserName.
+void ReadPupilFiles(FolderFiles& files, Pupil& pupil) {
+  const QString profileName = ProfileFileName(pupil.userName);
   try {
-    const QList<QByteArray> lines = SplitLines(ReadBounded(profileName, kMaxProfileBytes));
+    const QList<QByteArray> lines = SplitLines(files.ReadAll(profileName, kMaxProfileBytes));
     pupil.firstName = FromBaltic(lines.value(0));
     pupil.surname = FromBaltic(lines.value(1));
     pupil.schoolClass = FromBaltic(lines.value(2));
   } catch (const ProgramError& error) {
-    AddProblem(pupil.profileProblem,
-               QStringLiteral("%1: %2").arg(Printable(profileName), error.message()));
+    pupil.profileProblem = QStringLiteral("%1: %2").arg(Printable(files.PathOf(profileName)), error.message());
   }
   const std::vector<QString> names = ResultFileNames(pupil.userName);
-  const QString prefix = folder + QLatin1Char('/');
   for (int i = 0; i < kTaskCount; ++i) {
     TaskCell& cell = pupil.tasks[i];
-    const QString fileName = prefix + names[i];
     try {
-      const ResultCounts counts = ReadCounts(fileName, kMaxResultFileBytes);
-      Add(cell.counts, {counts.correct, counts.checked});
+      cell.counts = files.ReadCounts(names[i]);
+      if (!CountsCanBe(cell.counts)) {
+        cell.problemKind = NoteKind::ImpossibleCounts;
+        cell.problem = SharedReason(QStringLiteral("pažeistas failas: tokių skaičių būti negali"));
+      }
     } catch (const ProgramError& error) {
-      AddProblem(cell.problem, QStringLiteral("%1: %2").arg(Printable(fileName), error.message()));
+      cell.counts = {};
+      cell.problem = SharedReason(error.message());
     }
   }
 }
 
-// What another folder holds of the same pupil: the counts added, the first
-// folder that has a name gives it.
-void MergeInto(Pupil& pupil, const Pupil& part) {
-  pupil.folders << part.folders;
-  if (pupil.firstName.isEmpty() && pupil.surname.isEmpty()) {
-    pupil.firstName = part.firstName;
-    pupil.surname = part.surname;
-    pupil.schoolClass = part.schoolClass;
-  }
-  if (!part.profileProblem.isEmpty()) AddProblem(pupil.profileProblem, part.profileProblem);
-  for (int i = 0; i < kTaskCount; ++i) {
-    Add(pupil.tasks[i].counts, part.tasks[i].counts);
-    if (!part.tasks[i].readable()) AddProblem(pupil.tasks[i].problem, part.tasks[i].problem);
-  }
-}
-
-// Opening files costs waiting on the system more than work, so a few
-// threads share the pupils.
-int ReaderThreads() {
-  return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
-}
-
 }  // namespace
+
+Notes::Group& Notes::GroupOf(const QString& folder, NoteKind kind) {
+  const QString key = QChar(static_cast<char16_t>(kind)) + folder;
+  const auto found = index_.constFind(key);
+  if (found != index_.cend()) return groups_[*found];
+  index_.insert(key, static_cast<int>(groups_.size()));
+  return groups_.emplace_back(Group{folder, kind, {}, 0});
+}
+
+void Notes::Append(const Notes& other) {
+  for (const Group& group : other.groups_) {
+    Group& mine = GroupOf(group.folder, group.kind);
+    for (const QString& line : group.listed) {
+      if (mine.listed.size() < kNotesPerGroup) mine.listed << line;
+      else ++mine.more;
+    }
+    mine.more += group.more;
+  }
+}
+
+qint64 Notes::count() const {
+  qint64 all = 0;
+  for (const Group& group : groups_) all += group.listed.size() + group.more;
+  return all;
+}
+
+QStringList Notes::Lines() const {
+  QStringList lines;
+  for (const Group& group : groups_) {
+    lines << group.listed;
+    if (group.more > 0) lines << QStringLiteral("… ir dar %1").arg(group.more);
+  }
+  return lines;
+}
 
 int TaskIndex(TaskId id) { return (id.topic - 1) * kTasksPerTopic + (id.task - 1); }
 
 const TaskCell& Pupil::cell(TaskId id) const { return tasks[TaskIndex(id)]; }
+
+Totals CellTotals(const TaskCell& cell) {
+  Totals sum;
+  AddCell(sum, cell);
+  return sum;
+}
 
 Totals TopicTotals(const Pupil& pupil, int topic) {
   Totals sum;
@@ -156,11 +253,7 @@ Totals PupilTotals(const Pupil& pupil) {
 
 Totals ClassTopicTotals(const std::vector<const Pupil*>& pupils, int topic) {
   Totals sum;
-  for (const Pupil* pupil : pupils) {
-    const Totals part = TopicTotals(*pupil, topic);
-    Add(sum.counts, part.counts);
-    sum.unreadable += part.unreadable;
-  }
+  for (const Pupil* pupil : pupils) AddTotals(sum, TopicTotals(*pupil, topic));
   return sum;
 }
 
@@ -172,17 +265,36 @@ Totals ClassTaskTotals(const std::vector<const Pupil*>& pupils, TaskId id) {
 
 Totals ClassTotals(const std::vector<const Pupil*>& pupils) {
   Totals sum;
-  for (const Pupil* pupil : pupils) {
-    const Totals part = PupilTotals(*pupil);
-    Add(sum.counts, part.counts);
-    sum.unreadable += part.unreadable;
-  }
+  for (const Pupil* pupil : pupils) AddTotals(sum, PupilTotals(*pupil));
   return sum;
 }
 
 std::optional<double> SharePercent(const ReportTotals& counts) {
   if (counts.checked <= 0) return std::nullopt;
   return 100.0 * static_cast<double>(counts.correct) / static_cast<double>(counts.checked);
+}
+
+MeanShare MeanOfShares(const std::vector<const Pupil*>& pupils, int topic) {
+  MeanSum mean;
+  for (const Pupil* pupil : pupils) mean.Add(topic > 0 ? TopicTotals(*pupil, topic) : PupilTotals(*pupil));
+  return mean.Result();
+}
+
+ClassSums SumClass(const std::vector<const Pupil*>& pupils) {
+  ClassSums sums;
+  sums.pupils.resize(pupils.size());
+  std::array<MeanSum, kTopicCount + 1> means;
+  for (size_t p = 0; p < pupils.size(); ++p) {
+    ClassSums::Row& row = sums.pupils[p];
+    for (int i = 0; i < kTaskCount; ++i) AddCell(row[i / kTasksPerTopic], pupils[p]->tasks[i]);
+    for (int topic = 0; topic < kTopicCount; ++topic) AddTotals(row[ClassSums::kAllTopics], row[topic]);
+    for (int k = 0; k <= kTopicCount; ++k) {
+      AddTotals(sums.classTotals[k], row[k]);
+      means[k].Add(row[k]);
+    }
+  }
+  for (int k = 0; k <= kTopicCount; ++k) sums.means[k] = means[k].Result();
+  return sums;
 }
 
 QStringList Classes(const ClassOverview& overview) {
@@ -203,10 +315,14 @@ std::vector<const Pupil*> PupilsOf(const ClassOverview& overview, const QString&
   return chosen;
 }
 
+// Opening files costs waiting on the system more than work, so a few
+// threads share the pupils.
+int ReaderThreadCount() { return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u)); }
+
 ClassOverview ReadClass(const QStringList& folders, const ReadProgress& progress) {
   ClassOverview overview;
   // One folder named twice (or through a link) is read once, or its pupils
-  // would count double.
+  // would be listed twice.
   QSet<QString> seenFolders;
   std::vector<Listed> listed;
   for (const QString& folder : folders) {
@@ -216,48 +332,49 @@ ClassOverview ReadClass(const QStringList& folders, const ReadProgress& progress
       seenFolders.insert(canonical);
     }
     overview.folders << folder;
-    ListPupils(folder, listed, overview.problems);
+    ListPupils(folder, listed, overview.notes);
   }
 
   const int total = static_cast<int>(listed.size());
-  std::vector<Pupil> parts(listed.size());
+  std::vector<Pupil>& pupils = overview.pupils;
+  pupils.resize(listed.size());
   std::vector<char> read(listed.size(), 0);
   std::atomic<int> next{0};
   std::atomic<int> done{0};
   const auto work = [&] {
     for (int i; (i = next++) < total;) {
       if (progress.stop && progress.stop->load()) return;
-      parts[i].userName = listed[i].userName;
+      Pupil& pupil = pupils[i];
+      pupil.folder = listed[i].folder;
+      pupil.userName = listed[i].userName;
       try {
-        ReadPupilFiles(listed[i].folder, parts[i]);
+        FolderFiles files(pupil.folder);
+        ReadPupilFiles(files, pupil);
         read[i] = 1;
       } catch (const std::exception& error) {  // out of memory, say: the pupil is left out
-        parts[i].profileProblem = QString::fromLocal8Bit(error.what());
+        pupil.profileProblem = QString::fromLocal8Bit(error.what());
       }
       if (progress.report) progress.report(++done, total);
     }
   };
   if (progress.report) progress.report(0, total);
   std::vector<std::thread> threads;
-  for (int t = 1; t < std::min(ReaderThreads(), total); ++t) threads.emplace_back(work);
+  for (int t = 1; t < std::min(ReaderThreadCount(), total); ++t) threads.emplace_back(work);
   work();
   for (std::thread& thread : threads) thread.join();
 
-  QHash<QString, qsizetype> byName;
-  overview.pupils.reserve(listed.size());
+  // The pupils left unread (stopped, or out of memory) leave no row.
+  int kept = 0;
   for (int i = 0; i < total; ++i) {
-    if (!read[i]) {
-      if (!parts[i].profileProblem.isEmpty()) overview.problems << parts[i].profileProblem;
-      continue;
-    }
-    const auto found = byName.constFind(parts[i].userName);
-    if (found == byName.cend()) {
-      byName.insert(parts[i].userName, static_cast<qsizetype>(overview.pupils.size()));
-      overview.pupils.push_back(std::move(parts[i]));
-    } else {
-      MergeInto(overview.pupils[*found], parts[i]);
+    if (read[i]) {
+      if (kept != i) pupils[kept] = std::move(pupils[i]);
+      ++kept;
+    } else if (!pupils[i].profileProblem.isEmpty()) {
+      overview.notes.Add(listed[i].folder, NoteKind::Profile,
+                         QStringLiteral("%1: %2").arg(Printable(listed[i].userName), pupils[i].profileProblem));
     }
   }
+  pupils.resize(kept);
   return overview;
 }
 

@@ -53,25 +53,31 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 }
 
 QString HelpText() {
+  // Each option in Lithuanian with its Lithuanian placeholders, then in
+  // English with the English ones.
   return QStringLiteral(
       "Naudojimas: rova2004-teacher [--data-folder APLANKAS] [--export FAILAS.xlsx|FAILAS.csv] "
       "[APLANKAS...]\n"
-      "Usage: rova2004-teacher [--data-folder DIR] [--export FILE.xlsx|FILE.csv] [FOLDER...]\n"
+      "Usage: rova2004-teacher [--data-folder DIR] [--export FILE.xlsx|FILE.csv] [DIR...]\n"
       "\n"
       "ROVA 2004 – mokytojo suvestinė: visos klasės rezultatai iš vieno ar kelių duomenų aplankų.\n"
       "The teacher's class overview: a whole class's results from one or more data folders.\n"
       "Duomenų aplankai tik skaitomi (the data folders are only read).\n"
       "\n"
-      "  APLANKAS, FOLDER       duomenų aplankas; keli skaitomi kaip viena klasė\n"
-      "                         a data folder; several are read as one class\n"
-      "  --data-folder DIR      dar vienas aplankas; be aplankų – tas, kurį naudotų rova2004\n"
-      "                         one more folder; with none given, the one rova2004 would use\n"
-      "  --export FILE          įrašo .xlsx arba .csv suvestinę ir baigia darbą (ekrano nereikia)\n"
-      "                         writes the .xlsx or .csv overview and exits (no display needed)\n"
-      "  -h, --help             šis tekstas (this text)\n"
-      "  --version              programos versija (the program's version)\n"
+      "  APLANKAS                 duomenų aplankas; kelių aplankų mokiniai rodomi kartu, kiekvienas\n"
+      "                           su savo aplanku\n"
+      "  DIR                      a data folder; the pupils of several are shown together, each with\n"
+      "                           their folder\n"
+      "  --data-folder APLANKAS   dar vienas aplankas; be aplankų – tas, kurį naudotų rova2004\n"
+      "  --data-folder DIR        one more folder; with none given, the one rova2004 would use\n"
+      "  --export FAILAS          įrašo .xlsx arba .csv suvestinę ir baigia darbą (ekrano nereikia);\n"
+      "                           į duomenų aplanką ar aplanką jame neįrašo\n"
+      "  --export FILE            writes the .xlsx or .csv overview and exits (no display needed);\n"
+      "                           never into a data folder or a folder beneath one\n"
+      "  -h, --help               šis tekstas (this text)\n"
+      "  --version                programos versija (the program's version)\n"
       "\n"
-      "Išeities kodas (exit code): 0 – pavyko (success), 2 – klaida (error, message on stderr).\n");
+      "Išėjimo kodas (exit code): 0 – pavyko (success), 2 – klaida (error, message on stderr).\n");
 }
 
 QString VersionText() { return QStringLiteral("rova2004-teacher " ROVA_VERSION "\n"); }
@@ -94,11 +100,11 @@ int RunExport(const CommandLine& line, QString* message) {
   if (folders.isEmpty()) return 2;
   try {
     const ClassOverview overview = ReadClass(folders);
-    if (overview.pupils.empty() && !overview.problems.isEmpty()) {
-      *message = overview.problems.join(QLatin1Char('\n'));
+    if (overview.pupils.empty() && !overview.notes.isEmpty()) {
+      *message = overview.notes.Lines().join(QLatin1Char('\n'));
       return 2;
     }
-    ExportClass(line.exportFile, overview, PupilsOf(overview, {}));
+    ExportClass(line.exportFile, overview, PupilsOf(overview, {}), overview.folders);
   } catch (const ProgramError& error) {
     *message = error.message();
     return 2;

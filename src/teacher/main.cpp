@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
 #include <QScreen>
 #include <cstdio>
 
@@ -18,8 +20,17 @@ int Fail(const QString& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Folder and file names are bytes: one that is no text of the system's
+  // encoding is refused rather than decoded into another name.
   QStringList arguments;
-  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  for (int i = 1; i < argc; ++i) {
+    const QByteArray bytes(argv[i]);
+    arguments << QFile::decodeName(bytes);
+    if (QFile::encodeName(arguments.last()) != bytes) {
+      return Fail(QStringLiteral("%1: vardas nėra UTF-8 tekstas, programa jo neatvers (not UTF-8 text)")
+                      .arg(QString::fromUtf8(bytes)));
+    }
+  }
   const rova::teacher::CommandLine line = rova::teacher::ParseCommandLine(arguments);
   if (!line.error.isEmpty()) return Fail(line.error + QStringLiteral("\n") + rova::teacher::HelpText());
   if (line.help || line.version) {
@@ -37,7 +48,7 @@ int main(int argc, char** argv) {
 
   // The display check and the platform choice of every program of the package;
   // --help and --version were answered above with the teacher's own texts.
-  static const rova::ProgramIdentity identity{"rova2004-teacher", "lt.rova2004.Rova2004.Teacher", "", ""};
+  static const rova::ProgramIdentity identity{"rova2004-teacher", "lt.rova2004.Rova2004.Teacher", ""};
   if (const auto code = rova::PrepareProgramStart(argc, argv, identity)) return *code;
   QApplication app(argc, argv);
   // The window class the desktop entry's StartupWMClass names.
@@ -46,7 +57,9 @@ int main(int argc, char** argv) {
   QString problem;
   const QStringList folders = rova::teacher::FoldersToRead(line, &problem);
   rova::teacher::TeacherWindow window;
-  window.resize(1100, 700);
+  // As large as a class table wants, within the screen at any scale.
+  const QSize available = QGuiApplication::primaryScreen()->availableGeometry().size();
+  window.resize(QSize(1100, 700).boundedTo(available * 9 / 10));
   window.show();
   if (!problem.isEmpty()) window.ShowProblem(problem);
   else window.OpenFolders(folders);

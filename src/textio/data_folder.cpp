@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textio/data_folder.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +10,8 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
+#include <optional>
+#include <utility>
 
 namespace rova {
 
@@ -38,9 +41,27 @@ QString Whence(DataFolderSource source, const QString& configurationFile) {
 
 DataFolderChoice Refused(DataFolderSource source, const QString& problem) { return {{}, source, problem}; }
 
+// A folder's name from outside the program is bytes. Its text, when the
+// bytes are text of the system's encoding; else nothing: decoding would put
+// another name in their place, and so choose another folder.
+std::optional<QString> NameOf(const QByteArray& bytes) {
+  QString name = QFile::decodeName(bytes);
+  if (QFile::encodeName(name) != bytes) return std::nullopt;
+  return name;
+}
+
+QString NotText(const QByteArray& bytes, const QString& whence) {
+  return QStringLiteral("Duomenų aplanko vardas %1 (%2) nėra UTF-8 tekstas: programa tokio aplanko "
+                        "neatvers. Pervadinkite aplanką arba nurodykite kitą.")
+      .arg(Quoted(QString::fromUtf8(bytes)), whence);
+}
+
 // Checks a path named by the option, the variable or the configuration file.
-DataFolderChoice Chosen(const QString& value, DataFolderSource source, const QString& configurationFile) {
+DataFolderChoice Chosen(const QByteArray& bytes, DataFolderSource source, const QString& configurationFile) {
   const QString whence = Whence(source, configurationFile);
+  const std::optional<QString> name = NameOf(bytes);
+  if (!name) return Refused(source, NotText(bytes, whence));
+  const QString& value = *name;
   if (value.startsWith(QLatin1Char('~'))) {
     return Refused(source, QStringLiteral("Duomenų aplankas %1 (%2) prasideda ženklu „~“, kurio programa "
                                           "neišskleidžia: nurodykite visą kelią nuo „/“.")
@@ -61,22 +82,30 @@ DataFolderChoice Chosen(const QString& value, DataFolderSource source, const QSt
 }
 
 DataFolderChoice PerUserDefault() {
-  QString base = qEnvironmentVariable("XDG_DATA_HOME");
+  const auto refused = [](const QString& problem) { return Refused(DataFolderSource::PerUserDefault, problem); };
+  const auto notText = [](const char* variable) {
+    return QStringLiteral("Aplinkos kintamojo %1 reikšmė nėra UTF-8 tekstas: programa nežino, kuriame "
+                          "aplanke laikyti duomenis.")
+        .arg(QLatin1String(variable));
+  };
+  QByteArray base = qgetenv("XDG_DATA_HOME");
   // The XDG rules ignore a relative XDG_DATA_HOME.
-  if (base.isEmpty() || QDir::isRelativePath(base)) {
-    const QString home = qEnvironmentVariable("HOME");
-    if (home.isEmpty() || QDir::isRelativePath(home)) {
-      return Refused(DataFolderSource::PerUserDefault,
-                     QStringLiteral("Nerastas duomenų aplankas: nenustatytas nei XDG_DATA_HOME, nei HOME."));
+  if (base.isEmpty() || !base.startsWith('/')) {
+    const QByteArray home = qgetenv("HOME");
+    if (home.isEmpty() || !home.startsWith('/')) {
+      return refused(QStringLiteral("Nerastas duomenų aplankas: nenustatytas nei XDG_DATA_HOME, nei HOME."));
     }
-    base = home + QStringLiteral("/.local/share");
+    if (!NameOf(home)) return refused(notText("HOME"));
+    base = home + "/.local/share";
+  } else if (!NameOf(base)) {
+    return refused(notText("XDG_DATA_HOME"));
   }
-  return {QDir::cleanPath(base + QStringLiteral("/rova2004")), DataFolderSource::PerUserDefault, {}};
+  return {QDir::cleanPath(*NameOf(base) + QStringLiteral("/rova2004")), DataFolderSource::PerUserDefault, {}};
 }
 
 // The value of DataFolder= in the configuration file: empty when the file
 // or the key is missing; `problem` says what makes the file unusable.
-QString ReadConfiguredFolder(const QString& configurationFile, QString* problem) {
+QByteArray ReadConfiguredFolder(const QString& configurationFile, QString* problem) {
   const QFileInfo info(configurationFile);
   if (!info.exists() && !info.isSymLink()) return {};
   const QString unreadable = QStringLiteral("Nepavyko perskaityti konfigūracijos failo %1: %2.");
@@ -94,20 +123,21 @@ QString ReadConfiguredFolder(const QString& configurationFile, QString* problem)
     return {};
   }
   const QList<QByteArray> lines = file.read(kLongestConfigurationFile).split('\n');
-  QString folder;
+  // The folder's name stays bytes, as the file holds it.
+  QByteArray folder;
   int folderLine = 0;
   for (int i = 0; i < lines.size(); ++i) {
-    const QString line = QString::fromUtf8(lines[i]).trimmed();
-    if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || line.startsWith(QLatin1Char(';'))) continue;
-    const qsizetype equals = line.indexOf(QLatin1Char('='));
+    const QByteArray line = lines[i].trimmed();
+    if (line.isEmpty() || line.startsWith('#') || line.startsWith(';')) continue;
+    const qsizetype equals = line.indexOf('=');
     // An unknown key is most likely a misspelt DataFolder: say so rather than
     // silently use another folder.
-    if (equals < 0 || line.left(equals).trimmed() != QLatin1String("DataFolder")) {
+    if (equals < 0 || line.left(equals).trimmed() != "DataFolder") {
       *problem = QStringLiteral("Konfigūracijos failo %1 %2 eilutė nesuprantama: %3. "
                                 "Galima tik eilutė „DataFolder=/aplankas“ ir komentarai, prasidedantys „#“.")
                      .arg(configurationFile)
                      .arg(i + 1)
-                     .arg(Quoted(line));
+                     .arg(Quoted(QString::fromUtf8(line)));
       return {};
     }
     if (folderLine > 0) {
@@ -123,38 +153,90 @@ QString ReadConfiguredFolder(const QString& configurationFile, QString* problem)
   return folder;
 }
 
-// Makes every missing folder of `path` (0700 under the umask the caller set)
-// and the empty lists a fresh installation needs.
-QString CreatePerUserDefault(const QString& folder) {
-  if (!QDir().mkpath(folder)) return QStringLiteral("Nepavyko sukurti duomenų aplanko %1.").arg(folder);
-  // An earlier release made this folder 0755: a pupil's password must not
-  // stay readable by the other users of the machine.
-  struct stat info {};
-  const QByteArray native = QFile::encodeName(folder);
-  if (lstat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == geteuid() &&
-      (info.st_mode & 077) != 0) {
-    chmod(native.constData(), info.st_mode & 0700);
+// A descriptor of a folder, closed when it goes.
+class FolderDescriptor {
+ public:
+  explicit FolderDescriptor(int fd) : fd_(fd) {}
+  ~FolderDescriptor() {
+    if (fd_ >= 0) close(fd_);
   }
+  FolderDescriptor(const FolderDescriptor&) = delete;
+  FolderDescriptor& operator=(const FolderDescriptor&) = delete;
+  int get() const { return fd_; }
+  int release() { return std::exchange(fd_, -1); }
+
+ private:
+  int fd_;
+};
+
+QString SystemReason(int errorCode) {
+  return errorCode == EACCES ? QStringLiteral("nėra leidimo į jį įeiti") : QString::fromLocal8Bit(strerror(errorCode));
+}
+
+// Opens the per-user default, making it and every missing parent first (0700
+// under the umask the caller set). It must be a real folder of this user: a
+// symbolic link or a folder another user made (where XDG_DATA_HOME lies in a
+// shared place) could let someone else read the pupil's data. What is opened
+// is what is checked and then used: nothing can be put in its place between.
+// An earlier release left the folder 0755: it is closed to 0700. The empty
+// lists a fresh installation needs are made in it. -1 with `problem` set
+// when refused.
+int OpenPerUserDefault(const QString& folder, QString* problem) {
+  const QByteArray native = QFile::encodeName(folder);
+  struct stat info {};
+  if (lstat(native.constData(), &info) != 0 && !QDir().mkpath(folder)) {
+    *problem = QStringLiteral("Nepavyko sukurti duomenų aplanko %1.").arg(folder);
+    return -1;
+  }
+  const QString whence = Whence(DataFolderSource::PerUserDefault, {});
+  const int fd = open(native.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) {
+    const int error = errno;
+    if (lstat(native.constData(), &info) == 0 && S_ISLNK(info.st_mode)) {
+      *problem = QStringLiteral("Duomenų aplankas %1 (%2) yra simbolinė nuoroda, o ne tikras aplankas: "
+                                "programa jo nenaudoja, nes nuoroda gali vesti į kito naudotojo aplanką. "
+                                "Pašalinkite nuorodą arba nurodykite aplanką parinktimi --data-folder.")
+                     .arg(Quoted(folder), whence);
+    } else if (error == ENOTDIR) {
+      *problem = QStringLiteral("Duomenų aplankas %1 (%2) yra ne aplankas, o failas.").arg(Quoted(folder), whence);
+    } else {
+      *problem = QStringLiteral("Nepavyko atverti duomenų aplanko %1 (%2): %3.")
+                     .arg(Quoted(folder), whence, SystemReason(error));
+    }
+    return -1;
+  }
+  FolderDescriptor opened(fd);
+  if (fstat(fd, &info) != 0 || info.st_uid != geteuid()) {
+    *problem = QStringLiteral("Duomenų aplankas %1 (%2) priklauso kitam naudotojui: jame programa "
+                              "mokinio duomenų nelaiko, nes tas naudotojas galėtų juos skaityti. "
+                              "Paprašykite administratoriaus jį pašalinti arba kintamuoju XDG_DATA_HOME "
+                              "nurodykite savo aplanką.")
+                   .arg(Quoted(folder), whence);
+    return -1;
+  }
+  // A pupil's password must not stay readable by the other users of the machine.
+  if ((info.st_mode & 077) != 0) fchmod(fd, info.st_mode & 0700);
   for (const char* name : {"user.dat", "password.dat"}) {
-    const QString path = folder + QLatin1Char('/') + QLatin1String(name);
-    if (QFileInfo::exists(path)) continue;
-    // NewOnly: never empty a list that appeared since the check.
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && !QFileInfo::exists(path)) {
-      return QStringLiteral("Nepavyko sukurti failo %1.").arg(path);
+    // Exclusive: never empties a list that is there, never follows a link.
+    const int list = openat(fd, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (list >= 0) {
+      close(list);
+    } else if (errno != EEXIST) {
+      *problem = QStringLiteral("Nepavyko sukurti failo %1.").arg(folder + QLatin1Char('/') + QLatin1String(name));
+      return -1;
     }
   }
-  return {};
+  return opened.release();
 }
 
 }  // namespace
 
-DataFolderChoice ChooseDataFolder(const QString& optionValue, const QString& configurationFile) {
+DataFolderChoice ChooseDataFolder(const QByteArray& optionValue, const QString& configurationFile) {
   if (!optionValue.isEmpty()) return Chosen(optionValue, DataFolderSource::Option, configurationFile);
-  const QString variable = qEnvironmentVariable(kDataFolderVariable);
+  const QByteArray variable = qgetenv(kDataFolderVariable);
   if (!variable.isEmpty()) return Chosen(variable, DataFolderSource::Environment, configurationFile);
   QString problem;
-  const QString configured = ReadConfiguredFolder(configurationFile, &problem);
+  const QByteArray configured = ReadConfiguredFolder(configurationFile, &problem);
   if (!problem.isEmpty()) return Refused(DataFolderSource::ConfigurationFile, problem);
   if (!configured.isEmpty()) return Chosen(configured, DataFolderSource::ConfigurationFile, configurationFile);
   return PerUserDefault();
@@ -163,27 +245,36 @@ DataFolderChoice ChooseDataFolder(const QString& optionValue, const QString& con
 DataFolderEntry EnterDataFolder(const DataFolderChoice& choice) {
   if (!choice.problem.isEmpty()) return {false, choice.problem};
   if (choice.folder.isEmpty()) return {false, QStringLiteral("Nenurodytas duomenų aplankas.")};
+  const QString whence = Whence(choice.source, {});
+  int fd = -1;
   if (choice.source == DataFolderSource::PerUserDefault) {
     const mode_t previous = umask(077);
     umask(previous | 077);
-    if (const QString problem = CreatePerUserDefault(choice.folder); !problem.isEmpty()) {
-      return {false, problem};
+    QString problem;
+    fd = OpenPerUserDefault(choice.folder, &problem);
+    if (fd < 0) return {false, problem};
+  } else {
+    // A chosen folder may be reached through a link the administrator made;
+    // only entering it needs permission (O_PATH).
+    fd = open(QFile::encodeName(choice.folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+      const int error = errno;
+      if (error == ENOENT) {
+        return {false, QStringLiteral("Duomenų aplankas %1 (%2) nerastas.").arg(Quoted(choice.folder), whence)};
+      }
+      if (error == ENOTDIR && QFileInfo(choice.folder).isFile()) {
+        return {false, QStringLiteral("Duomenų aplankas %1 (%2) yra ne aplankas, o failas.")
+                           .arg(Quoted(choice.folder), whence)};
+      }
+      return {false, QStringLiteral("Nepavyko atverti duomenų aplanko %1 (%2): %3.")
+                         .arg(Quoted(choice.folder), whence, SystemReason(error))};
     }
   }
-  const QString whence = Whence(choice.source, {});
-  const QFileInfo info(choice.folder);
-  if (!info.exists()) {
-    return {false, QStringLiteral("Duomenų aplankas %1 (%2) nerastas.").arg(Quoted(choice.folder), whence)};
-  }
-  if (!info.isDir()) {
-    return {false, QStringLiteral("Duomenų aplankas %1 (%2) yra ne aplankas, o failas.")
-                       .arg(Quoted(choice.folder), whence)};
-  }
-  if (chdir(QFile::encodeName(choice.folder).constData()) != 0) {
+  // The folder opened (and for the default, checked) is the one entered.
+  const FolderDescriptor opened(fd);
+  if (fchdir(fd) != 0) {
     return {false, QStringLiteral("Nepavyko atverti duomenų aplanko %1 (%2): %3.")
-                       .arg(Quoted(choice.folder), whence,
-                            errno == EACCES ? QStringLiteral("nėra leidimo į jį įeiti")
-                                            : QString::fromLocal8Bit(strerror(errno)))};
+                       .arg(Quoted(choice.folder), whence, SystemReason(errno))};
   }
   return {true, {}};
 }

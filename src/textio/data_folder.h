@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace rova {
@@ -20,14 +21,15 @@ struct DataFolderChoice {
 inline const QString kSystemConfigurationFile = QStringLiteral("/etc/rova2004/rova2004.conf");
 inline constexpr char kDataFolderVariable[] = "ROVA2004_DATA_FOLDER";
 
-// The order: `optionValue` (the value given to --data-folder; "." = the working directory; empty = not given),
+// The order: `optionValue` (the bytes given to --data-folder; "." = the working directory; empty = not given),
 // the environment variable ROVA2004_DATA_FOLDER, DataFolder= in `configurationFile`, else the per-user default
 // ${XDG_DATA_HOME:-~/.local/share}/rova2004. The option and the variable may be relative to the working
 // directory; the configuration file must name an absolute path. A path that starts with "~" is refused (no
 // shell expands it here), and so is one that names something other than a folder. The configuration file is
 // read only when neither the option nor the variable is given; a missing file means no choice, an unreadable
-// or malformed one is a problem.
-DataFolderChoice ChooseDataFolder(const QString& optionValue,
+// or malformed one is a problem. A folder's name from any of these places is bytes: one that is no UTF-8 text is
+// refused rather than read as another name.
+DataFolderChoice ChooseDataFolder(const QByteArray& optionValue,
                                   const QString& configurationFile = kSystemConfigurationFile);
 
 struct DataFolderEntry {
@@ -41,8 +43,10 @@ struct DataFolderEntry {
 // default is created on first start, with its empty user.dat and password.dat,
 // and kept private: the process's umask gains 077, so that every folder made
 // is 0700 and every file 0600, and a default folder of this user that an
-// earlier release left open to others is closed to 0700. On a problem the
-// working directory is unchanged.
+// earlier release left open to others is closed to 0700. A default that is
+// not a real folder of this user (a symbolic link, another user's folder) is a
+// problem. The folder entered is the one opened and checked, whatever is
+// renamed meanwhile. On a problem the working directory is unchanged.
 DataFolderEntry EnterDataFolder(const DataFolderChoice& choice);
 
 }  // namespace rova

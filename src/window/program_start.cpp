@@ -8,6 +8,7 @@
 #include <QLibraryInfo>
 #include <QPixmap>
 #include <QResource>
+#include <QTranslator>
 #include <QtEndian>
 #include <cstdlib>
 #include <cstring>
@@ -28,15 +29,6 @@ constexpr const char* kDisplaylessPlatforms[] = {"offscreen", "minimal",    "vnc
 std::string Environment(const char* name) {
   const char* value = std::getenv(name);
   return value != nullptr ? value : "";
-}
-
-// The first locale variable that is set decides, as for any message.
-bool SpeaksLithuanian() {
-  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const std::string value = Environment(name);
-    if (!value.empty()) return value.rfind("lt", 0) == 0;
-  }
-  return false;
 }
 
 // Qt's own -platform argument wins over the environment.
@@ -103,7 +95,9 @@ void ChoosePlatform() {
 std::optional<int> PrepareProgramStart(int argc, char** argv, const ProgramIdentity& identity, std::FILE* out,
                                        std::FILE* err) {
   if (HasArgument(argc, argv, "--help") || HasArgument(argc, argv, "-h")) {
-    std::fputs(SpeaksLithuanian() ? identity.helpLt : identity.helpEn, out);
+    // Both languages, whatever the locale: a teacher reading it in an English
+    // terminal and a pupil in a Lithuanian one see the same text.
+    std::fputs(identity.help, out);
     return 0;
   }
   if (HasArgument(argc, argv, "--version")) {
@@ -188,8 +182,52 @@ class ThemeIconAfterFirstPaint : public QObject {
 
 }  // namespace
 
+namespace {
+
+// Qt 6 asks for the standard buttons' texts ("OK", "Cancel", "&Yes") under
+// the name QPlatformTheme; an older catalogue, such as Debian's Lithuanian
+// one, holds them under QDialogButtonBox.
+class StandardButtonTexts : public QTranslator {
+ public:
+  StandardButtonTexts(const QTranslator* catalogue, QObject* parent) : QTranslator(parent), catalogue_(catalogue) {}
+
+  QString translate(const char* context, const char* sourceText, const char* disambiguation, int n) const override {
+    if (qstrcmp(context, "QPlatformTheme") != 0) return {};
+    return catalogue_->translate("QDialogButtonBox", sourceText, disambiguation, n);
+  }
+  bool isEmpty() const override { return false; }
+
+ private:
+  const QTranslator* catalogue_;
+};
+
+}  // namespace
+
+bool LoadQtLithuanian() {
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  const QLocale lithuanian(QLocale::Lithuanian, QLocale::Lithuania);
+  QCoreApplication* application = QCoreApplication::instance();
+  bool loaded = false;
+  // "qtbase" where Qt's texts are split by module, "qt" where one catalogue
+  // holds them all, as Debian ships the Lithuanian ones.
+  for (const QString& catalogue : {QStringLiteral("qtbase"), QStringLiteral("qt")}) {
+    auto* translator = new QTranslator(application);
+    if (!translator->load(lithuanian, catalogue, QStringLiteral("_"), folder) ||
+        !QCoreApplication::installTranslator(translator)) {
+      delete translator;
+      continue;
+    }
+    // Installed later, so asked first; it answers only what the catalogue
+    // holds under the older name, and an empty answer passes the rest on.
+    QCoreApplication::installTranslator(new StandardButtonTexts(translator, application));
+    loaded = true;
+  }
+  return loaded;
+}
+
 void IdentifyProgram(const ProgramIdentity& identity) {
   InitIconResource();
+  LoadQtLithuanian();
   QGuiApplication::setDesktopFileName(QString::fromLatin1(identity.desktopId));
   QIcon builtIn;
   for (const int side : {16, 32, 48, 64, 128, 256}) {

@@ -11,8 +11,7 @@ namespace rova {
 struct ProgramIdentity {
   const char* program;    // the installed file name, e.g. "rova2004"
   const char* desktopId;  // its desktop entry without ".desktop"
-  const char* helpLt;     // --help text in Lithuanian
-  const char* helpEn;     // and in English
+  const char* help;       // --help text, each line in Lithuanian and then in English
   bool needsDisplay = true;
 };
 
@@ -28,9 +27,16 @@ std::optional<int> PrepareProgramStart(int argc, char** argv, const ProgramIdent
                                        std::FILE* out = stdout, std::FILE* err = stderr);
 
 // Called right after the application object exists: the desktop entry the
-// windows belong to and the window icon (the one built in, replaced by the
+// windows belong to, the window icon (the one built in, replaced by the
 // installed "rova2004" icon of the desktop's theme, looked up once the first
-// window has been painted).
+// window has been painted), and Qt's own texts in Lithuanian.
 void IdentifyProgram(const ProgramIdentity& identity);
+
+// Makes Qt's own dialogs and buttons (file, print and message dialogs, the
+// edit fields' menus) speak Lithuanian, as every window of the programs does,
+// whatever the session's language: loads Qt's Lithuanian translations from
+// Qt's translations folder (Debian's qt6-translations-l10n). False when none
+// is installed; Qt's English texts stay then.
+bool LoadQtLithuanian();
 
 }  // namespace rova

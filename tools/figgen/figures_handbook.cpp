@@ -50,6 +50,24 @@ void WithMarks(Canvas& c, QPointF baselineLeft, std::initializer_list<QString> p
   p.restore();
 }
 
+// The bisector's name. The window face draws "l" like "I" or "|", so it is
+// written as the script ℓ, in the serif face, which has that sign.
+const QString kBisectorName = QStringLiteral("ℓ");
+QFont NameFont() { return SerifMarkFont(12); }
+
+void BisectorName(Canvas& c, QPointF centre) {
+  const QFont font = NameFont();
+  const QRectF ink = QFontMetricsF(font).tightBoundingRect(kBisectorName);
+  QPainter& p = c.painter();
+  p.save();
+  p.setRenderHint(QPainter::TextAntialiasing, true);
+  p.setFont(font);
+  p.setPen(QColor(kInk));
+  p.drawText(QPointF(std::round(centre.x() - ink.center().x()), std::round(centre.y() - ink.center().y())),
+             kBisectorName);
+  p.restore();
+}
+
 void Rect(Canvas& c, const QRectF& r) { c.Polygon({r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()}); }
 
 // ---- Topic 3 ----
@@ -66,7 +84,7 @@ void DrawPowerParts(Canvas& c) {
   c.Label(QStringLiteral("(penki dauginamieji, lygūs 2)"), {14, 98}, Anchor::BottomLeft);
   // A negative exponent, which the standard form of small numbers needs.
   WithMarks(c, {14, 122}, {QStringLiteral("a"), QStringLiteral("–n"), QStringLiteral(" = 1 : a"), QStringLiteral("n"),
-                           QStringLiteral(",    a"), QStringLiteral("0"), QStringLiteral(" = 1")});
+                           QStringLiteral(",   a"), QStringLiteral("0"), QStringLiteral(" = 1   (a ≠ 0)")});
 }
 
 // A square root's sign and radicand named, and the root of 49.
@@ -236,9 +254,13 @@ void DrawTriangleLines(Canvas& c) {
   c.Line(b, d);
   c.Arc(b, 16, toC, toA - toC);
   c.Arc(b, 19, half, toA - half);
-  c.Label(QStringLiteral("l"), Lerp(b, d, 0.45) + QPointF(0, -7));
-  c.Label(QStringLiteral("h – aukštinė,  m – pusiaukraštinė,  l – pusiaukampinė"), {4, 196},
-          Anchor::BottomLeft);
+  BisectorName(c, Lerp(b, d, 0.45) + QPointF(0, -7));
+  const QString legend = QStringLiteral("h – aukštinė,  m – pusiaukraštinė,  ");
+  c.Label(legend, {4, 196}, Anchor::BottomLeft);
+  const QFontMetricsF sans(SansFont());
+  const double after = 4 + sans.horizontalAdvance(legend);
+  BisectorName(c, {after + 2, 196 - sans.tightBoundingRect(QStringLiteral("h")).height() / 2.0 - 2});
+  c.Label(QStringLiteral(" – pusiaukampinė"), {after + 5, 196}, Anchor::BottomLeft);
 
   const QPointF r(212, 150), p(212, 60), q(272, 150);
   c.Polygon({r, p, q});
@@ -246,6 +268,10 @@ void DrawTriangleLines(Canvas& c) {
   c.Label(QStringLiteral("a"), {r.x() - 4, 105}, Anchor::Right);
   c.Label(QStringLiteral("b"), {242, 154}, Anchor::Top);
   c.Label(QStringLiteral("c"), {246, 100}, Anchor::BottomLeft);
+  // The angle A of the formulas beside: at the vertex opposite the leg a.
+  const double toTop = AngleOf(p - q);
+  c.Arc(q, 11, toTop, 180 - toTop);
+  c.Label(QStringLiteral("A"), Along(q, (toTop + 180) / 2, 19));
 }
 
 // ---- Topic 15 ----
@@ -302,14 +328,15 @@ void DrawCircleParts(Canvas& c) {
   constexpr double r = 62;
   c.Circle(o, r);
   c.Dot(o, 1.5);
-  c.Label(QStringLiteral("O"), {o.x() - 2, o.y() + 3}, Anchor::TopRight);
+  c.Label(QStringLiteral("O"), {o.x() + 3, o.y() + 3}, Anchor::TopLeft);
+  // The diameter's name and formula on either side of its left half.
   c.Line(Along(o, 180, r), Along(o, 0, r));
-  c.Label(QStringLiteral("d"), {o.x() - 30, o.y() - 3}, Anchor::Bottom);
+  c.Label(QStringLiteral("d = 2r"), {o.x() - 32, o.y() - 3}, Anchor::Bottom);
+  c.Label(QStringLiteral("skersmuo"), {o.x() - 32, o.y() + 4}, Anchor::Top);
   c.Line(o, Along(o, 55, r));
   c.Label(QStringLiteral("r"), Along(o, 55, r / 2) + QPointF(6, 2), Anchor::Left);
   c.Line(Along(o, 215, r), Along(o, 310, r));
   c.Label(QStringLiteral("styga"), Along(o, 262, r - 14), Anchor::Centre);
-  c.Label(QStringLiteral("skersmuo d = 2r"), {146, 146}, Anchor::Bottom);
 }
 
 void CircleAndLine(Canvas& c, double distance) {

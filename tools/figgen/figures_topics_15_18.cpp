@@ -146,7 +146,8 @@ void DrawFigure_16_4(Canvas& c) {
 }
 
 // Tangents from K below the circle touch it at L and M; 80 at K, x = angle
-// OML. K sits low so that the 80 fits between the circle and K.
+// OML. The angle at K is too narrow for its value inside, and there it would
+// hang under the chord: the value stands beside K, by its arc.
 void DrawFigure_16_5(Canvas& c) {
   const QPointF o(60, 42);
   constexpr double r = 36;
@@ -161,8 +162,8 @@ void DrawFigure_16_5(Canvas& c) {
   c.Label(QStringLiteral("K"), {k.x(), k.y() + 3}, Anchor::Top);
   c.Label(QStringLiteral("L"), {l.x() + 4, l.y()}, Anchor::Left);
   c.Label(QStringLiteral("M"), {m.x() - 4, m.y()}, Anchor::Right);
-  c.Arc(k, 5, 50, 80);
-  c.Degrees(80, {k.x(), k.y() - 14});
+  c.Arc(k, 7, 50, 80);
+  c.Degrees(80, {k.x() + 8, k.y() - 2}, Anchor::Left);
   c.Arc(m, 10, 0, 40);
   c.Label(QStringLiteral("x"), Along(m, 20, 18));
 }
@@ -171,19 +172,20 @@ void DrawFigure_16_5(Canvas& c) {
 // each of them. The marks show all six halves equal (equal legs, right
 // angles), so the pupil sees two shapes: the tiers and their halves.
 void DrawFigure_17_1(Canvas& c) {
-  constexpr double axis = 23;
-  constexpr double half = 18;
-  constexpr double height = 22;
-  c.Line({axis, 3}, {axis, 75});
+  constexpr double axis = 48;
+  constexpr double half = 36;
+  constexpr double height = 48;
+  constexpr double top = 4;
+  c.Line({axis, top}, {axis, top + 3 * height});
   for (int i = 0; i < 3; ++i) {
-    const QPointF apex(axis, 3 + height * i);
+    const QPointF apex(axis, top + height * i);
     const QPointF foot(axis, apex.y() + height);
     const QPointF left(axis - half, foot.y()), right(axis + half, foot.y());
     c.Polygon({apex, left, right});
     c.Ticks(left, foot, 1);
     c.Ticks(foot, right, 1);
     c.Ticks(apex, foot, 2);
-    c.RightAngle(foot, 0, 90, 4);
+    c.RightAngle(foot, 0, 90, 6);
   }
 }
 
@@ -287,13 +289,14 @@ void DrawFigure_18_1(Canvas& c) {
 
 // A right triangle ABC, right angle at C, and its height CD.
 void DrawFigure_18_4(Canvas& c) {
-  const QPointF a(11, 52), b(89, 52);
-  const QPointF cc = Along({50, 52}, 120, 39);
+  const QPointF a(10, 52), b(90, 52);
+  const QPointF cc = Along({50, 52}, 120, 40);
   const QPointF d(cc.x(), a.y());
   c.Polygon({a, b, cc});
   c.Line(cc, d);
   c.RightAngle(d, 0, 90, 4);
-  c.RightAngle(cc, AngleOf(a - cc), AngleOf(b - cc), 4);
+  // Large enough to read as a square although the altitude crosses it.
+  c.RightAngle(cc, AngleOf(a - cc), AngleOf(b - cc), 8);
   c.Label(QStringLiteral("A"), {a.x() - 3, a.y()}, Anchor::Right);
   c.Label(QStringLiteral("B"), {b.x() + 3, b.y()}, Anchor::Left);
   c.Label(QStringLiteral("C"), {cc.x(), cc.y() - 3}, Anchor::Bottom);

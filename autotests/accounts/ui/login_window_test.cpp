@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 
+#include "accounts/password_hash.h"
 #include "accounts/ui/account_dialogs.h"
 #include "accounts/user_store.h"
 #include "window/error_box.h"
@@ -53,7 +54,7 @@ class LoginWindowTest : public rova::testing::InTempDir {
   }
 
   static std::vector<MessageWindow*> Dialogs() {
-    return {Form121, Form122, Form123, Form124, Form125, RefusedNameDialog};
+    return {Form121, Form122, Form123, Form124, Form125, RefusedNameDialog, LongNameDialog};
   }
 
   // Opens the login window, runs `script` inside it, and returns when the
@@ -89,6 +90,8 @@ const RegistrationData kJonas{"jonas", "slaptas", "Jonas", "Jonaitis", "10a", "j
 
 TEST_F(LoginWindowTest, newPupilRegistersAndLogsIn) {
   bool accepted = false;
+  // Window managers and task bars show the caption, not the drawn title.
+  EXPECT_EQ(Form120->windowTitle(), "ROVA 2004 - Identifikacija");
   RunLogin([&] {
     EXPECT_EQ(Form120->ClientHeight(), TForm120::kLoginHeight);
     FillRegistration(kJonas);
@@ -108,7 +111,7 @@ TEST_F(LoginWindowTest, newPupilRegistersAndLogsIn) {
   EXPECT_EQ(heightsAtDialogs, std::vector<int>{TForm120::kLoginHeight}) << "shrunk before the success dialog";
   EXPECT_TRUE(accepted);
   EXPECT_EQ(readBytes("user.dat"), QByteArray("jonas\r\n"));
-  EXPECT_EQ(readBytes("password.dat"), QByteArray("slaptas\r\n"));
+  EXPECT_TRUE(PasswordMatches(readBytes("password.dat").chopped(2), "slaptas"));
   EXPECT_EQ(readBytes("temp.dat"), QByteArray("jonas\r\n"));
   EXPECT_EQ(Form2->Width(), kMainWindowWidth);
   EXPECT_EQ(Form2->Height(), kMainWindowHeight);
@@ -191,17 +194,36 @@ TEST_F(LoginWindowTest, emptyFieldAsksToFillEverythingOnce) {
   EXPECT_EQ(readBytes("user.dat"), QByteArray());
 }
 
-TEST_F(LoginWindowTest, unusableNameIsRefusedWithItsOwnNotice) {
-  RegistrationData slash = kJonas;
-  slash.userName = "../jonas";
-  RunLogin([&] {
-    FillRegistration(slash);
-    Click(Form120->LbSpeedButton3);
-  });
-  EXPECT_EQ(log.opened, std::vector<QString>{"RefusedNameDialog"});
-  EXPECT_EQ(Form120->ClientHeight(), TForm120::kRegistrationHeight);
-  EXPECT_EQ(readBytes("user.dat"), QByteArray());
-  EXPECT_FALSE(exists("temp.dat"));
+// A name refused for its characters and one refused for its length each say
+// their own reason; the limit is said in characters.
+TEST_F(LoginWindowTest, refusedNameSaysWhyWithItsOwnNotice) {
+  const struct {
+    QString name;
+    QString dialog;
+  } cases[] = {{"../jonas", "RefusedNameDialog"}, {QString(LongestUserName() + 1, u'ž'), "LongNameDialog"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dialog.toStdString());
+    log.opened.clear();
+    RegistrationData data = kJonas;
+    data.userName = c.name;
+    RunLogin([&] {
+      FillRegistration(data);
+      Click(Form120->LbSpeedButton3);
+    });
+    EXPECT_EQ(log.opened, std::vector<QString>{c.dialog});
+    EXPECT_EQ(Form120->ClientHeight(), TForm120::kRegistrationHeight);
+    EXPECT_EQ(readBytes("user.dat"), QByteArray());
+    EXPECT_FALSE(exists("temp.dat"));
+  }
+  EXPECT_EQ(LongNameDialog->Label1->text(), "Vartotojo vardas per ilgas.");
+  EXPECT_EQ(LongNameDialog->Label2->text(), "Jame gali būti ne daugiau kaip 77 ženklai.");
+  EXPECT_EQ(RefusedNameDialog->Label1->text(), "Vartotojo varde yra netinkamų simbolių.");
+  // The count agrees with its noun whatever the file system allows.
+  for (const auto& [count, text] : std::vector<std::pair<int, QString>>{
+           {1, "1 ženklas"}, {11, "11 ženklų"}, {21, "21 ženklas"}, {40, "40 ženklų"}, {64, "64 ženklai"},
+           {77, "77 ženklai"}, {112, "112 ženklų"}, {122, "122 ženklai"}}) {
+    EXPECT_TRUE(TLongNameDialog::LimitText(count).endsWith(" " + text + ".")) << count;
+  }
 }
 
 TEST_F(LoginWindowTest, enterInAFieldPressesItsGroupsButton) {
@@ -287,7 +309,8 @@ TEST_F(LoginWindowTest, passwordFieldsShowBulletsButPassTheTypedText) {
     EXPECT_EQ(Form120->Edit3->displayText(), "jonas");
     Click(Form120->LbSpeedButton3);
   });
-  EXPECT_EQ(readBytes("password.dat"), QByteArray("slaptas\r\n"));
+  const QByteArray stored = readBytes("password.dat");
+  EXPECT_TRUE(stored.endsWith("\r\n") && PasswordMatches(stored.chopped(2), "slaptas"));
 }
 
 TEST_F(LoginWindowTest, registrationLabelsStandBesideTheirEdits) {

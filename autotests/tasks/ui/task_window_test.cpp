@@ -146,6 +146,39 @@ TEST_F(TaskWindowTest, enterChecksAndEscapeOrEnterClosesTheVerdict) {
   EXPECT_EQ(readBytes("jonas_1-2.dat"), QByteArray("1\r\n2\r\n"));
 }
 
+// 2.9 for 2,9 is told how decimal fractions are written and not counted;
+// 2.8 is as wrong with a comma as with a point, and counts as wrong.
+TEST_F(TaskWindowTest, decimalPointInARightAnswerIsExplainedNotCounted) {
+  writeBytes("jonas_3-5.dat", "0\r\n0\r\n");
+  TTaskForm* window = Task(3, 5);
+  OpenLog log;
+  QStringList noticed;
+  log.Watch(DecimalCommaNotice, [&noticed](ProgramWindow* shown) {
+    for (QLabel* line : static_cast<MessageWindow*>(shown)->Lines()) noticed << line->text();
+    QTest::keyClick(shown, Qt::Key_Return);
+  });
+  log.Watch(Form7, [](ProgramWindow* verdict) { verdict->Close(); });
+  QByteArray afterPoint;
+  Later([&] {
+    TypeText(window->Edits[0], "2.9");
+    QTest::keyClick(window->Edits[0], Qt::Key_Return);
+    afterPoint = readBytes("jonas_3-5.dat");
+    EXPECT_EQ(window->Edits[0]->text(), "2.9") << "the pupil mends the entry";
+    window->Edits[0]->clear();
+    TypeText(window->Edits[0], "2.8");
+    Click(window->LbSpeedButton1);
+    window->Close();
+  });
+  window->ShowModal();
+
+  EXPECT_EQ(log.opened, (std::vector<QString>{"DecimalCommaNotice", "Form7"}));
+  EXPECT_EQ(noticed, (QStringList{"Dešimtainės trupmenos rašomos su kableliu:",
+                                  "parašykite 2,9 ir patikrinkite dar kartą.",
+                                  "Šis patikrinimas statistikoje neskaičiuojamas."}));
+  EXPECT_EQ(afterPoint, QByteArray("0\r\n0\r\n"));
+  EXPECT_EQ(readBytes("jonas_3-5.dat"), QByteArray("0\r\n1\r\n"));
+}
+
 TEST_F(TaskWindowTest, failedCheckShowsStopBoxCountsNothingAndLeavesWindowUsable) {
   TTaskForm* text = Task(1, 2);
   TTaskForm* fraction = Task(1, 1);

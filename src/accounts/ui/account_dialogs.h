@@ -50,11 +50,25 @@ class TRefusedNameDialog : public MessageWindow {
   TRefusedNameDialog();
 };
 
+// The user name is longer than registration takes; the second line gives the
+// limit when the dialog is shown.
+class TLongNameDialog : public MessageWindow {
+  Q_OBJECT
+ public:
+  TLongNameDialog();
+
+  // "Jame gali būti ne daugiau kaip 77 ženklai.", the count agreeing with the noun.
+  static QString LimitText(int characters);
+  // Shows the dialog modally, saying the limit.
+  void ShowFor(int characters);
+};
+
 extern TForm121* Form121;
 extern TForm122* Form122;
 extern TForm123* Form123;
 extern TForm124* Form124;
 extern TForm125* Form125;
 extern TRefusedNameDialog* RefusedNameDialog;
+extern TLongNameDialog* LongNameDialog;
 
 }  // namespace rova

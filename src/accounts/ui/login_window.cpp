@@ -36,7 +36,8 @@ QRect EditPanel(int x, int y) { return QRect(x, y, kEditPanelWidth, kEditPanelHe
 TForm120::TForm120() = default;
 
 void TForm120::BuildContents() {
-  setWindowTitle(QStringLiteral("ROVA2003 - Identifikacija"));
+  // The caption task bars show; the older release's "ROVA2003" was left in it.
+  setWindowTitle(QStringLiteral("ROVA 2004 - Identifikacija"));
   SetClientSize(kWidth, kLoginHeight);
   SetWindowColor(this, kPanelColor);
   const TitleBar bar = AddTitleBar(this, kWidth, QStringLiteral("ROVA 2004 - Identifikacija"));
@@ -156,6 +157,9 @@ void TForm120::LbSpeedButton3Click() {
       break;
     case RegistrationResult::Refused:
       RefusedNameDialog->ShowModal();
+      break;
+    case RegistrationResult::NameTooLong:
+      LongNameDialog->ShowFor(LongestUserName());
       break;
     case RegistrationResult::Registered:
       Form123->ShowModal();

@@ -8,7 +8,9 @@ extern const HandbookPage kHandbookPage1 = {
     .indexCaption = QStringLiteral("1. Skaičiai. Skaičių dalumas"),
     .title = QStringLiteral("Skaičiai. Skaičių dalumas"),
     .backButtonName = QStringLiteral("LbSpeedButton5"),
-    .definitions = {.texts = {{12, 20, QStringLiteral(R"(## Pirminiai ir sudėtiniai skaičiai
+    // Three pixels higher than the other pages, so that the radical sign of
+    // √2, a label as tall as the sign, ends above the "Grįžti" button.
+    .definitions = {.texts = {{12, 17, QStringLiteral(R"(## Pirminiai ir sudėtiniai skaičiai
 Pirminis skaičius – natūralusis skaičius, didesnis už 1, kuris dalijasi tik iš 1 ir iš savęs: 2, 3, 5, 7, 11, 13, ...
 Sudėtinis skaičius turi daugiau kaip du daliklius: 4, 6, 8, 9, 10, ...   Skaičius 1 nėra nei pirminis, nei sudėtinis.
 

@@ -12,7 +12,7 @@ extern const HandbookPage kHandbookPage3 = {
         .texts = {{12, 20, QStringLiteral(R"(## Laipsnis
 Laipsnis – kelių vienodų dauginamųjų sandauga. Laipsnio pagrindas – tas dauginamasis,
 laipsnio rodiklis – skaičius, rodantis, kiek kartų pagrindas imamas dauginamuoju.
-Pirmasis skaičiaus laipsnis lygus pačiam skaičiui, nelygaus nuliui skaičiaus nulinis
+Pirmasis skaičiaus laipsnis lygus pačiam skaičiui. Nelygaus nuliui skaičiaus nulinis
 laipsnis lygus 1, o laipsnis su neigiamu rodikliu – vienetui, padalytam iš laipsnio su
 priešingu rodikliu. Neigiamo skaičiaus lyginis laipsnis teigiamas, nelyginis – neigiamas.
 ## Laipsnių savybės
@@ -27,10 +27,10 @@ skaičius, kurio kubas lygus a; ji traukiama iš bet kurio skaičiaus. Sandaugos
 dauginamųjų šaknų sandaugai (kvadratinė – kai dauginamieji neneigiami).
 ## Standartinė skaičiaus išraiška
 
-Standartinė skaičiaus išraiška – užrašas a · 10^{n}, kur a – skaičius, ne mažesnis už 1
-ir mažesnis už 10, o n – sveikasis skaičius.
+Teigiamo skaičiaus standartinė išraiška – užrašas a · 10^{n}, kur a – skaičius, ne mažesnis
+už 1 ir mažesnis už 10, o n – sveikasis skaičius.
 
-Pvz.,   4500 = 4,5 · 1000 = 4,5 · 10^{3}.)")}},
+Pvz.:   4500 = 4,5 · 1000 = 4,5 · 10^{3}.)")}},
         .pictures = {{452, 22, QStringLiteral("hb_3_1")}, {452, 164, QStringLiteral("hb_3_2")}},
     },
 };

@@ -16,13 +16,13 @@ narius, sudedami jų koeficientai, o raidinė dalis nekinta:
 3x + 5x – 2x = 6x;     4a – 7b + a + 2b = 5a – 5b.
 
 ## Skliaustų atskleidimas
-Jei prieš skliaustus yra ženklas „+“, skliaustus
+Jei prieš skliaustus yra pliuso ženklas, skliaustus
 praleidžiame, o dėmenų ženklų nekeičiame:
 a + (b – c) = a + b – c.
-Jei prieš skliaustus yra ženklas „–“, skliaustus
+Jei prieš skliaustus yra minuso ženklas, skliaustus
 praleidžiame, o visų dėmenų ženklus keičiame
 priešingais:
-a – (b – c) = a – b + c.)")},
+a – (b – c) = a – b + c;   n – m = –(m – n).)")},
         {10, 202, QStringLiteral(R"(Norint reiškinį padauginti iš sumos, reikia jį padauginti
 iš kiekvieno sumos dėmens ir gautas sandaugas sudėti:
 a(b + c) = ab + ac;
@@ -37,12 +37,17 @@ a(b + c) = ab + ac;
 
 a^{2} – b^{2} = (a – b)(a + b)              (kvadratų skirtumas)
 
-Formules galima taikyti iš kairės į dešinę (atskliaudžiant)
-ir iš dešinės į kairę (skaidant reiškinį dauginamaisiais).)")},
-        {10, 163, QStringLiteral("Pavyzdžiai:")},
-        {10, 189, QStringLiteral(R"(x^{2} + 6x + 9 = (x + 3)^{2};
+Formules galima taikyti abiem kryptimis: atskliaudžiant
+ir skaidant reiškinį dauginamaisiais.)")},
+        {10, 163, QStringLiteral("Pvz.:  x^{2} + 6x + 9 = (x + 3)^{2};    4y^{2} – 1 = (2y – 1)(2y + 1).")},
+        {10, 185, QStringLiteral(R"(## Algebrinės trupmenos
+Trupmenos skaitiklį ir vardiklį galima padalyti iš to paties
+nelygaus nuliui reiškinio (trupmeną suprastinti); trupmenos
+dauginamos, skaitiklį dauginant iš skaitiklio, vardiklį – iš vardiklio:
 
-4y^{2} – 1 = (2y – 1)(2y + 1).)")},
+\frac{ac}{bc} = \frac{a}{b};        \frac{a}{b} · \frac{c}{d} = \frac{ac}{bd};        \frac{a}{n – m} = – \frac{a}{m – n}.
+
+Čia b {\ne} 0, c {\ne} 0, d {\ne} 0, m {\ne} n.)")},
     }},
 };
 

@@ -24,7 +24,7 @@ Funkcija gali būti nusakyta formule (pvz., y = 2x + 1), lentele, grafiku arba �
 Funkcijos grafikas – visų koordinačių plokštumos taškų (x; f(x)) aibė, kai x priklauso apibrėžimo sričiai.)")},
         {12, 202, QStringLiteral(R"(## Funkcijos nuliai
 Funkcijos nuliai – argumento reikšmės, su kuriomis funkcijos reikšmė lygi nuliui: f(x) = 0.
-Ten funkcijos grafikas kerta Ox ašį arba ją liečia.  Pvz., funkcijos y = 2x – 4 nulis: 2x – 4 = 0, x = 2.
+Ten funkcijos grafikas kerta Ox ašį arba ją liečia.  Pvz.: funkcijos y = 2x – 4 nulis: 2x – 4 = 0, x = 2.
 
 ## Didėjanti ir mažėjanti funkcija
 Funkcija intervale didėja, jei jame didesnę argumento reikšmę atitinka didesnė funkcijos reikšmė,

@@ -24,7 +24,8 @@ Pvz.:   –2x < 6;   padaliję iš –2, gauname  x > –3.)")},
 Sistemos sprendiniai – skaičiai, kurie yra visų jos
 nelygybių sprendiniai (sprendinių aibių sankirta).)")},
         {10, 230, QStringLiteral(R"(Pvz.:   \{x > 1,
-x {\le} 4;           sprendiniai – intervalas (1; 4].)")},
+x {\le} 4.           Sprendiniai – intervalas (1; 4]:
+skaičius 1 jam nepriklauso, o skaičius 4 priklauso.)")},
     }},
     .formulas = HandbookGroup{.texts = {
         // The lines with ∞ and ∪ are blocks of their own in the gaps left for
@@ -43,14 +44,15 @@ Jei a > b > 0 ir c > d > 0, tai ac > bd.
 (a; b) – skaičiai x, kai a < x < b;
 [a; b) – skaičiai x, kai a {\le} x < b;
 
-Laužtinis skliaustas reiškia, kad galas priklauso intervalui,
-lenktinis – kad nepriklauso; prie begalybės – tik lenktinis.
+Laužtinis skliaustas [ rodo, kad galas priklauso intervalui,
+lenktinis ( – kad nepriklauso; prie begalybės – tik lenktinis.
 ## Kvadratinė nelygybė
 Perkėlę visus narius į vieną pusę, randame trinario šaknis.
-Kai koeficientas prie x kvadrato teigiamas, trinaris neigiamas
-tarp šaknų, o teigiamas – už jų. Pvz.: (x – 2)(x – 5) > 0,)")},
+Kai trinaris turi dvi skirtingas šaknis, o koeficientas prie
+x kvadrato teigiamas, trinaris neigiamas tarp šaknų, o
+teigiamas – už jų. Pvz.: (x – 2)(x – 5) > 0,)")},
         {10, 173, QStringLiteral("(a; +∞) – kai x > a;   (–∞; a) – kai x < a;   (–∞; +∞) – visi skaičiai.")},
-        {10, 264, QStringLiteral("kai x < 2 arba x > 5, t. y. (–∞; 2) ∪ (5; +∞).")},
+        {10, 277, QStringLiteral("kai x < 2 arba x > 5, t. y. (–∞; 2) ∪ (5; +∞).")},
     }},
 };
 

@@ -12,7 +12,8 @@ extern const HandbookPage kHandbookPage14 = {
         .texts = {
             {12, 20, QStringLiteral(R"(## Trikampio kampai
 Trikampio kampų suma lygi 180°. Priekampis lygus dviejų
-su juo negretutinių trikampio kampų sumai.
+su juo negretutinių trikampio kampų sumai. Lygiašonio
+trikampio kampai prie pagrindo lygūs.
 ## Trikampio linijos
 Aukštinė – statmuo, nuleistas iš trikampio viršūnės į
 tiesę, kurioje yra prieš tą viršūnę esanti kraštinė.
@@ -20,22 +21,22 @@ Pusiaukraštinė – atkarpa, jungianti trikampio viršūnę
 su prieš ją esančios kraštinės vidurio tašku.
 Pusiaukampinė – atkarpa, dalijanti trikampio kampą pusiau,
 nuo viršūnės iki prieš ją esančios kraštinės.
-Kraštinės vidurio statmuo – tiesė, statmena kraštinei
-ir einanti per jos vidurio tašką.
-Vidurio linija – atkarpa, jungianti dviejų kraštinių vidurio
+Kraštinės vidurio statmuo – jai statmena tiesė per jos vidurį.
+Vidurinė linija – atkarpa, jungianti dviejų kraštinių vidurio
 taškus; ji lygiagreti trečiajai kraštinei ir lygi jos pusei.
 ## Trikampio plotas
 Trikampio plotas lygus kraštinės ir į ją nuleistos aukštinės
 sandaugos pusei:   S = ah : 2.
 ## Kosinusų teorema
-Trikampio kraštinės kvadratas lygus kitų dviejų kraštinių kvadratų
-sumai, atėmus dvigubą tų kraštinių ir kampo tarp jų kosinuso sandaugą.)")},
-            {356, 232, QStringLiteral(R"(## Pitagoro teorema
+
+c^{2} = a^{2} + b^{2} – 2ab · cos C   (C – kampas tarp kraštinių a ir b).)")},
+            {356, 224, QStringLiteral(R"(## Pitagoro teorema
 Stačiojo trikampio įžambinės kvadratas lygus statinių
 kvadratų sumai:
 
 c^{2} = a^{2} + b^{2}    (c – įžambinė, a ir b – statiniai).
-tg A = a : b   (A – smailusis kampas prieš statinį a).)")},
+sin A = a : c,    cos A = b : c,    tg A = a : b.
+(A – smailusis kampas prieš statinį a).)")},
         },
         .pictures = {{356, 20, QStringLiteral("hb_14_1")}},
     },

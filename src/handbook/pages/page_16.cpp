@@ -11,13 +11,13 @@ extern const HandbookPage kHandbookPage16 = {
     .definitions = {
         .texts = {
             {12, 20, QStringLiteral(R"(## Apskritimas ir skritulys
-Apskritimas – visi plokštumos taškai, vienodai nutolę nuo duotojo taško O (centro).
-Skritulys – plokštumos dalis, kurią riboja apskritimas.)")},
+Apskritimas – visi plokštumos taškai, nutolę nuo duotojo taško O (centro)
+tuo pačiu atstumu r. Skritulys – plokštumos dalis, kurią riboja apskritimas.)")},
             {12, 59, QStringLiteral(R"(Spindulys r – atkarpa, jungianti centrą su apskritimo tašku.
 Styga – atkarpa, jungianti du apskritimo taškus.
 Skersmuo d – styga, einanti per centrą:  d = 2r.)")},
-            {12, 104, QStringLiteral("Apskritimo ilgis:   C = 2πr = πd.      n° lanko ilgis:   l = πrn : 180.")},
-            {12, 122, QStringLiteral("Skritulio plotas:   S = πr^{2}.")},
+            {12, 104, QStringLiteral("Apskritimo ilgis:   C = 2πr = πd.      n° lanko ilgis:   πrn : 180.")},
+            {12, 122, QStringLiteral("Skritulio plotas:   S = πr^{2}.      n° išpjovos plotas:   S = πr^{2}n : 360.")},
             {12, 140, QStringLiteral("Centrinis kampas – kampas, kurio viršūnė yra apskritimo centre.")},
             {12, 153, QStringLiteral(R"(Įbrėžtinis kampas – kampas, kurio viršūnė yra apskritimo taške, o kraštinės kerta apskritimą.
 Jis lygus pusei centrinio kampo, besiremiančio tuo pačiu lanku.)")},

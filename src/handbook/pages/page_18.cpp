@@ -11,8 +11,8 @@ extern const HandbookPage kHandbookPage18 = {
     .definitions = {
         .texts = {
             {12, 20, QStringLiteral(R"(## Panašios figūros
-Dvi figūros panašios, jei vieną iš jų galima gauti iš kitos, visus atstumus padidinus
-(arba sumažinus) tą patį skaičių kartų. Tas skaičius k – panašumo koeficientas.
+Dvi figūros panašios, jei antrąją galima gauti iš pirmosios, visus atstumus padauginus
+iš to paties teigiamo skaičiaus k. Tas skaičius k – panašumo koeficientas.
 Panašių daugiakampių atitinkami kampai lygūs, o atitinkamos kraštinės proporcingos.
 
 Panašių figūrų perimetrų santykis lygus k, plotų santykis – k^{2}, panašių kūnų tūrių santykis – k^{3}.)")},
@@ -22,7 +22,8 @@ Du trikampiai panašūs, jei:
 2) dvi vieno trikampio kraštinės proporcingos dviem kito trikampio kraštinėms,
     o kampai tarp šių kraštinių lygūs;
 3) trys vieno trikampio kraštinės proporcingos trims kito trikampio kraštinėms.)")},
-            {12, 196, QStringLiteral("Trikampių panašumas žymimas taip:   ΔABC {\\sim} ΔA_{1}B_{1}C_{1}.")},
+            {12, 191, QStringLiteral(R"(Tiesė, lygiagreti trikampio kraštinei ir kertanti kitas dvi jo kraštines, nukerta trikampį, panašų į duotąjį.
+Jei ΔABC {\sim} ΔA_{1}B_{1}C_{1}(taip žymimas trikampių panašumas), tai  k = A_{1}B_{1} : AB = B_{1}C_{1} : BC = A_{1}C_{1} : AC.)")},
         },
         .pictures = {{498, 20, QStringLiteral("hb_18_1")},
                      {140, 222, QStringLiteral("hb_18_2")},

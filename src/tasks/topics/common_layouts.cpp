@@ -59,8 +59,10 @@ AnswerLayout SquareCentimetreField() {
 StatementLayout BracedSystem(int top, const QString& word, QPoint brace, const QString& first,
                              const QString& second) {
   const int x = brace.x() + kBraceToLines;
-  return Statement(top, {word}, {Text(x, brace.y(), first), Text(x, brace.y() + kLineSpacing, second)},
-                   {Picture(brace.x(), brace.y(), QStringLiteral("sym_brace"))});
+  const int dy = brace.y() - top;
+  return Statement(top, {{word,
+                          {Text(x, dy, first), Text(x, dy + kLineSpacing, second)},
+                          {Picture(brace.x(), dy, QStringLiteral("sym_brace"))}}});
 }
 
 AnswerLayout FractionAnswer(int x, int width, const QString& bar, int barX) {

@@ -8,16 +8,17 @@ namespace rova {
 const TopicLayout& Topic3Layout() {
   static const TopicLayout layouts = {{
       // 1: (x)³ = 27/64.
-      {NarrowStatement(120, {QStringLiteral("Kokį skaičių reikia įrašyti x vietoje, kad gautume teisingą lygybę:")},
-                       {Text(8, 146, QStringLiteral("( x )    =")), Mark(26, 142, QStringLiteral("3")),
-                        Text(51, 139, QStringLiteral("27")), Text(48, 142, QStringLiteral("___")),
-                        Text(51, 154, QStringLiteral("64"))}),
+      {NarrowStatement(120, {QStringLiteral("Kokį skaičių reikia įrašyti x vietoje, kad gautume teisingą lygybę:"),
+                            {QString(),
+                             {Text(8, 10, QStringLiteral("( x )    =")), Mark(26, 6, QStringLiteral("3")),
+                              Text(51, 3, QStringLiteral("27")), Text(48, 6, QStringLiteral("___")),
+                              Text(51, 18, QStringLiteral("64"))}}}),
        FractionAnswer(314, 16, QStringLiteral("___"), 313)},
 
       // 2: n² + k², if 2ⁿ = 32 and 3ᵏ = 9.
-      {Statement(122, {QStringLiteral("Kam lygu n   + k  , jeigu 2   = 32 ir 3  = 9?")},
-                 {Mark(60, 119, QStringLiteral("2")), Mark(84, 119, QStringLiteral("2")),
-                  Mark(127, 119, QStringLiteral("n")), Mark(174, 119, QStringLiteral("k"))}),
+      {Statement(122, {{QStringLiteral("Kam lygu n   + k  , jeigu 2   = 32 ir 3  = 9?"),
+                  {Raised(60, QStringLiteral("2")), Raised(84, QStringLiteral("2")),
+                   Raised(127, QStringLiteral("n")), Raised(174, QStringLiteral("k"))}}}),
        StandardField()},
 
       // 3: the speed of light in metres per second, in standard form.
@@ -29,17 +30,18 @@ const TopicLayout& Topic3Layout() {
               {Field(319, 17, 25), ExponentField(376, 12)})},
 
       // 4: ∛(49 · 25 · 45 · 21).
-      {Statement(124, {QStringLiteral("Atlikite veiksmus ir parašykite atsakymą:")},
-                 {Mark(199, 119, QStringLiteral("3")), Text(202, 124, QStringLiteral("V")),
-                  Text(208, 114, QStringLiteral("_____________")),
-                  Text(210, 124, QStringLiteral("49 * 25 * 45 * 21"))}),
+      {Statement(124, {{QStringLiteral("Atlikite veiksmus ir parašykite atsakymą:"),
+                  {Mark(199, -5, QStringLiteral("3")), Text(202, 0, QStringLiteral("V")),
+                   Text(208, -10, QStringLiteral("_____________")),
+                   Text(210, 0, QStringLiteral("49 * 25 * 45 * 21"))}}}),
        StandardField()},
 
       // 5: how many times Jupiter's diameter is larger than Mercury's.
-      {Statement(115, {QStringLiteral("Jupiterio skersmuo yra 1,428 * 10   m, o Merkurijaus 4,88 *"),
-                       QStringLiteral("* 10   m. Kiek kartų Jupiterio skersmuo didesnis už Merkurijaus?"),
-                       QStringLiteral("Atsakymą vienetų tikslumu parašykite standartine išraiška.")},
-                 {Mark(165, 112, QStringLiteral("8")), Mark(28, 128, QStringLiteral("6"))}),
+      {Statement(115, {{QStringLiteral("Jupiterio skersmuo yra 1,428 * 10   m, o Merkurijaus 4,88 *"),
+                   {Raised(165, QStringLiteral("8"))}},
+                  {QStringLiteral("* 10   m. Kiek kartų Jupiterio skersmuo didesnis už Merkurijaus?"),
+                   {Raised(28, QStringLiteral("6"))}},
+                  QStringLiteral("Atsakymą suapvalinę iki vienetų, parašykite standartine išraiška.")}),
        Answer({Text(246, 21, QStringLiteral("Atsakymas:")), Text(336, 24, QStringLiteral("*")),
                Bold(343, 21, QStringLiteral("10")), Text(360, 21, QStringLiteral("karto."))},
               {Field(307, 17, 26)})},

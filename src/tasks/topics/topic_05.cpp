@@ -16,9 +16,9 @@ const TopicLayout& Topic5Layout() {
        StandardField(QStringLiteral("cm."))},
 
       // 3: the side of a square of 5 cm².
-      {Statement(116, {QStringLiteral("Kvadrato plotas yra 5 cm  . Apskaičiuokite jo kraštinės ilgį"),
-                       QStringLiteral("milimetro tikslumu.")},
-                 {Mark(125, 113, QStringLiteral("2"))}),
+      {Statement(116, {{QStringLiteral("Kvadrato plotas yra 5 cm  . Apskaičiuokite jo kraštinės ilgį"),
+                   {Raised(125, QStringLiteral("2"))}},
+                  QStringLiteral("milimetro tikslumu.")}),
        StandardField(QStringLiteral("mm."))},
 
       // 4: the girls' share of the pupils.

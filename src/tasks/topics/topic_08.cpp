@@ -20,16 +20,16 @@ const TopicLayout& Topic8Layout() {
        StandardField()},
 
       // 4: S₂₁ when a₁ = 3, d = 4.
-      {Statement(128, {QStringLiteral("Apskaičiuokite aritmetinės progresijos S    , kai a   = 3, d = 4.")},
-                 {Mark(193, 134, QStringLiteral("21")), Mark(234, 134, QStringLiteral("1"))}),
+      {Statement(128, {{QStringLiteral("Apskaičiuokite aritmetinės progresijos S    , kai a   = 3, d = 4."),
+                  {Lowered(193, QStringLiteral("21")), Lowered(234, QStringLiteral("1"))}}}),
        StandardField()},
 
       // 5: a freezer at -21 °C warming by three degrees an hour; no unit
       // stands after the field, so the statement asks for the number alone.
       {Statement(112, {QStringLiteral("Atjungus šaldiklį nuo elektros tinklo, temperatūra jame kas"),
-                       QStringLiteral("valandą pakyla trimis laipsniais. Pradinė temperatūra -21  C."),
-                       QStringLiteral("Kokia bus temperatūra po šešių valandų? (Rašykite tik skaičių.)")},
-                 {Mark(271, 125, QStringLiteral("o"))}),
+                  {QStringLiteral("valandą pakyla trimis laipsniais. Pradinė temperatūra -21  C."),
+                   {Raised(271, QStringLiteral("o"))}},
+                  QStringLiteral("Kokia bus temperatūra po šešių valandų? (Rašykite tik skaičių.)")}),
        StandardField()},
   }};
   return layouts;

@@ -20,7 +20,7 @@ QList<ChoiceButton> ThreeButtons(int third) {
           {QStringLiteral("AMRadioButton3"), {third, 32}}};
 }
 
-const QStringList kFromGraph{QStringLiteral("Iš grafiko nustatykite, su kuriomis kintamojo x reikšmėmis")};
+const QString kFromGraph = QStringLiteral("Iš grafiko nustatykite, su kuriomis kintamojo x reikšmėmis");
 
 }  // namespace
 
@@ -28,7 +28,7 @@ const QStringList kFromGraph{QStringLiteral("Iš grafiko nustatykite, su kuriomi
 const TopicLayout& Topic9Layout() {
   static const TopicLayout layouts = {{
       // 1: where f decreases: (1; +∞), (-∞; +∞), (0; +∞).
-      {Statement(24, kFromGraph + QStringList{QStringLiteral("funkcija mažėja.")}),
+      {Statement(24, {kFromGraph, QStringLiteral("funkcija mažėja.")}),
        Choices(ThreeButtons(394),
                Join({{Text(272, 13, kChoiceHeading)},
                      Element(146, QStringLiteral("x"), QStringLiteral("( 1; +     )")), Infinity(206, 30),
@@ -40,7 +40,7 @@ const TopicLayout& Topic9Layout() {
        {Picture(96, 80, QStringLiteral("fig_9_1"))}},
 
       // 2: where g is negative: [-2; 0), [-2; +∞), [0; 2).
-      {Statement(24, kFromGraph + QStringList{QStringLiteral("funkcija įgyja neigiamas reikšmes.")}),
+      {Statement(24, {kFromGraph, QStringLiteral("funkcija įgyja neigiamas reikšmes.")}),
        Choices(ThreeButtons(410),
                Join({{Text(272, 13, kChoiceHeading)},
                      Element(146, QStringLiteral("x"), QStringLiteral("[ -2; 0 )")),
@@ -74,9 +74,9 @@ const TopicLayout& Topic9Layout() {
        {Picture(72, 80, QStringLiteral("fig_9_4"))}},
 
       // 5: f(0,5) when f(x) = 2 / (1 - x).
-      {Statement(129, {QStringLiteral("Apskaičiuokite f(0,5), kai f(x) =")},
-                 {Text(158, 122, QStringLiteral(" 2")), Text(155, 125, QStringLiteral("____")),
-                  Text(157, 137, QStringLiteral("1 - x"))}),
+      {Statement(129, {{QStringLiteral("Apskaičiuokite f(0,5), kai f(x) ="),
+                  {Text(158, -7, QStringLiteral(" 2")), Text(155, -4, QStringLiteral("____")),
+                   Text(157, 8, QStringLiteral("1 - x"))}}}),
        StandardField()},
   }};
   return layouts;

@@ -32,8 +32,8 @@ const TopicLayout& Topic10Layout() {
                               {Text(49, 3, QStringLiteral("*"))})})},
 
       // 4: the parabola y = kx² through (±1; 1) and (±3; 9).
-      {Statement(24, {QStringLiteral("Parašykite grafike pavaizduotos parabolės lygtį pavidalu y = kx  .")},
-                 {Mark(302, 21, QStringLiteral("2"))}),
+      {Statement(24, {{QStringLiteral("Parašykite grafike pavaizduotos parabolės lygtį pavidalu y = kx  ."),
+                 {Raised(302, QStringLiteral("2"))}}}),
        OptionArea({272, 13}, {TextOption(QStringLiteral("AMRadioButton1"), 220, QStringLiteral("y = x"),
                                          {Mark(22, -3, QStringLiteral("2"))}),
                               TextOption(QStringLiteral("AMRadioButton2"), 300, QStringLiteral("y = 3x"),
@@ -44,8 +44,7 @@ const TopicLayout& Topic10Layout() {
 
       // 5: the downward parabola with its vertex at (-2; 2) through (0; -6).
       {Statement(24, {QStringLiteral("Pagal grafiką parašykite parabolės lygtį pavidalu"),
-                      QStringLiteral("y = a(x + b)  + c.")},
-                 {Mark(60, 37, QStringLiteral("2"))}),
+                 {QStringLiteral("y = a(x + b)  + c."), {Raised(60, QStringLiteral("2"))}}}),
        OptionArea({272, 13}, {TextOption(QStringLiteral("AMRadioButton1"), 165, QStringLiteral("y = -2(x+2)  +2"),
                                          {Mark(50, -3, QStringLiteral("2"))}),
                               TextOption(QStringLiteral("AMRadioButton2"), 285, QStringLiteral("y = 3(x - 1)  -3"),

@@ -23,8 +23,7 @@ const TopicLayout& Topic12Layout() {
       {Statement(136, {QStringLiteral("Išspręskite nelygybę:   2b - 3 < 7(1+b)")}),
        Answer({Text(264, 21, QStringLiteral("Atsakymas: b >"))}, {Field(340, 17, 37)})},
 
-      {Statement(136, {QStringLiteral("Išspręskite nelygybę:   x  + 12x + 35 < 0.")},
-                 {Mark(120, 133, QStringLiteral("2"))}),
+      {Statement(136, {{QStringLiteral("Išspręskite nelygybę:   x  + 12x + 35 < 0."), {Raised(120, QStringLiteral("2"))}}}),
        OptionArea({272, 13},
                   {TextOption(QStringLiteral("AMRadioButton1"), 212, QStringLiteral(" (-7; -5)")),
                    TextOption(QStringLiteral("AMRadioButton2"), 296, QStringLiteral(" (-5; 14)")),

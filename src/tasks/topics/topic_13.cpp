@@ -11,9 +11,9 @@ const TopicLayout& Topic13Layout() {
        {Picture(112, 104, QStringLiteral("fig_13_1"))}},
 
       // 2: a board leaning against a wall at 68° to the floor.
-      {Statement(24, {QStringLiteral("Lenta atremta į sieną ir su grindimis sudaro 68  kampą."),
-                      QStringLiteral("Raskite kampą x.")},
-                 {Mark(221, 21, QStringLiteral("o"))}),
+      {Statement(24, {{QStringLiteral("Lenta atremta į sieną ir su grindimis sudaro 68  kampą."),
+                  {Raised(221, QStringLiteral("o"))}},
+                 QStringLiteral("Raskite kampą x.")}),
        DegreeField(),
        {Picture(120, 80, QStringLiteral("fig_13_2"))}},
 

@@ -12,12 +12,12 @@ const TopicLayout& Topic14Layout() {
 
       // 2: slats across two supports, equally spaced from E; the index "1"
       // of A₁, D₁, C₁, B₁ stands in the blanks after each letter.
-      {Statement(24, {QStringLiteral("Ant atramų AE ir A  E nuo E vienodais tarpais prikaltos"),
-                      QStringLiteral("kartelės DD  , CC  , BB  ir AA  . Kokio ilgio kartelė DD  ,"),
-                      QStringLiteral("jeigu AA   = 80 cm?")},
-                 {Mark(94, 30, QStringLiteral("1")), Mark(64, 46, QStringLiteral("1")), Mark(90, 46, QStringLiteral("1")),
-                  Mark(116, 46, QStringLiteral("1")), Mark(144, 46, QStringLiteral("1")),
-                  Mark(258, 46, QStringLiteral("1")), Mark(47, 62, QStringLiteral("1"))}),
+      {Statement(24, {{QStringLiteral("Ant atramų AE ir A  E nuo E vienodais tarpais prikaltos"),
+                  {Lowered(94, QStringLiteral("1"))}},
+                 {QStringLiteral("kartelės DD  , CC  , BB  ir AA  . Kokio ilgio kartelė DD  ,"),
+                  {Lowered(64, QStringLiteral("1")), Lowered(90, QStringLiteral("1")), Lowered(116, QStringLiteral("1")),
+                   Lowered(144, QStringLiteral("1")), Lowered(258, QStringLiteral("1"))}},
+                 {QStringLiteral("jeigu AA   = 80 cm?"), {Lowered(47, QStringLiteral("1"))}}}),
        StandardField(QStringLiteral("cm.")),
        {Picture(112, 104, QStringLiteral("fig_14_2"))}},
 
@@ -30,11 +30,9 @@ const TopicLayout& Topic14Layout() {
        {Picture(112, 104, QStringLiteral("fig_14_4"))}},
 
       // 5: a house's height from 55 m away at an angle of elevation of 20°:
-      // 55 tan 20° = 20,02, and the check takes "20", so the statement asks
-      // to leave out the zeros that end the digits after the comma, the
-      // general rule, without saying that here they are all of them.
-      {Statement(24, {QStringLiteral("Namo viršūnė iš 55 m atstumo matoma 20 laipsnių kampu. Koks"),
-                      QStringLiteral("namo aukštis 0,1 m tikslumu? (Nulių po kablelio gale nerašykite.)")}),
+      // 55 tg 20° = 20,02, so 20,0 to 0,1 m; the check takes 20 as well.
+      {Statement(24, {QStringLiteral("Namo viršūnė iš 55 m atstumo matoma 20 laipsnių kampu."),
+                      QStringLiteral("Koks namo aukštis? Atsakymą parašykite 0,1 m tikslumu.")}),
        StandardField(QStringLiteral("m.")),
        {Picture(96, 120, QStringLiteral("fig_14_5"))}},
   }};

@@ -10,8 +10,8 @@ const TopicLayout& Topic15Layout() {
       {Statement(24, {QStringLiteral("Apskaičiuokite lygiagretainio plotą:")}), SquareCentimetreField(),
        {Picture(88, 112, QStringLiteral("fig_15_1"))}},
 
-      {Statement(128, {QStringLiteral("Kvadrato plotas 64 cm  . Apskaičiuokite kvadrato perimetrą.")},
-                 {Mark(114, 125, QStringLiteral("2"))}),
+      {Statement(128, {{QStringLiteral("Kvadrato plotas 64 cm  . Apskaičiuokite kvadrato perimetrą."),
+                  {Raised(114, QStringLiteral("2"))}}}),
        StandardField(QStringLiteral("cm."))},
 
       // 3: two 2 cm squares, one turned on the other's centre; the answer
@@ -34,8 +34,7 @@ const TopicLayout& Topic15Layout() {
 
       // 5: the shaded triangle of the parallelogram ABCD of 100 cm².
       {Statement(24, {QStringLiteral("Apskaičiuokite užtušuotos figūros plotą, jei visos figūros"),
-                      QStringLiteral("plotas 100 cm  , o ABCD yra lygiagretainis.")},
-                 {Mark(74, 37, QStringLiteral("2"))}),
+                 {QStringLiteral("plotas 100 cm  , o ABCD yra lygiagretainis."), {Raised(74, QStringLiteral("2"))}}}),
        SquareCentimetreField(),
        {Picture(96, 120, QStringLiteral("fig_15_5"))}},
   }};

@@ -15,9 +15,9 @@ const TopicLayout& Topic16Layout() {
        {Picture(96, 112, QStringLiteral("fig_16_1"))}},
 
       // 2: a sector of radius 3 cm whose arc is π cm long.
-      {Statement(24, {QStringLiteral("Išpjovos spindulys yra 3 cm, o lankas    cm ilgio."),
-                      QStringLiteral("Apskaičiuokite išpjovos kampą x.")},
-                 {}, {Picture(186, 29, QStringLiteral("sym_pi"))}),
+      {Statement(24, {{QStringLiteral("Išpjovos spindulys yra 3 cm, o lankas    cm ilgio."), {},
+                  {Picture(186, 5, QStringLiteral("sym_pi"))}},
+                 QStringLiteral("Apskaičiuokite išpjovos kampą x.")}),
        LowDegreeField(),
        {Picture(96, 104, QStringLiteral("fig_16_2"))}},
 
@@ -30,7 +30,11 @@ const TopicLayout& Topic16Layout() {
        StandardField(),
        {Picture(96, 88, QStringLiteral("fig_16_4"))}},
 
-      {Statement(24, {QStringLiteral("Apskaičiuokite kampą x.")}), LowDegreeField(),
+      // 5: the tangents from K make the quadrilateral OLKM's angles at L
+      // and M right, so LOM = 100° and x = 40° in the isosceles OLM.
+      {Statement(24, {QStringLiteral("Tiesės KL ir KM liečia apskritimą, kurio centras O,"),
+                      QStringLiteral("taškuose L ir M. Apskaičiuokite kampą x.")}),
+       LowDegreeField(),
        {Picture(104, 80, QStringLiteral("fig_16_5"))}},
   }};
   return layouts;

@@ -7,15 +7,19 @@ namespace rova {
 // Topic 17: "Lygumas".
 const TopicLayout& Topic17Layout() {
   static const TopicLayout layouts = {{
-      {Statement(24, {QStringLiteral("Kiek nelygių trikampių matote brėžinyje?")}), StandardField(),
-       {Picture(136, 96, QStringLiteral("fig_17_1"))}},
+      // 1: three equal isosceles triangles, each halved by the upright line
+      // into two equal right triangles: two kinds of triangle.
+      {Statement(24, {QStringLiteral("Kiek skirtingų trikampių matote brėžinyje? Vienas kitam"),
+                      QStringLiteral("lygius trikampius skaičiuokite kaip vieną.")}),
+       StandardField(),
+       {Picture(112, 72, QStringLiteral("fig_17_1"))}},
 
       // 2: congruent triangles ABC and A₁B₁C₁; the indices stand in the
       // blanks after A, B and C.
-      {Statement(24, {QStringLiteral("Pavaizduoti trikampiai ABC ir A  B  C  yra lygūs. Apskaičiuokite"),
-                      QStringLiteral("kraštinės AC ilgį.")},
-                 {Mark(152, 30, QStringLiteral("1")), Mark(165, 30, QStringLiteral("1")),
-                  Mark(178, 30, QStringLiteral("1"))}),
+      {Statement(24, {{QStringLiteral("Pavaizduoti trikampiai ABC ir A  B  C  yra lygūs. Apskaičiuokite"),
+                  {Lowered(152, QStringLiteral("1")), Lowered(165, QStringLiteral("1")),
+                   Lowered(178, QStringLiteral("1"))}},
+                 QStringLiteral("kraštinės AC ilgį.")}),
        StandardField(),
        {Picture(96, 80, QStringLiteral("fig_17_2"))}},
 

@@ -296,6 +296,12 @@ void TTaskForm::LbButton1Click() {
 }
 
 void TTaskForm::LbSpeedButton1Click() {
+  // A decimal point where the comma belongs is notation, not mathematics:
+  // the pupil is told and may try again, and nothing is counted.
+  if (const QString number = DecimalCommaCorrection(CatalogueRow(id_), Entry()); !number.isEmpty()) {
+    if (DecimalCommaNotice) DecimalCommaNotice->ShowFor(number);
+    return;
+  }
   const std::optional<Verdict> verdict = RunShowingErrors(this, [this] { return CheckAnswer(CatalogueRow(id_), Entry()); });
   if (!verdict) return;
   MessageWindow* window = *verdict == Verdict::Right ? static_cast<MessageWindow*>(Form6) : Form7;

@@ -7,6 +7,7 @@ namespace rova {
 
 TForm6* Form6 = nullptr;
 TForm7* Form7 = nullptr;
+TDecimalCommaNotice* DecimalCommaNotice = nullptr;
 
 namespace {
 
@@ -20,10 +21,32 @@ MessageLayout VerdictLayout(const QString& verdict) {
   return layout;
 }
 
+QString CorrectionLine(const QString& number) {
+  return QStringLiteral("parašykite %1 ir patikrinkite dar kartą.").arg(number);
+}
+
+MessageLayout DecimalCommaLayout() {
+  MessageLayout layout{291,
+                       115,
+                       {{QStringLiteral("Dešimtainės trupmenos rašomos su kableliu:"), kCentredLine, 12},
+                        {CorrectionLine(QStringLiteral("2,9")), kCentredLine, 28},
+                        {QStringLiteral("Šis patikrinimas statistikoje neskaičiuojamas."), kCentredLine, 48}},
+                       {{1, QStringLiteral("Grįžti"), QRect(82, 76, 119, 25)}}};
+  layout.announce = true;
+  return layout;
+}
+
 }  // namespace
 
 TForm6::TForm6() : MessageWindow(VerdictLayout(kRightVerdict)) {}
 
 TForm7::TForm7() : MessageWindow(VerdictLayout(kWrongVerdict)) {}
+
+TDecimalCommaNotice::TDecimalCommaNotice() : MessageWindow(DecimalCommaLayout()) {}
+
+void TDecimalCommaNotice::ShowFor(const QString& number) {
+  SetLineText(1, CorrectionLine(number));
+  ShowModal();
+}
 
 }  // namespace rova

@@ -10,8 +10,29 @@ namespace rova::teacher {
 
 namespace {
 
+constexpr int kTotalsRow = 1;
+constexpr int kMeanRow = 2;
+
 QString FullName(const Pupil& pupil) {
   return Printable(QStringLiteral("%1 %2").arg(pupil.firstName, pupil.surname).trimmed());
+}
+
+// The topic a figure column stands for; 0 for the total.
+int TopicOf(int column) {
+  return column == ClassTableModel::kTotalColumn ? 0 : column - ClassTableModel::kFirstTopicColumn + 1;
+}
+
+int SumIndex(int column) { return column - ClassTableModel::kFirstTopicColumn; }
+
+QString ColumnTitle(int column) {
+  const int topic = TopicOf(column);
+  return topic == 0 ? QStringLiteral("Visos temos") : TopicMenuText(topic);
+}
+
+QFont BoldFont() {
+  QFont bold;
+  bold.setBold(true);
+  return bold;
 }
 
 }  // namespace
@@ -21,9 +42,15 @@ QColor ShareColour(double percent) {
   return QColor::fromHsvF(static_cast<float>(share / 3.0), 0.45f, 0.97f);
 }
 
+QString PlainToolTip(const QString& text) {
+  if (text.isEmpty()) return {};
+  return QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(text.toHtmlEscaped());
+}
+
 void ClassTableModel::SetPupils(std::vector<const Pupil*> pupils) {
   beginResetModel();
   pupils_ = std::move(pupils);
+  sums_ = SumClass(pupils_);
   endResetModel();
 }
 
@@ -31,33 +58,91 @@ const Pupil* ClassTableModel::PupilAt(int row) const {
   return row >= 0 && row < static_cast<int>(pupils_.size()) ? pupils_[row] : nullptr;
 }
 
+int ClassTableModel::SummaryOf(int row) const {
+  const int pupils = static_cast<int>(pupils_.size());
+  return row < pupils ? 0 : row - pupils + 1;
+}
+
 int ClassTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(pupils_.size()) + 1;
+  return parent.isValid() ? 0 : static_cast<int>(pupils_.size()) + 2;
 }
 
 int ClassTableModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : kTotalColumn + 1;
 }
 
-Totals ClassTableModel::TotalsAt(int row, int column) const {
-  const Pupil* pupil = PupilAt(row);
-  if (column == kTotalColumn) return pupil ? PupilTotals(*pupil) : ClassTotals(pupils_);
-  const int topic = column - kFirstTopicColumn + 1;
-  return pupil ? TopicTotals(*pupil, topic) : ClassTopicTotals(pupils_, topic);
+QString ClassTableModel::ProblemAt(int row, int column) const {
+  const int topic = TopicOf(column);
+  const int first = topic == 0 ? 0 : (topic - 1) * kTasksPerTopic;
+  const int count = topic == 0 ? kTaskCount : kTasksPerTopic;
+  if (const Pupil* pupil = PupilAt(row)) return TotalsProblem(*pupil, first, count);
+  Notes notes;
+  for (const Pupil* pupil : pupils_) {
+    for (int i = first; i < first + count; ++i) {
+      if (!pupil->tasks[i].readable()) notes.Add({}, NoteKind::ResultFile, [&] { return CellProblem(*pupil, i); });
+    }
+  }
+  return notes.Lines().join(QLatin1Char('\n'));
 }
 
-QString ClassTableModel::ProblemAt(int row, int column) const {
-  const auto problemsOf = [&](const Pupil& pupil) {
-    return column == kTotalColumn
-               ? TotalsProblem(pupil, 0, kTaskCount)
-               : TotalsProblem(pupil, (column - kFirstTopicColumn) * kTasksPerTopic, kTasksPerTopic);
-  };
-  if (const Pupil* pupil = PupilAt(row)) return problemsOf(*pupil);
-  QStringList problems;
-  for (const Pupil* pupil : pupils_) {
-    if (const QString p = problemsOf(*pupil); !p.isEmpty()) problems << p;
+QVariant ClassTableModel::NameData(int row, int column, int role) const {
+  const Pupil* pupil = PupilAt(row);
+  const int summary = SummaryOf(row);
+  QString text;
+  if (pupil) {
+    static constexpr QString Pupil::*kFields[] = {&Pupil::firstName, &Pupil::surname, &Pupil::schoolClass,
+                                                  &Pupil::folder};
+    text = Printable(pupil->*kFields[column]);
+    if (column == 0 && text.isEmpty()) text = Printable(pupil->userName);
+  } else if (column == 0) {
+    text = summary == kTotalsRow ? QStringLiteral("Iš viso") : QStringLiteral("Klasės vidurkis");
   }
-  return problems.join(QLatin1Char('\n'));
+  switch (role) {
+    case Qt::DisplayRole:
+    case kSortRole:
+      return text;
+    case Qt::AccessibleTextRole:
+      if (!pupil && column == 0) return summary == kTotalsRow ? kPooledShareLabel : kClassMeanLabel;
+      return text.isEmpty() ? QStringLiteral("tuščia") : text;
+    case Qt::ToolTipRole: {
+      if (!pupil) return column == 0 ? PlainToolTip(summary == kTotalsRow ? kPooledShareLabel : kClassMeanLabel)
+                                     : QVariant();
+      QStringList tips{QStringLiteral("Vartotojo vardas: %1").arg(Printable(pupil->userName)),
+                       QStringLiteral("Aplankas: %1").arg(Printable(pupil->folder))};
+      if (!pupil->profileProblem.isEmpty()) tips << pupil->profileProblem;
+      return PlainToolTip(tips.join(QLatin1Char('\n')));
+    }
+    case Qt::FontRole:
+      return pupil ? QVariant() : QVariant(BoldFont());
+    default:
+      return {};
+  }
+}
+
+QVariant ClassTableModel::MeanData(int column, int role) const {
+  const MeanShare& mean = sums_.means[SumIndex(column)];
+  switch (role) {
+    case Qt::DisplayRole:
+      return MeanText(mean);
+    case kSortRole:
+      return mean.percent.value_or(-1.0);
+    case Qt::TextAlignmentRole:
+      return int(Qt::AlignCenter);
+    case Qt::BackgroundRole:
+      return mean.percent ? QVariant(ShareColour(*mean.percent)) : QVariant();
+    case Qt::ToolTipRole:
+      return PlainToolTip(QStringLiteral("%1\n%2\nSkaičiuota mokinių: %3%4")
+                              .arg(ColumnTitle(column), kClassMeanLabel)
+                              .arg(mean.pupils)
+                              .arg(mean.partial ? QStringLiteral("\nKai kurių mokinių ne visi failai perskaityti")
+                                                : QString()));
+    case Qt::AccessibleTextRole:
+      return QStringLiteral("%1, %2: %3")
+          .arg(kClassMeanLabel, ColumnTitle(column),
+               mean.percent ? MeanText(mean) : QStringLiteral("nėra duomenų"));
+    default:
+      return {};
+  }
 }
 
 QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
@@ -65,80 +150,47 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
   const int row = index.row();
   const int column = index.column();
   const Pupil* pupil = PupilAt(row);
-  if (role == kTotalsRowRole) return pupil == nullptr;
+  const int summary = SummaryOf(row);
+  if (role == kSummaryRowRole) return summary;
+  if (column < kFirstTopicColumn) return NameData(row, column, role);
+  if (summary == kMeanRow) return MeanData(column, role);
 
-  if (column < kFirstTopicColumn) {
-    QString text;
-    if (pupil) {
-      text = column == 0   ? Printable(pupil->firstName)
-             : column == 1 ? Printable(pupil->surname)
-                           : Printable(pupil->schoolClass);
-      if (column == 0 && text.isEmpty()) text = Printable(pupil->userName);
-      if (column == 0 && pupil->merged()) text += QStringLiteral(" *");
-    } else if (column == 0) {
-      text = QStringLiteral("Iš viso");
-    }
-    switch (role) {
-      case Qt::DisplayRole:
-      case kSortRole:
-        return text;
-      case Qt::AccessibleTextRole:
-        return text.isEmpty() ? QStringLiteral("tuščia") : text;
-      case Qt::ToolTipRole: {
-        if (!pupil) return {};
-        QStringList tips{QStringLiteral("Vartotojo vardas: %1").arg(Printable(pupil->userName))};
-        if (pupil->merged()) {
-          tips << QStringLiteral("Rastas keliuose aplankuose, skaičiai sudėti: %1")
-                      .arg(pupil->folders.join(QStringLiteral(", ")));
-        }
-        if (!pupil->profileProblem.isEmpty()) tips << pupil->profileProblem;
-        return tips.join(QLatin1Char('\n'));
-      }
-      case Qt::FontRole:
-        if (!pupil) {
-          QFont bold;
-          bold.setBold(true);
-          return bold;
-        }
-        return {};
-      default:
-        return {};
-    }
-  }
-
-  const Totals totals = TotalsAt(row, column);
-  // A share below 0 stands for none (no check made, or a file unreadable).
-  const double share = totals.unreadable > 0 ? -1.0 : SharePercent(totals.counts).value_or(-1.0);
+  const Totals& totals = pupil ? sums_.pupils[row][SumIndex(column)] : sums_.classTotals[SumIndex(column)];
+  // A share below 0 stands for none (no check made, or no file readable).
+  const double share = totals.nothingRead() ? -1.0 : SharePercent(totals.counts).value_or(-1.0);
   switch (role) {
     case Qt::DisplayRole:
-      return totals.unreadable > 0 ? CountsText(totals)
-                                   : CountsText(totals) + QLatin1Char('\n') + ShareText(totals);
+      return totals.nothingRead() ? CountsText(totals) : CountsText(totals) + QLatin1Char('\n') + ShareText(totals);
     case kSortRole:
-      return totals.unreadable > 0 ? -2.0 : share;
+      return totals.nothingRead() ? -2.0 : share;
     case Qt::TextAlignmentRole:
       return int(Qt::AlignCenter);
     case Qt::BackgroundRole:
-      if (totals.unreadable > 0) return QColor(Qt::lightGray);
+      if (totals.nothingRead()) return QColor(Qt::lightGray);
       return share >= 0 ? QVariant(ShareColour(share)) : QVariant();
     case Qt::ToolTipRole: {
-      const QString what = column == kTotalColumn ? QStringLiteral("Visos temos") : TopicMenuText(column - kFirstTopicColumn + 1);
+      QString tip = ColumnTitle(column);
+      if (!pupil) tip += QLatin1Char('\n') + kPooledShareLabel;
       if (totals.unreadable > 0) {
-        return QStringLiteral("%1\nNeperskaityta failų: %2\n%3").arg(what).arg(totals.unreadable).arg(ProblemAt(row, column));
+        tip += QStringLiteral("\n%1Neperskaityta ar pažeista failų: %2\n%3")
+                   .arg(totals.partial() ? QStringLiteral("Dalinė suma. ") : QString())
+                   .arg(totals.unreadable)
+                   .arg(ProblemAt(row, column));
       }
-      return what;
+      return PlainToolTip(tip);
     }
     case Qt::AccessibleTextRole: {
-      const QString who = pupil ? FullName(*pupil) : QStringLiteral("Visa klasė");
-      const QString what = column == kTotalColumn ? QStringLiteral("visos temos")
-                                                  : TopicMenuText(column - kFirstTopicColumn + 1);
-      if (totals.unreadable > 0) {
+      const QString who = pupil ? FullName(*pupil) : kPooledShareLabel;
+      const QString what = ColumnTitle(column);
+      if (totals.nothingRead()) {
         return QStringLiteral("%1, %2: neperskaityta failų %3").arg(who, what).arg(totals.unreadable);
       }
-      return QStringLiteral("%1, %2: teisingai %3 iš %4 tikrintų%5")
+      return QStringLiteral("%1, %2: teisingai %3 iš %4 tikrintų%5%6")
           .arg(who, what)
           .arg(totals.counts.correct)
           .arg(totals.counts.checked)
-          .arg(share >= 0 ? QStringLiteral(", ") + ShareText(totals) : QString());
+          .arg(share >= 0 ? QStringLiteral(", ") + ShareText(totals) : QString())
+          .arg(totals.partial() ? QStringLiteral(", dalinė suma") : QString());
     }
     default:
       return {};
@@ -146,15 +198,12 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation == Qt::Vertical) {
-    if (role == Qt::DisplayRole) return section < static_cast<int>(pupils_.size()) ? QVariant(section + 1) : QVariant();
-    return {};
-  }
+  if (orientation == Qt::Vertical) return {};
   const bool topic = section >= kFirstTopicColumn && section < kTotalColumn;
   if (role == Qt::DisplayRole) {
     if (topic) return QString::number(section - kFirstTopicColumn + 1);
-    static const QStringList kNames{QStringLiteral("Vardas"), QStringLiteral("Pavardė"),
-                                    QStringLiteral("Klasė")};
+    static const QStringList kNames{QStringLiteral("Vardas"), QStringLiteral("Pavardė"), QStringLiteral("Klasė"),
+                                    QStringLiteral("Aplankas")};
     return section == kTotalColumn ? QStringLiteral("Iš viso") : kNames.value(section);
   }
   if ((role == Qt::ToolTipRole || role == Qt::AccessibleTextRole) && topic) {
@@ -163,13 +212,67 @@ QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, i
   return {};
 }
 
+CountsTableModel::CountsTableModel(QStringList labelHeaders, QObject* parent)
+    : QAbstractTableModel(parent), headers_(std::move(labelHeaders)) {
+  headers_ << QStringLiteral("Teisingai") << QStringLiteral("Tikrinta") << QStringLiteral("%");
+}
+
+void CountsTableModel::SetRows(std::vector<Row> rows) {
+  beginResetModel();
+  rows_ = std::move(rows);
+  endResetModel();
+}
+
+int CountsTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int CountsTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(headers_.size());
+}
+
+QVariant CountsTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  const Row& row = rows_[index.row()];
+  const int column = index.column();
+  const int labels = static_cast<int>(row.labels.size());
+  if (role == Qt::FontRole) return row.bold ? QVariant(BoldFont()) : QVariant();
+  if (role == Qt::ToolTipRole) return PlainToolTip(row.problem);
+  if (column < labels) return role == Qt::DisplayRole ? QVariant(row.labels[column]) : QVariant();
+  const Totals& totals = row.totals;
+  const std::optional<double> share = totals.nothingRead() ? std::nullopt : SharePercent(totals.counts);
+  switch (role) {
+    case Qt::DisplayRole:
+      if (totals.nothingRead()) return kNothingRead;
+      if (column == labels) return QString::number(totals.counts.correct);
+      if (column == labels + 1) {
+        const QString checked = QString::number(totals.counts.checked);
+        return totals.partial() ? checked + QLatin1Char(' ') + kPartialMark : checked;
+      }
+      return ShareText(totals);
+    case Qt::TextAlignmentRole:
+      return int(Qt::AlignCenter);
+    case Qt::BackgroundRole:
+      if (totals.nothingRead()) return QColor(Qt::lightGray);
+      return share ? QVariant(ShareColour(*share)) : QVariant();
+    default:
+      return {};
+  }
+}
+
+QVariant CountsTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation == Qt::Horizontal && role == Qt::DisplayRole) return headers_.value(section);
+  return {};
+}
+
 bool ClassTableSorter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
-  const bool leftTotals = left.data(ClassTableModel::kTotalsRowRole).toBool();
-  const bool rightTotals = right.data(ClassTableModel::kTotalsRowRole).toBool();
-  if (leftTotals || rightTotals) {
-    // The totals row is "greatest" when rising and "least" when falling.
-    return rightTotals ? sortOrder() == Qt::AscendingOrder && !leftTotals
-                       : sortOrder() == Qt::DescendingOrder;
+  const int leftSummary = left.data(ClassTableModel::kSummaryRowRole).toInt();
+  const int rightSummary = right.data(ClassTableModel::kSummaryRowRole).toInt();
+  if (leftSummary > 0 || rightSummary > 0) {
+    // The totals, then the average, after the pupils in either order: rising,
+    // they are the greatest; falling (the comparison reversed), the least.
+    const bool rising = sortOrder() == Qt::AscendingOrder;
+    return (rising ? leftSummary : -leftSummary) < (rising ? rightSummary : -rightSummary);
   }
   const QVariant a = left.data(ClassTableModel::kSortRole);
   const QVariant b = right.data(ClassTableModel::kSortRole);

@@ -8,9 +8,15 @@
 
 namespace rova::teacher {
 
-// The class's success per topic as bars, in per cent.
-QChart* ClassTopicChart(const std::vector<const Pupil*>& pupils);
+// What is written over the bars: "nėra duomenų" where nothing was checked,
+// "0 %" over a bar of nothing right (which has no height to see), and "*"
+// over a share of the readable files alone.
+extern const QString kNoDataText;
+
+// The class's success per topic: the class average (the mean of the pupils'
+// shares) beside the share of all the class's answers together.
+QChart* ClassTopicChart(const ClassSums& sums);
 // One pupil's success per topic beside the class average.
-QChart* PupilTopicChart(const Pupil& pupil, const std::vector<const Pupil*>& pupils);
+QChart* PupilTopicChart(const Pupil& pupil, const ClassSums& sums);
 
 }  // namespace rova::teacher

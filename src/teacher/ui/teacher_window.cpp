@@ -2,6 +2,7 @@
 #include "teacher/ui/teacher_window.h"
 
 #include <QChartView>
+#include <QBuffer>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -17,12 +19,12 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTextDocument>
 #include <QThread>
 #include <QVBoxLayout>
 
 #include "teacher/class_export.h"
+#include "teacher/export_file.h"
 #include "teacher/ui/class_table_model.h"
 #include "teacher/ui/teacher_charts.h"
 #include "window/error_box.h"
@@ -31,54 +33,51 @@ namespace rova::teacher {
 
 namespace {
 
-QString PupilName(const Pupil& pupil) {
-  const QString name = QStringLiteral("%1 %2").arg(pupil.firstName, pupil.surname).trimmed();
-  return Printable(name.isEmpty() ? pupil.userName : name);
-}
-
-// A row of counts in a details table: right, checked, share, coloured.
-void SetCountCells(QTableWidget* table, int row, int column, const Totals& totals) {
-  const std::optional<double> share =
-      totals.unreadable > 0 ? std::nullopt : SharePercent(totals.counts);
-  const QStringList texts =
-      totals.unreadable > 0
-          ? QStringList{QStringLiteral("—"), QStringLiteral("—"), QStringLiteral("—")}
-          : QStringList{QString::number(totals.counts.correct), QString::number(totals.counts.checked),
-                        ShareText(totals)};
-  for (int i = 0; i < 3; ++i) {
-    auto* item = new QTableWidgetItem(texts[i]);
-    item->setTextAlignment(Qt::AlignCenter);
-    if (totals.unreadable > 0) item->setBackground(Qt::lightGray);
-    else if (share) item->setBackground(ShareColour(*share));
-    table->setItem(row, column + i, item);
-  }
-}
-
-QTableWidget* DetailsTable(const QStringList& headers, const QString& name) {
-  auto* table = new QTableWidget(0, static_cast<int>(headers.size()));
-  table->setHorizontalHeaderLabels(headers);
+// A details table of counts; ten thousand rows are measured by the rows on
+// screen, not each of them.
+QTableView* DetailsTable(QAbstractItemModel* model, const QString& name) {
+  auto* table = new QTableView;
+  table->setModel(model);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->verticalHeader()->setVisible(false);
+  table->horizontalHeader()->setResizeContentsPrecision(0);
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table->setAccessibleName(name);
   return table;
 }
 
-Totals OneCell(const TaskCell& cell) {
-  Totals totals;
-  if (cell.readable()) totals.counts = cell.counts;
-  else totals.unreadable = 1;
-  return totals;
+// Columns fitted to the rows on screen. A view not shown measures every row,
+// which for ten thousand takes long: it is fitted when its page is shown.
+void FitColumns(QTableView* table) {
+  if (table->isVisible()) table->resizeColumnsToContents();
+}
+
+QLabel* PlainLabel(const QString& text = {}) {
+  auto* label = new QLabel(text);
+  label->setTextFormat(Qt::PlainText);
+  return label;
 }
 
 }  // namespace
 
-void PrintClass(QPrinter& printer, const QString& html) {
-  printer.setPageOrientation(QPageLayout::Landscape);
+void PrintClass(QPagedPaintDevice& device, const QString& html) {
+  device.setPageOrientation(QPageLayout::Landscape);
   QTextDocument document;
   document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 7));
   document.setHtml(html);
-  document.print(&printer);
+  document.print(&device);
+}
+
+QString TableLegend() {
+  QStringList topics;
+  for (int topic = 1; topic <= kTopicCount; ++topic) {
+    topics << QStringLiteral("%1 – %2").arg(topic).arg(Topics()[topic - 1].title);
+  }
+  return QStringLiteral("Temos: %1.\n„Iš viso“ – bendra visų klasės atsakymų dalis; „Klasės vidurkis“ – "
+                        "mokinių dalių vidurkis; %2 – dalinė suma: neperskaitytų ar pažeistų failų "
+                        "skaičiai į ją neįeina.")
+      .arg(topics.join(QStringLiteral("; ")), kPartialMark);
 }
 
 TeacherWindow::TeacherWindow(QWidget* parent)
@@ -120,10 +119,23 @@ TeacherWindow::TeacherWindow(QWidget* parent)
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setWordWrap(true);
   table_->verticalHeader()->hide();
+  // Every row two lines high, as its cells need: measuring ten thousand rows
+  // would hold the window still.
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->horizontalHeader()->setResizeContentsPrecision(0);
+  table_->verticalHeader()->setDefaultSectionSize(2 * table_->fontMetrics().lineSpacing() + 8);
   table_->setAccessibleName(QStringLiteral("Klasės lentelė"));
   table_->setAccessibleDescription(
       QStringLiteral("Eilutė – mokinys, stulpelis – tema: teisingai / tikrinta ir dalis procentais"));
-  tabs_->addTab(table_, QStringLiteral("Klasė"));
+  auto* classPage = new QWidget;
+  auto* classLayout = new QVBoxLayout(classPage);
+  classLayout->setContentsMargins(0, 0, 0, 0);
+  classLayout->addWidget(table_, 1);
+  legend_ = PlainLabel(TableLegend());
+  legend_->setWordWrap(true);
+  legend_->setAccessibleName(QStringLiteral("Lentelės paaiškinimas"));
+  classLayout->addWidget(legend_);
+  tabs_->addTab(classPage, QStringLiteral("Klasė"));
 
   auto* pupilPage = new QWidget;
   auto* pupilLayout = new QVBoxLayout(pupilPage);
@@ -131,9 +143,8 @@ TeacherWindow::TeacherWindow(QWidget* parent)
   pupilChoice_->setAccessibleName(QStringLiteral("Mokinys"));
   pupilLayout->addWidget(pupilChoice_);
   auto* pupilSplit = new QSplitter(Qt::Horizontal);
-  pupilTable_ = DetailsTable({QStringLiteral("Uždavinys"), QStringLiteral("Teisingai"),
-                              QStringLiteral("Tikrinta"), QStringLiteral("%")},
-                             QStringLiteral("Mokinio uždaviniai"));
+  pupilTasks_ = new CountsTableModel({QStringLiteral("Uždavinys")}, this);
+  pupilTable_ = DetailsTable(pupilTasks_, QStringLiteral("Mokinio uždaviniai"));
   pupilChart_ = new QChartView;
   pupilChart_->setRenderHint(QPainter::Antialiasing);
   pupilChart_->setAccessibleName(QStringLiteral("Mokinio ir klasės sėkmė pagal temas"));
@@ -152,9 +163,9 @@ TeacherWindow::TeacherWindow(QWidget* parent)
     taskChoice_->addItem(QStringLiteral("%1-%2 (%3)").arg(row.id.topic).arg(row.id.task).arg(Topics()[row.id.topic - 1].title));
   }
   taskLayout->addWidget(taskChoice_);
-  taskTable_ = DetailsTable({QStringLiteral("Mokinys"), QStringLiteral("Klasė"), QStringLiteral("Teisingai"),
-                             QStringLiteral("Tikrinta"), QStringLiteral("%")},
-                            QStringLiteral("Uždavinio rezultatai klasėje"));
+  taskPupils_ = new CountsTableModel({QStringLiteral("Mokinys"), QStringLiteral("Klasė"), QStringLiteral("Aplankas")},
+                                     this);
+  taskTable_ = DetailsTable(taskPupils_, QStringLiteral("Uždavinio rezultatai klasėje"));
   taskLayout->addWidget(taskTable_);
   tabs_->addTab(taskPage, QStringLiteral("Uždavinys"));
 
@@ -169,7 +180,7 @@ TeacherWindow::TeacherWindow(QWidget* parent)
   tabs_->addTab(notes_, QStringLiteral("Pastabos"));
   setCentralWidget(central);
 
-  status_ = new QLabel;
+  status_ = PlainLabel();
   progress_ = new QProgressBar;
   progress_->setAccessibleName(QStringLiteral("Skaitoma"));
   progress_->setFormat(QStringLiteral("Skaitoma: %v iš %m mokinių"));
@@ -180,10 +191,14 @@ TeacherWindow::TeacherWindow(QWidget* parent)
   connect(classFilter_, &QComboBox::currentIndexChanged, this, &TeacherWindow::ShowClass);
   connect(pupilChoice_, &QComboBox::currentIndexChanged, this, &TeacherWindow::ShowPupil);
   connect(taskChoice_, &QComboBox::currentIndexChanged, this, &TeacherWindow::ShowTask);
+  connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+    for (QTableView* table : tabs_->currentWidget()->findChildren<QTableView*>()) FitColumns(table);
+    if (table_->isVisible()) FitSummaryColumn();
+  });
   connect(table_, &QTableView::activated, this, [this](const QModelIndex& index) {
     const Pupil* pupil = model_->PupilAt(sorter_->mapToSource(index).row());
     if (!pupil) return;
-    const std::vector<const Pupil*> chosen = Chosen();
+    const std::vector<const Pupil*>& chosen = model_->Pupils();
     const auto at = std::find(chosen.begin(), chosen.end(), pupil);
     pupilChoice_->setCurrentIndex(static_cast<int>(at - chosen.begin()));
     tabs_->setCurrentIndex(1);
@@ -230,7 +245,9 @@ void TeacherWindow::OpenFolders(const QStringList& folders) {
 
 void TeacherWindow::ShowProblem(const QString& problem) {
   status_->setText(problem);
-  QMessageBox::warning(this, windowTitle(), problem);
+  QMessageBox box(QMessageBox::Warning, windowTitle(), problem, QMessageBox::Ok, this);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
 }
 
 void TeacherWindow::Show(std::shared_ptr<ClassOverview> overview, int reading) {
@@ -255,10 +272,10 @@ void TeacherWindow::Show(std::shared_ptr<ClassOverview> overview, int reading) {
   status_->setText(QStringLiteral("Mokinių: %1; aplankai: %2%3")
                        .arg(overview_->pupils.size())
                        .arg(Printable(overview_->folders.join(QStringLiteral(", "))))
-                       .arg(overview_->problems.isEmpty() ? QString()
-                                                          : QStringLiteral("; pastabų: %1").arg(overview_->problems.size())));
+                       .arg(overview_->notes.isEmpty() ? QString()
+                                                       : QStringLiteral("; pastabų: %1").arg(overview_->notes.count())));
   // Nothing to show but why: the notes say it.
-  if (overview_->pupils.empty() && !overview_->problems.isEmpty()) tabs_->setCurrentWidget(notes_);
+  if (overview_->pupils.empty() && !overview_->notes.isEmpty()) tabs_->setCurrentWidget(notes_);
   emit ClassRead();
 }
 
@@ -266,18 +283,27 @@ std::vector<const Pupil*> TeacherWindow::Chosen() const {
   return PupilsOf(*overview_, classFilter_->currentData().toString());
 }
 
+QStringList TeacherWindow::DataFolders() const { return QStringList(folders_) << overview_->folders; }
+
 void TeacherWindow::ShowClass() {
-  const std::vector<const Pupil*> chosen = Chosen();
-  model_->SetPupils(chosen);
-  table_->resizeColumnsToContents();
-  table_->resizeRowsToContents();
+  model_->SetPupils(Chosen());
+  const std::vector<const Pupil*>& chosen = model_->Pupils();
+  table_->setColumnHidden(ClassTableModel::kFolderColumn, !SeveralFolders());
+  FitColumns(table_);
+  FitSummaryColumn();
+  QStringList names;
+  names.reserve(static_cast<qsizetype>(chosen.size()));
+  for (const Pupil* pupil : chosen) {
+    names << (SeveralFolders() ? QStringLiteral("%1 – %2").arg(PupilLabel(*pupil), Printable(pupil->folder))
+                               : PupilLabel(*pupil));
+  }
   {
     const QSignalBlocker block(pupilChoice_);
     pupilChoice_->clear();
-    for (const Pupil* pupil : chosen) pupilChoice_->addItem(PupilName(*pupil) + (pupil->merged() ? QStringLiteral(" *") : QString()));
+    pupilChoice_->addItems(names);
   }
   QChart* old = classChart_->chart();
-  classChart_->setChart(ClassTopicChart(chosen));
+  classChart_->setChart(ClassTopicChart(model_->Sums()));
   delete old;
   QStringList notes = ExportNotes(*overview_, chosen);
   notes_->setPlainText(notes.isEmpty() ? QStringLiteral("Pastabų nėra.") : notes.join(QLatin1Char('\n')));
@@ -285,52 +311,50 @@ void TeacherWindow::ShowClass() {
   ShowTask();
 }
 
+void TeacherWindow::FitSummaryColumn() {
+  // The columns fit the rows on screen; the summary rows at the end may not be.
+  QFont bold = table_->font();
+  bold.setBold(true);
+  const int summaryWidth = QFontMetrics(bold).horizontalAdvance(QStringLiteral("Klasės vidurkis")) + 12;
+  table_->setColumnWidth(0, qMax(table_->columnWidth(0), summaryWidth));
+}
+
 void TeacherWindow::ShowPupil() {
-  const std::vector<const Pupil*> chosen = Chosen();
+  const std::vector<const Pupil*>& chosen = model_->Pupils();
   const int index = pupilChoice_->currentIndex();
   const Pupil* pupil = index >= 0 && index < static_cast<int>(chosen.size()) ? chosen[index] : nullptr;
-  pupilTable_->setRowCount(pupil ? kTaskCount : 0);
   QChart* old = pupilChart_->chart();
-  pupilChart_->setChart(pupil ? PupilTopicChart(*pupil, chosen) : new QChart);
+  pupilChart_->setChart(pupil ? PupilTopicChart(*pupil, model_->Sums()) : new QChart);
   delete old;
-  if (!pupil) return;
-  for (const TaskRow& row : TaskCatalogue()) {
-    const int at = TaskIndex(row.id);
-    auto* name = new QTableWidgetItem(QStringLiteral("%1-%2").arg(row.id.topic).arg(row.id.task));
-    const TaskCell& cell = pupil->cell(row.id);
-    name->setToolTip(cell.readable() ? TopicMenuText(row.id.topic) : cell.problem);
-    pupilTable_->setItem(at, 0, name);
-    SetCountCells(pupilTable_, at, 1, OneCell(cell));
-    if (!cell.readable()) {
-      for (int column = 1; column < 4; ++column) pupilTable_->item(at, column)->setToolTip(cell.problem);
+  std::vector<CountsTableModel::Row> rows;
+  if (pupil) {
+    for (const TaskRow& row : TaskCatalogue()) {
+      const int at = TaskIndex(row.id);
+      const QString problem = CellProblem(*pupil, at);
+      rows.push_back({{QStringLiteral("%1-%2").arg(row.id.topic).arg(row.id.task)},
+                      CellTotals(pupil->tasks[at]),
+                      problem.isEmpty() ? TopicMenuText(row.id.topic) : problem});
     }
   }
-  pupilTable_->resizeColumnsToContents();
+  pupilTasks_->SetRows(std::move(rows));
+  FitColumns(pupilTable_);
 }
 
 void TeacherWindow::ShowTask() {
-  const std::vector<const Pupil*> chosen = Chosen();
+  const std::vector<const Pupil*>& chosen = model_->Pupils();
   const TaskId id = TaskCatalogue()[qMax(0, taskChoice_->currentIndex())].id;
-  taskTable_->setRowCount(static_cast<int>(chosen.size()) + 1);
-  int row = 0;
+  const int at = TaskIndex(id);
+  std::vector<CountsTableModel::Row> rows;
+  rows.reserve(chosen.size() + 1);
   for (const Pupil* pupil : chosen) {
-    taskTable_->setItem(row, 0, new QTableWidgetItem(PupilName(*pupil)));
-    taskTable_->setItem(row, 1, new QTableWidgetItem(Printable(pupil->schoolClass)));
-    const TaskCell& cell = pupil->cell(id);
-    SetCountCells(taskTable_, row, 2, OneCell(cell));
-    if (!cell.readable()) {
-      for (int column = 2; column < 5; ++column) taskTable_->item(row, column)->setToolTip(cell.problem);
-    }
-    ++row;
+    rows.push_back({{PupilLabel(*pupil), Printable(pupil->schoolClass), Printable(pupil->folder)},
+                    CellTotals(pupil->tasks[at]),
+                    CellProblem(*pupil, at)});
   }
-  auto* totals = new QTableWidgetItem(QStringLiteral("Iš viso"));
-  QFont bold = totals->font();
-  bold.setBold(true);
-  totals->setFont(bold);
-  taskTable_->setItem(row, 0, totals);
-  taskTable_->setItem(row, 1, new QTableWidgetItem);
-  SetCountCells(taskTable_, row, 2, ClassTaskTotals(chosen, id));
-  taskTable_->resizeColumnsToContents();
+  rows.push_back({{QStringLiteral("Iš viso"), {}, {}}, ClassTaskTotals(chosen, id), kPooledShareLabel, true});
+  taskPupils_->SetRows(std::move(rows));
+  taskTable_->setColumnHidden(2, !SeveralFolders());
+  FitColumns(taskTable_);
 }
 
 void TeacherWindow::AddFolder() {
@@ -347,7 +371,7 @@ void TeacherWindow::Export() {
   if (fileName.isEmpty()) return;
   const QString suffix = filter.startsWith(QStringLiteral("CSV")) ? QStringLiteral(".csv") : QStringLiteral(".xlsx");
   if (!fileName.endsWith(suffix, Qt::CaseInsensitive)) fileName += suffix;
-  if (RunShowingErrors(this, [&] { ExportClass(fileName, *overview_, Chosen()); })) {
+  if (RunShowingErrors(this, [&] { ExportClass(fileName, *overview_, Chosen(), DataFolders()); })) {
     status_->setText(QStringLiteral("Įrašyta: %1").arg(fileName));
   }
 }
@@ -365,12 +389,19 @@ void TeacherWindow::SavePdf() {
                                                   QStringLiteral("suvestine.pdf"), QStringLiteral("PDF (*.pdf)"));
   if (fileName.isEmpty()) return;
   if (!fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) fileName += QStringLiteral(".pdf");
-  if (!RunShowingErrors(this, [&] { CheckExportTarget(fileName, *overview_); })) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(fileName);
-  PrintClass(printer, ClassHtml(*overview_, Chosen(), classFilter_->currentData().toString()));
-  status_->setText(QStringLiteral("Įrašyta: %1").arg(fileName));
+  const bool saved = RunShowingErrors(this, [&] {
+    ExportFile file(fileName, DataFolders());
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+      QPdfWriter writer(&pdf);
+      writer.setResolution(300);
+      PrintClass(writer, ClassHtml(*overview_, Chosen(), classFilter_->currentData().toString()));
+    }
+    file.Write(pdf.data());
+    file.Commit();
+  }).has_value();
+  if (saved) status_->setText(QStringLiteral("Įrašyta: %1").arg(fileName));
 }
 
 }  // namespace rova::teacher

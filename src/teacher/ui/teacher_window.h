@@ -14,17 +14,22 @@ class QPlainTextEdit;
 class QProgressBar;
 class QTabWidget;
 class QTableView;
-class QTableWidget;
 class QThread;
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace rova::teacher {
 
 class ClassTableModel;
 class ClassTableSorter;
+class CountsTableModel;
 
-// Prints the page of the class table (ClassHtml) across landscape pages.
-void PrintClass(QPrinter& printer, const QString& html);
+// Prints the page of the class table (ClassHtml) across landscape pages, on
+// a printer or into a PDF.
+void PrintClass(QPagedPaintDevice& device, const QString& html);
+
+// The class table's legend: the topics by number, and what "*", the totals
+// and the class average mean.
+QString TableLegend();
 
 // "ROVA 2004 – mokytojo suvestinė": the class table, a pupil's and a task's
 // details, the charts and the notes, over folders read in a worker thread.
@@ -60,7 +65,11 @@ class TeacherWindow : public QMainWindow {
   void ShowClass();
   void ShowPupil();
   void ShowTask();
+  void FitSummaryColumn();
   std::vector<const Pupil*> Chosen() const;
+  // Every folder read or being read: no export goes into one of them.
+  QStringList DataFolders() const;
+  bool SeveralFolders() const { return overview_->folders.size() > 1; }
 
   QStringList folders_;
   std::shared_ptr<ClassOverview> overview_;
@@ -74,12 +83,15 @@ class TeacherWindow : public QMainWindow {
   ClassTableModel* model_;
   ClassTableSorter* sorter_;
   QComboBox* pupilChoice_;
-  QTableWidget* pupilTable_;
+  QTableView* pupilTable_;
+  CountsTableModel* pupilTasks_;
   QChartView* pupilChart_;
   QComboBox* taskChoice_;
-  QTableWidget* taskTable_;
+  QTableView* taskTable_;
+  CountsTableModel* taskPupils_;
   QChartView* classChart_;
   QPlainTextEdit* notes_;
+  QLabel* legend_;
   QLabel* status_;
   QProgressBar* progress_;
 };
