@@ -144,16 +144,16 @@ TEST(FormulaText, blockReadsAsPlainTextWithItsFormulasWrittenIn) {
     QStringList read;
     for (const QString& text : spoken.texts)
       if (!text.isEmpty()) read.append(text);
-    EXPECT_EQ(read, QStringList{QString::fromUtf8(c.read)}) << c.markup;
+    EXPECT_EQ(read, QStringList{QString::fromUtf8(c.read)}) << c.markup << " read: " << read.join(u"|").toStdString();
   }
 }
 
 TEST(FormulaText, raisedAndLoweredMarksHaveTheirLettersOrSayWhatTheyAre) {
-  EXPECT_EQ(Raised(QStringLiteral("m + n")), "ᵐ⁺ⁿ");
-  EXPECT_EQ(Raised(QStringLiteral(" o")), "°");
-  EXPECT_EQ(Raised(QStringLiteral("q")), "^(q)");
-  EXPECT_EQ(Lowered(QStringLiteral("21")), "₂₁");
-  EXPECT_EQ(Lowered(QStringLiteral("AB")), "_(AB)");
+  EXPECT_EQ(RaisedText(QStringLiteral("m + n")), "ᵐ⁺ⁿ");
+  EXPECT_EQ(RaisedText(QStringLiteral(" o")), "°");
+  EXPECT_EQ(RaisedText(QStringLiteral("q")), "^(q)");
+  EXPECT_EQ(LoweredText(QStringLiteral("21")), "₂₁");
+  EXPECT_EQ(LoweredText(QStringLiteral("AB")), "_(AB)");
 }
 
 }  // namespace

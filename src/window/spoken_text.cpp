@@ -22,8 +22,9 @@ constexpr int kSpaced = 2;        // pieces this far apart are read with a blank
 // parenthesis), a lowered one 3 to 10 below; a fraction's numerator 1 to 6
 // above its bar and its denominator 7 to 15 below; a root's overline 7 to
 // 13 above its radicand.
-constexpr int kRaisedFrom = -11, kRaisedTo = -1;
-constexpr int kLoweredFrom = 3, kLoweredTo = 10;
+constexpr int kRaisedFrom = -11, kRaisedTo = -1, kRaisedAt = -4, kRaisedAfterTallAt = -10;
+constexpr int kLoweredFrom = 3, kLoweredTo = 10, kLoweredAt = 7;
+constexpr int kNoBase = 100;  // a mark with nothing before it is a poor fit
 constexpr int kNumeratorFrom = -6, kNumeratorTo = -1;
 constexpr int kDenominatorFrom = 7, kDenominatorTo = 15;
 constexpr int kRadicandFrom = 7, kRadicandTo = 13;
@@ -117,6 +118,8 @@ QString SignOfPicture(const QString& name) {
 
 bool IsOperator(QChar c) { return QStringLiteral("=+-–−<>≤≥≠·*±×∼≈∈").contains(c); }
 
+bool IsRelation(QChar c) { return QStringLiteral("=<>≤≥≠·*×∼≈∈").contains(c); }
+
 // What follows a word without a blank (":" is division in a formula).
 bool IsPunctuation(QChar c) { return QStringLiteral(",.;!?)").contains(c); }
 
@@ -145,6 +148,7 @@ QString ReadTokens(QList<Token> tokens) {
   QString out;
   const Token* previous = nullptr;
   bool coveredBlank = false;  // a blank under a laid piece: the piece stands for it
+  bool spaceAfterRelation = false;
   for (const Token& t : tokens) {
     if (t.blank) {
       if (t.dropped)
@@ -167,14 +171,20 @@ QString ReadTokens(QList<Token> tokens) {
       // fraction apart from what it multiplies (1/2 d₁).
       const QChar first = t.text.front();
       const bool apart = previous->owner != t.owner && t.left - previous->right >= kSpaced && !afterLaid;
-      const bool word = afterLaid && first.isLower();
+      const bool afterMark = previous->kind == Kind::Raised || previous->kind == Kind::Lowered;
+      const bool word = afterMark && coveredBlank && first.isLower();
       const bool operation = coveredBlank && IsOperator(first);
       const bool afterFraction = afterLaid && previous->text.contains(u'/') && first.isLetterOrNumber();
       if (apart || word || operation || afterFraction || (afterLaid && previous->owner != t.owner &&
                                                           t.left - previous->right >= kSpaced && !first.isUpper()))
         out += u' ';
     }
-    out += t.kind == Kind::Raised ? Raised(t.text) : t.kind == Kind::Lowered ? Lowered(t.text) : t.text;
+    // A sign of relation or product laid in a gap stands between blanks.
+    const bool relation = t.kind == Kind::Laid && t.text.size() == 1 && IsRelation(t.text[0]);
+    if (relation && !out.isEmpty() && !out.endsWith(u' ') && !out.endsWith(u'(')) out += u' ';
+    if (spaceAfterRelation && !mark && !punctuation && !out.endsWith(u' ')) out += u' ';
+    out += t.kind == Kind::Raised ? RaisedText(t.text) : t.kind == Kind::Lowered ? LoweredText(t.text) : t.text;
+    spaceAfterRelation = relation;
     previous = &t;
     coveredBlank = false;
   }
@@ -190,6 +200,7 @@ class BlockReader {
 
   SpokenBlock Read() {
     MakeLines();
+    LaySignsInGaps();
     LayMarks();
     LayBars();
     LayPictures();
@@ -239,6 +250,24 @@ class BlockReader {
     }
   }
 
+  // A sign drawn in a gap of another line (√, ≤, ∈ in a label of its own)
+  // stands for the blanks under it.
+  void LaySignsInGaps() {
+    for (Line& sign : lines_) {
+      if (sign.tokens.isEmpty()) continue;
+      for (const Line& line : lines_) {
+        if (&line == &sign || std::abs(line.top - sign.top) > kRowTolerance) continue;
+        if (sign.left < line.left || sign.right > line.right) continue;
+        const bool inGap = std::all_of(line.tokens.begin(), line.tokens.end(), [&](const Token& t) {
+          return t.blank || t.right <= sign.left || t.left >= sign.right;
+        });
+        if (!inGap) continue;
+        for (Token& t : sign.tokens) t.kind = Kind::Laid;
+        break;
+      }
+    }
+  }
+
   // ∞ drawn as two "o" side by side: the first becomes the sign, the second
   // says nothing.
   bool IsInfinityStart(int i) {
@@ -270,10 +299,16 @@ class BlockReader {
         const int dy = mark.y - line.top;
         const bool raised = dy >= kRaisedFrom && dy <= kRaisedTo;
         const bool lowered = dy >= kLoweredFrom && dy <= kLoweredTo;
-        if ((raised || lowered) && (best == nullptr || std::abs(dy) < bestDistance)) {
+        // The line where the mark follows its base (a letter, a digit, a tall
+        // parenthesis) and stands nearest to where a mark of its kind stands:
+        // an index of one line is as near the next line as an exponent.
+        const Base base = BaseBefore(line, mark.x);
+        const int raisedAt = base == Base::Parenthesis ? kRaisedAfterTallAt : kRaisedAt;
+        const int distance = (base == Base::None ? kNoBase : 0) + std::abs(dy - (raised ? raisedAt : kLoweredAt));
+        if ((raised || lowered) && (best == nullptr || distance < bestDistance)) {
           best = &line;
           kind = raised ? Kind::Raised : Kind::Lowered;
-          bestDistance = std::abs(dy);
+          bestDistance = distance;
         }
       }
       Token token{mark.text, mark.x, mark.x + width, kind, best != nullptr ? best->piece : i};
@@ -282,6 +317,19 @@ class BlockReader {
       else
         laid_.append({token, mark.y + 10});
     }
+  }
+
+  // What ends just before `x` on the line's row: a character of the line, a
+  // parenthesis laid on it (whose exponent stands higher), or nothing.
+  enum class Base { None, Character, Parenthesis };
+  Base BaseBefore(const Line& line, int x) const {
+    const auto ends = [x](const Token& t) { return !t.blank && t.right >= x - 2 && t.right <= x + 1; };
+    const bool parenthesis = std::any_of(laid_.begin(), laid_.end(), [&](const Laid& laid) {
+      return laid.token.text == QLatin1String(")") && ends(laid.token) &&
+             std::abs(laid.middle - (line.top + line.height / 2)) <= kRowReach;
+    });
+    if (parenthesis) return Base::Parenthesis;
+    return std::any_of(line.tokens.begin(), line.tokens.end(), ends) ? Base::Character : Base::None;
   }
 
   // Whether `x` falls on a blank of the line (or past its end): a mark stands
@@ -437,7 +485,7 @@ class BlockReader {
     return reader;
   }
 
-  // A root: the "V" before an overline becomes √ (∛ and ∜ with their index),
+  // A root: the "V" (or √) before an overline becomes √ (∛ and ∜ with their index),
   // and what the overline covers is bracketed when it is more than one term.
   void WriteRoots(const Row& row, QList<Token>& tokens) const {
     for (const Overline& overline : overlines_) {
@@ -445,21 +493,29 @@ class BlockReader {
       qsizetype sign = -1;
       for (qsizetype i = 0; i < tokens.size(); ++i) {
         const Token& t = tokens[i];
-        if (!t.blank && t.text == QLatin1String("V") && t.right <= overline.left + 3 &&
+        if (!t.blank && (t.text == QLatin1String("V") || t.text == QStringLiteral("√")) && t.right <= overline.left + 3 &&
             (sign < 0 || t.left > tokens[sign].left))
           sign = i;
       }
       if (sign < 0) continue;
       Token& root = tokens[sign];
       QList<Token> radicand;
+      for (const Token& t : tokens) {
+        // Under the overline whole: its last underscore may reach past the radicand.
+        if (!t.blank && t.left >= overline.left && t.right <= overline.right + 2 && t.left >= root.right)
+          radicand.append(t);
+      }
+      // A radicand never ends in a sign or a comma the overline's last
+      // underscore happens to reach.
+      std::sort(radicand.begin(), radicand.end(), [](const Token& a, const Token& b) { return a.left < b.left; });
+      while (!radicand.isEmpty() && radicand.last().text.size() == 1 &&
+             (IsPunctuation(radicand.last().text[0]) || IsOperator(radicand.last().text[0])))
+        radicand.removeLast();
       int first = overline.right;
       int end = overline.left;
-      for (const Token& t : tokens) {
-        if (!t.blank && t.Middle() >= overline.left && t.Middle() <= overline.right && t.left >= root.right) {
-          radicand.append(t);
-          first = std::min(first, t.left);
-          end = std::max(end, t.right);
-        }
+      for (const Token& t : radicand) {
+        first = std::min(first, t.left);
+        end = std::max(end, t.right);
       }
       root.text = QStringLiteral("√");
       root.kind = Kind::Laid;
@@ -493,12 +549,12 @@ class BlockReader {
 
 }  // namespace
 
-QString Raised(const QString& text) {
+QString RaisedText(const QString& text) {
   if (text.trimmed() == QLatin1String("o")) return QStringLiteral("°");
   return Convert(text, RaisedTable(), "^");
 }
 
-QString Lowered(const QString& text) { return Convert(text, LoweredTable(), "_"); }
+QString LoweredText(const QString& text) { return Convert(text, LoweredTable(), "_"); }
 
 SpokenBlock SpeakPieces(const PieceBlock& block) { return BlockReader(block).Read(); }
 

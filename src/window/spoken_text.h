@@ -28,7 +28,7 @@ SpokenBlock SpeakPieces(const PieceBlock& block);
 
 // The characters written raised or lowered, as far as Unicode has them
 // ("2" → "²", "mn" → "ᵐⁿ", "o" → "°"); otherwise "^(…)" or "_(…)".
-QString Raised(const QString& text);
-QString Lowered(const QString& text);
+QString RaisedText(const QString& text);
+QString LoweredText(const QString& text);
 
 }  // namespace rova
