@@ -18,7 +18,6 @@
 #include <map>
 
 #include "app/startup.h"
-#include "controls/program_fonts.h"
 #include "program_run.h"
 #include "stats/ui/report_window.h"
 #include "tasks/ui/verdict_window.h"
@@ -31,6 +30,7 @@
 namespace rova {
 namespace {
 
+using testing::AccessibleName;
 using testing::Connection;
 using testing::FocusName;
 using testing::ViewableStack;
@@ -77,12 +77,6 @@ class Keyboard {
   std::map<xcb_keysym_t, xcb_keycode_t> codes_;
 };
 
-// What a screen reader says the control is called.
-QString Name(QWidget* widget) {
-  QAccessibleInterface* control = widget != nullptr ? QAccessible::queryAccessibleInterface(widget) : nullptr;
-  return control != nullptr ? control->text(QAccessible::Name) : QString();
-}
-
 // One step of the pupil: once `window` is on top with the server's input
 // focus and its focus on the control called `focus`, the keys.
 struct Step {
@@ -91,24 +85,15 @@ struct Step {
   std::function<void()> keys;
 };
 
-class KeyboardRunTest : public testing::InTempDir {
+class KeyboardRunTest : public testing::WithJonasAndWindows {
  protected:
-  void SetUp() override {
-    InTempDir::SetUp();
-    testing::RegisterJonas();
-    CreateWindows();
-  }
-  void TearDown() override {
-    DestroyRegisteredWindows();
-    InTempDir::TearDown();
-  }
 
   // Whether the step can be taken now: what the server and the window say.
   static bool Ready(const Step& step) {
     const std::vector<QString> stack = ViewableStack();
     if (stack.empty() || stack.back() != step.window || FocusName() != step.window) return false;
     ProgramWindow* window = FindWindow(step.window);
-    return window != nullptr && Name(window->focusWidget()) == step.focus;
+    return window != nullptr && AccessibleName(window->focusWidget()) == step.focus;
   }
 
   static void Grab(const QString& file) {
@@ -131,7 +116,7 @@ class KeyboardRunTest : public testing::InTempDir {
         ADD_FAILURE() << "step " << next + 1 << " never came: " << steps[next].window.toStdString() << " / "
                       << steps[next].focus.toStdString() << "; on top " << (stack.empty() ? "-" : stack.back().toStdString())
                       << ", input focus " << FocusName().toStdString() << ", focus on "
-                      << (top ? Name(top->focusWidget()).toStdString() : "-");
+                      << (top ? AccessibleName(top->focusWidget()).toStdString() : "-");
         next = steps.size();
         ProgramWindow::EndProgram();
         return;
@@ -179,7 +164,7 @@ TEST_F(KeyboardRunTest, pupilDoesEverythingWithTheKeyboardAlone) {
        }},
       {"Form6", "Grįžti",
        [&] {
-         verdict = Name(Form6->Label1);
+         verdict = AccessibleName(Form6->Label1);
          Grab("keyboard_run_2_verdict.png");
          keys.Key(Keyboard::kReturn);
        }},
@@ -231,19 +216,4 @@ TEST_F(KeyboardRunTest, pupilDoesEverythingWithTheKeyboardAlone) {
 }  // namespace
 }  // namespace rova
 
-int main(int argc, char** argv) {
-  rova::testing::VirtualDisplay display;
-  if (!display.Start()) {
-    std::fprintf(stderr, "could not start Xvfb\n");
-    return 1;
-  }
-  qputenv("QT_QPA_PLATFORM", "xcb");
-  int code = 0;
-  {
-    QApplication app(argc, argv);
-    rova::RegisterProgramFonts();
-    ::testing::InitGoogleTest(&argc, argv);
-    code = RUN_ALL_TESTS();
-  }
-  return code;
-}
+int main(int argc, char** argv) { return rova::testing::RunTestsOnVirtualDisplay(argc, argv); }

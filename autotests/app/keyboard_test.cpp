@@ -38,8 +38,7 @@ using testing::Later;
 // What a screen reader says the control is called.
 std::string Name(QWidget* widget) {
   if (widget == nullptr) return "(nothing)";
-  QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
-  const QString name = control != nullptr ? control->text(QAccessible::Name) : QString();
+  const QString name = testing::AccessibleName(widget);
   return (name.isEmpty() ? QString::fromLatin1(widget->metaObject()->className()) : name).toStdString();
 }
 
@@ -74,17 +73,8 @@ std::vector<std::string> TopicCaptions(const QList<TLbSpeedButton*>& buttons) {
   return captions;
 }
 
-class KeyboardTest : public testing::InTempDir, public ::testing::WithParamInterface<KeyboardCase> {
+class KeyboardTest : public testing::WithJonasAndWindows, public ::testing::WithParamInterface<KeyboardCase> {
  protected:
-  void SetUp() override {
-    InTempDir::SetUp();
-    testing::RegisterJonas();
-    CreateWindows();
-  }
-  void TearDown() override {
-    DestroyRegisteredWindows();
-    InTempDir::TearDown();
-  }
 
   // The window's focus, named; the key is sent where the focus is.
   static std::string Press(ProgramWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {

@@ -23,7 +23,6 @@
 #include "app/topic_menu_window.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
-#include "controls/program_fonts.h"
 #include "handbook/handbook_index_window.h"
 #include "handbook/handbook_page_window.h"
 #include "tasks/ui/task_window.h"
@@ -81,17 +80,8 @@ void GrabScreen(const QString& file) {
   QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(testing::ArtifactDir()).filePath(file));
 }
 
-class WindowStackTest : public testing::InTempDir {
+class WindowStackTest : public testing::WithJonasAndWindows {
  protected:
-  void SetUp() override {
-    InTempDir::SetUp();
-    RegisterJonas();
-    CreateWindows();
-  }
-  void TearDown() override {
-    DestroyRegisteredWindows();
-    InTempDir::TearDown();
-  }
   // A failed check would stop the sequence in an error box.
   ScopedErrorBoxPresenter errors_{[](QWidget*, const QString& text) { ADD_FAILURE() << text.toStdString(); }};
 };
@@ -214,19 +204,4 @@ TEST_F(WindowStackTest, windowShownAgainKeepsItsEntriesPlaceAndFocus) {
 }  // namespace
 }  // namespace rova
 
-int main(int argc, char** argv) {
-  rova::testing::VirtualDisplay display;
-  if (!display.Start()) {
-    std::fprintf(stderr, "could not start Xvfb\n");
-    return 1;
-  }
-  qputenv("QT_QPA_PLATFORM", "xcb");
-  int code = 0;
-  {
-    QApplication app(argc, argv);
-    rova::RegisterProgramFonts();
-    ::testing::InitGoogleTest(&argc, argv);
-    code = RUN_ALL_TESTS();
-  }
-  return code;
-}
+int main(int argc, char** argv) { return rova::testing::RunTestsOnVirtualDisplay(argc, argv); }

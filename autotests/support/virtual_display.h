@@ -6,9 +6,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QByteArray>
 #include <QtGlobal>
+#include <cstdio>
+#include <gtest/gtest.h>
 #include <string>
+
+#include "controls/program_fonts.h"
 
 namespace rova::testing {
 
@@ -52,5 +57,20 @@ class VirtualDisplay {
  private:
   pid_t pid_ = -1;
 };
+
+// The main() of a test that needs a real X server: an Xvfb of its own, Qt's
+// X11 platform on it, the program's fonts, then every test.
+inline int RunTestsOnVirtualDisplay(int argc, char** argv) {
+  VirtualDisplay display;
+  if (!display.Start()) {
+    std::fprintf(stderr, "could not start Xvfb\n");
+    return 1;
+  }
+  qputenv("QT_QPA_PLATFORM", "xcb");
+  QApplication app(argc, argv);
+  RegisterProgramFonts();
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
 
 }  // namespace rova::testing
