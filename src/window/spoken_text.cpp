@@ -191,6 +191,29 @@ QString ReadTokens(QList<Token> tokens) {
   return out.simplified();
 }
 
+// A face's measures, each letter's advance measured once: a page has
+// thousands of letters in a few faces.
+class Face {
+ public:
+  explicit Face(PieceFace face) : metrics_(PieceFont(face)) {}
+  int horizontalAdvance(QChar c) {
+    auto found = advances_.find(c.unicode());
+    if (found == advances_.end()) found = advances_.emplace(c.unicode(), metrics_.horizontalAdvance(c)).first;
+    return found->second;
+  }
+  int horizontalAdvance(const QString& text) {
+    int width = 0;
+    for (const QChar c : text) width += horizontalAdvance(c);
+    return width;
+  }
+  int height() const { return metrics_.height(); }
+  int lineSpacing() const { return metrics_.lineSpacing(); }
+
+ private:
+  QFontMetrics metrics_;
+  std::map<char16_t, int> advances_;
+};
+
 class BlockReader {
  public:
   explicit BlockReader(const PieceBlock& block) : block_(block) {
@@ -212,7 +235,7 @@ class BlockReader {
   void MakeLines() {
     for (int i = 0; i < block_.texts.size(); ++i) {
       const TextPiece& piece = block_.texts[i];
-      const QFontMetrics metrics(PieceFont(piece.face));
+      Face& metrics = FaceOf(piece.face);
       const int width = metrics.horizontalAdvance(piece.text);
       switch (piece.face) {
         case PieceFace::Mark:
@@ -234,18 +257,20 @@ class BlockReader {
         continue;
       }
       if (IsInfinityStart(i)) continue;
-      int top = piece.y;
-      for (const QString& text : piece.text.split(u'\n')) {
-        Line line{i, top, piece.x, piece.x, metrics.height(), {}};
-        // Letter by letter: the faces of the lines have no kerning.
-        line.tokens.reserve(text.size());
-        for (const QChar c : text) {
-          const int left = line.right;
-          line.right += metrics.horizontalAdvance(c);
-          line.tokens.append(Token{QString(c), left, line.right, Kind::Char, i, c == u' '});
+      // Letter by letter (the faces of the lines have no kerning), each
+      // letter's text kept in the block's own, which outlives the reading.
+      const QChar* letters = piece.text.constData();
+      Line line{i, piece.y, piece.x, piece.x, metrics.height(), {}};
+      for (qsizetype k = 0; k <= piece.text.size(); ++k) {
+        if (k == piece.text.size() || letters[k] == u'\n') {
+          lines_.append(line);
+          line = Line{i, line.top + metrics.lineSpacing(), piece.x, piece.x, metrics.height(), {}};
+          continue;
         }
-        lines_.append(line);
-        top += metrics.lineSpacing();
+        const int left = line.right;
+        line.right += metrics.horizontalAdvance(letters[k]);
+        line.tokens.append(
+            Token{QString::fromRawData(letters + k, 1), left, line.right, Kind::Char, i, letters[k] == u' '});
       }
     }
   }
@@ -276,7 +301,7 @@ class BlockReader {
     for (int j = 0; j < block_.texts.size(); ++j) {
       const TextPiece& other = block_.texts[j];
       if (other.text == QLatin1String("o") && other.y == piece.y && other.x == piece.x + kInfinityStep) {
-        const int right = other.x + QFontMetrics(PieceFont(other.face)).horizontalAdvance(other.text);
+        const int right = other.x + FaceOf(other.face).horizontalAdvance(other.text);
         laid_.append({Token{QStringLiteral("∞"), piece.x, right, Kind::Laid, i}, piece.y + 6});
         infinitySeconds_.append(j);
         return true;
@@ -290,7 +315,7 @@ class BlockReader {
   void LayMarks() {
     for (int i : marks_) {
       const TextPiece& mark = block_.texts[i];
-      const int width = QFontMetrics(PieceFont(mark.face)).horizontalAdvance(mark.text);
+      const int width = FaceOf(mark.face).horizontalAdvance(mark.text);
       Line* best = nullptr;
       Kind kind = Kind::Raised;
       int bestDistance = 0;
@@ -346,7 +371,7 @@ class BlockReader {
   void LayBars() {
     for (int i : bars_) {
       const TextPiece& bar = block_.texts[i];
-      const QFontMetrics metrics(PieceFont(bar.face));
+      Face& metrics = FaceOf(bar.face);
       const int left = bar.x;
       const int right = bar.x + metrics.horizontalAdvance(bar.text);
       Line* numerator = nullptr;
@@ -537,7 +562,14 @@ class BlockReader {
     }
   }
 
+  Face& FaceOf(PieceFace face) {
+    auto found = faces_.find(face);
+    if (found == faces_.end()) found = faces_.emplace(face, Face(face)).first;
+    return found->second;
+  }
+
   const PieceBlock& block_;
+  std::map<PieceFace, Face> faces_;
   SpokenBlock result_;
   QList<Line> lines_;
   QList<int> marks_;
