@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "control_test_support.h"
-#include "controls/arrow_navigation.h"
 #include "controls/focus_cues.h"
 #include "controls/lb_speed_button.h"
 
@@ -267,46 +266,6 @@ TEST(SpeedButtonKeys, enterAndSpacePressOnTheWayDownAndClickOnTheWayUp) {
   QTest::keyRelease(b, Qt::Key_Space);
   EXPECT_FALSE(b->Down());
   EXPECT_EQ(clicked.count(), 3);
-}
-
-// Two columns of three, and a button in another parent that no arrow reaches.
-struct ArrowCase {
-  int from;
-  Qt::Key key;
-  int to;
-};
-
-TEST(SpeedButtonKeys, arrowsMoveToTheNearestButtonOfTheParentInTheirDirection) {
-  auto window = ShownWindow(QSize(400, 300));
-  QList<TLbSpeedButton*> grid;
-  for (int i = 0; i < 6; ++i) grid.append(WindowButton(window.get(), QRect(i < 3 ? 10 : 200, 10 + 32 * (i % 3), 111, 25)));
-  auto* elsewhere = new QWidget(window.get());
-  elsewhere->setGeometry(10, 120, 300, 60);
-  elsewhere->show();
-  WindowButton(elsewhere, QRect(0, 0, 111, 25));
-  const ArrowCase cases[] = {
-      {0, Qt::Key_Down, 1}, {1, Qt::Key_Down, 2}, {2, Qt::Key_Down, 2},  // the column's end, and no other parent
-      {2, Qt::Key_Up, 1},   {0, Qt::Key_Up, 0},   {0, Qt::Key_Right, 3}, {4, Qt::Key_Left, 1},
-      {5, Qt::Key_Right, 5}, {3, Qt::Key_Down, 4},
-  };
-  for (const ArrowCase& c : cases) {
-    SCOPED_TRACE(::testing::Message() << c.from << " key " << c.key);
-    grid[c.from]->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(grid[c.from], c.key);
-    EXPECT_TRUE(grid[c.to]->hasFocus());
-  }
-}
-
-// A row whose middle button stands lower (the task window's check button):
-// Up and Down lead nowhere from it, Left and Right along the row.
-TEST(SpeedButtonKeys, arrowTargetKeepsToButtonsInLine) {
-  const QList<QRect> row{QRect(10, 32, 111, 25), QRect(266, 46, 111, 25), QRect(522, 32, 111, 25)};
-  EXPECT_EQ(ArrowTarget(row[1], {row[0], row[2]}, Arrow::Up), -1);
-  EXPECT_EQ(ArrowTarget(row[1], {row[0], row[2]}, Arrow::Down), -1);
-  EXPECT_EQ(ArrowTarget(row[1], {row[0], row[2]}, Arrow::Left), 0);
-  EXPECT_EQ(ArrowTarget(row[0], {row[1], row[2]}, Arrow::Right), 0);
-  // A wide button over a narrow one it overlaps leads down to it however far aside.
-  EXPECT_EQ(ArrowTarget(QRect(16, 288, 321, 25), {QRect(282, 336, 109, 25)}, Arrow::Down), 0);
 }
 
 TEST(SpeedButtonFocusMark, showsOnceTheKeyboardMovesTheFocusAndGoesWithTheNextClick) {
