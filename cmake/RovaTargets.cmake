@@ -37,3 +37,24 @@ function(rova_add_gtest name)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ROVA_BUILD_DIR=${PROJECT_BINARY_DIR}"
     TIMEOUT 300)
 endfunction()
+
+# rova_resource_library(<target> QRC <file> NAME <rcc name> [ROOT <path>] [RCC_OPTIONS ...] [DEPENDS ...])
+# A static library of the resources a generated .qrc lists; ROOT puts them
+# under a root of their own (":/twice/"), apart from every other lookup.
+function(rova_resource_library target)
+  cmake_parse_arguments(ARG "" "QRC;NAME;ROOT" "RCC_OPTIONS;DEPENDS" ${ARGN})
+  set(cpp ${CMAKE_CURRENT_BINARY_DIR}/qrc_${ARG_NAME}.cpp)
+  set(root_option)
+  if(ARG_ROOT)
+    set(root_option --root ${ARG_ROOT})
+  endif()
+  add_custom_command(
+    OUTPUT ${cpp}
+    COMMAND Qt6::rcc --name ${ARG_NAME} ${root_option} ${ARG_RCC_OPTIONS} --output ${cpp} ${ARG_QRC}
+    DEPENDS ${ARG_QRC} ${ARG_DEPENDS}
+    COMMENT "Compiling ${ARG_NAME} into resources"
+    VERBATIM)
+  add_library(${target} STATIC ${cpp})
+  target_link_libraries(${target} PUBLIC Qt6::Core)
+  set_target_properties(${target} PROPERTIES AUTOMOC OFF)
+endfunction()

@@ -41,6 +41,22 @@ TEST(LoadPicture, everyListedPictureDecodesAtItsListedSize) {
   }
 }
 
+// A scaled screen gets the copy drawn at 2x, reduced to its own pixels, and
+// laid out at the listed size; a 1x screen the 1x copy itself.
+TEST(LoadPicture, everyPictureComesAtTheScreensPixelsCoveringItsListedSize) {
+  for (const PictureInfo& info : AllPictures()) {
+    SCOPED_TRACE(info.name);
+    EXPECT_EQ(LoadPictureForScale(QLatin1String(info.name), 1.0), LoadPicture(QLatin1String(info.name)));
+    for (const double scale : {1.25, 1.5, 2.0}) {
+      QImage image;
+      ASSERT_NO_THROW(image = LoadPictureForScale(QLatin1String(info.name), scale)) << scale;
+      EXPECT_EQ(image.devicePixelRatio(), scale);
+      EXPECT_EQ(image.width(), qRound(info.width * scale)) << scale;
+      EXPECT_EQ(image.deviceIndependentSize().toSize(), QSize(info.width, info.height)) << scale;
+    }
+  }
+}
+
 TEST(LoadPicture, unknownPictureIsRefusedByName) {
   const std::string message = ErrorOf([] { LoadPicture(QStringLiteral("fig_19_9")); });
   EXPECT_NE(message.find("fig_19_9"), std::string::npos) << message;

@@ -70,7 +70,8 @@ void TForm1::AddTitlesAndPicture() {
   Label1 = AddTitleLabel(Panel1, kSplashTitles[0]);
   Label2 = AddTitleLabel(Panel1, kSplashTitles[1]);
   try {
-    Image1->setPixmap(QPixmap::fromImage(LoadPicture(QStringLiteral("splash"))));
+    // A scaled screen shows the picture drawn for it, the titles drawn over it.
+    Image1->setPixmap(QPixmap::fromImage(LoadPictureForScale(QStringLiteral("splash"), devicePixelRatioF())));
   } catch (const std::runtime_error&) {
     // A damaged picture leaves the splash plain; the program still starts.
   }

@@ -7,6 +7,8 @@
 #include "controls/control_accessibility.h"
 #include "controls/control_text.h"
 #include "controls/program_fonts.h"
+#include "controls/scaled_image.h"
+#include "controls/scaled_text.h"
 
 namespace rova {
 namespace {
@@ -110,8 +112,9 @@ void TArtPanel::SetCaption(const QString& value) {
 }
 
 void TArtPanel::paintEvent(QPaintEvent*) {
-  // Drawn off-screen first and copied once.
-  QImage image(size(), QImage::Format_RGB32);
+  QPainter painter(this);
+  // Drawn off-screen first, at the screen's resolution, and copied once.
+  QImage image = ScaledImage(size(), DeviceScale(painter), QImage::Format_RGB32);
   {
     QPainter canvas(&image);
     const QPalette& pal = palette();
@@ -161,7 +164,6 @@ void TArtPanel::paintEvent(QPaintEvent*) {
       canvas.drawImage(x, y, keyed);
     }
   }
-  QPainter painter(this);
   painter.drawImage(0, 0, image);
 }
 

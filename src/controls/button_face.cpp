@@ -8,6 +8,7 @@
 
 #include "controls/control_bitmaps.h"
 #include "controls/control_text.h"
+#include "controls/scaled_text.h"
 
 namespace rova {
 namespace {
@@ -49,7 +50,11 @@ QImage KeyedCopy(const QImage& source, QRgb key) {
 // Draws `image` leaving out the pixels of its bottom-left colour.
 void DrawTransparent(QPainter& canvas, int x, int y, const QImage& image) {
   if (image.isNull()) return;
+  canvas.save();
+  // A copy drawn for a finer screen is reduced smoothly, not by dropping pixels.
+  canvas.setRenderHint(QPainter::SmoothPixmapTransform, image.devicePixelRatio() > DeviceScale(canvas));
   canvas.drawImage(x, y, KeyedCopy(image, image.pixel(0, image.height() - 1)));
+  canvas.restore();
 }
 
 }  // namespace
@@ -255,7 +260,11 @@ void PaintButtonFace(QPainter& canvas, const TLbButtonFace& f, const QPalette& p
   QImage glyphCell;
   if (gw > 0 && gh > 0) {
     const int x = (cell + 1) * gw <= f.glyph.width() ? cell * gw : 0;
-    glyphCell = f.glyph.copy(x, 0, gw, gh);
+    // On a scaled screen a stock strip's cell comes from its 2x copy.
+    const QImage strip = ControlBitmapForScale(f.glyph, DeviceScale(canvas));
+    const int ratio = qRound(strip.devicePixelRatio());
+    glyphCell = strip.copy(x * ratio, 0, gw * ratio, gh * ratio);
+    glyphCell.setDevicePixelRatio(ratio);
   }
 
   int available = 0;
@@ -338,7 +347,10 @@ void PaintButtonFace(QPainter& canvas, const TLbButtonFace& f, const QPalette& p
     if (!glyphCell.isNull()) DrawTransparent(canvas, glyphLeft, glyphTop, glyphCell);
   }
 
-  if (f.hasPopupMenu) DrawTransparent(canvas, W - 11, H / 2 - 1, ControlBitmap(QStringLiteral("LBARROW")));
+  if (f.hasPopupMenu) {
+    DrawTransparent(canvas, W - 11, H / 2 - 1,
+                    ControlBitmapForScale(ControlBitmap(QStringLiteral("LBARROW")), DeviceScale(canvas)));
+  }
   canvas.restore();
 }
 

@@ -17,6 +17,8 @@
 #include "controls/button_face.h"
 #include "controls/focus_cues.h"
 #include "controls/program_fonts.h"
+#include "controls/scaled_image.h"
+#include "controls/scaled_text.h"
 
 namespace rova {
 namespace {
@@ -94,9 +96,13 @@ void TAMCbRbHost::SetTransparentColor(TColor value) {
 
 QSize TAMCbRbHost::CellSize() const { return {glyph_.width() / numGlyphs_, glyph_.height()}; }
 
-QImage TAMCbRbHost::Cell(int index) const {
+QImage TAMCbRbHost::Cell(int index, double scale) const {
   const QSize cell = CellSize();
-  return glyph_.copy(index * cell.width(), 0, cell.width(), cell.height());
+  const QImage strip = ControlBitmapForScale(glyph_, scale);
+  const int ratio = qRound(strip.devicePixelRatio());
+  QImage copy = strip.copy(index * cell.width() * ratio, 0, cell.width() * ratio, cell.height() * ratio);
+  copy.setDevicePixelRatio(ratio);
+  return copy;
 }
 
 void TAMCbRbHost::RepaintClients() {
@@ -155,8 +161,8 @@ void TAMCbRbBase::SetTab(int value) {
   repaint();
 }
 
-QImage TAMCbRbBase::Render() const {
-  QImage image(std::max(width(), 1), std::max(height(), 1), QImage::Format_RGB32);
+QImage TAMCbRbBase::Render(double scale) const {
+  QImage image = ScaledImage(QSize(std::max(width(), 1), std::max(height(), 1)), scale, QImage::Format_RGB32);
   const QPalette& pal = palette();
   const QColor background = Resolve(Color(), pal);
   image.fill(background);
@@ -166,7 +172,7 @@ QImage TAMCbRbBase::Render() const {
   if (host == nullptr) {
     canvas.setFont(font());
     canvas.setPen(Resolve(fontColor_, pal));
-    canvas.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, caption_);
+    DrawPlainText(canvas, rect(), Qt::AlignCenter | Qt::TextShowMnemonic, caption_);
     DrawDottedFrame(canvas, rect(), Resolve(kClWindowText, pal));
     return image;
   }
@@ -175,13 +181,15 @@ QImage TAMCbRbBase::Render() const {
   const int w = cell.width();
   const bool left = alignment_ != TAlignment::taRightJustify;
   const QPoint boxAt = left ? QPoint(1, 1) : QPoint(width() - w - 1, 1);
-  QImage box = host->Cell(CellIndex()).convertToFormat(QImage::Format_RGB32);
+  QImage box = host->Cell(CellIndex(), scale).convertToFormat(QImage::Format_RGB32);
   const QRgb key = Resolve(host->TransparentColor(), pal).rgb();
   for (int y = 0; y < box.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(box.scanLine(y));
     for (int x = 0; x < box.width(); ++x)
       if (line[x] == key) line[x] = background.rgb();
   }
+  // A cell drawn for a finer screen is reduced smoothly, not by dropping pixels.
+  canvas.setRenderHint(QPainter::SmoothPixmapTransform, box.devicePixelRatio() > scale);
   canvas.drawImage(boxAt, box);
 
   if (caption_.isEmpty()) {
@@ -219,7 +227,7 @@ QImage TAMCbRbBase::Render() const {
 
 void TAMCbRbBase::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, Render());
+  painter.drawImage(0, 0, Render(DeviceScale(painter)));
   // The mark round the caption follows every repaint of the control.
   if (captionFocusFrame_ != nullptr) captionFocusFrame_->update();
 }

@@ -71,9 +71,11 @@ class TAMCbRbHost : public QObject {
   TFontPA* FontActive() const { return fontActive_; }
   TFontPA* FontInactive() const { return fontInactive_; }
 
-  // Cell `index` of the strip (w = strip width div NumGlyphs).
+  // Cell `index` of the strip (w = strip width div NumGlyphs), in logical
+  // pixels; on a screen of `scale` above 1 a stock strip's cell comes from
+  // its copy drawn at twice the size.
   QSize CellSize() const;
-  QImage Cell(int index) const;
+  QImage Cell(int index, double scale = 1.0) const;
 
   // Repaints the controls of the owning window that use this host.
   void RepaintClients();
@@ -118,7 +120,8 @@ class TAMCbRbBase : public QWidget {
   // The cell of the host's strip the box shows now.
   virtual int CellIndex() const = 0;
   // What the next paint draws.
-  QImage Render() const;
+  // `scale`: device pixels to a logical pixel of the screen it is for.
+  QImage Render(double scale = 1.0) const;
 
   // Clicks the control as its own input does.
   virtual void Click() = 0;

@@ -6,6 +6,8 @@
 #include "controls/control_accessibility.h"
 #include "controls/control_text.h"
 #include "controls/program_fonts.h"
+#include "controls/scaled_image.h"
+#include "controls/scaled_text.h"
 
 namespace rova {
 
@@ -44,7 +46,8 @@ void TColoredGroupBox::SetCaption(const QString& value) {
 }
 
 void TColoredGroupBox::paintEvent(QPaintEvent*) {
-  QImage image(size(), QImage::Format_RGB32);
+  QPainter painter(this);
+  QImage image = ScaledImage(size(), DeviceScale(painter), QImage::Format_RGB32);
   {
     QPainter canvas(&image);
     const QPalette& pal = palette();
@@ -73,7 +76,6 @@ void TColoredGroupBox::paintEvent(QPaintEvent*) {
       DrawCaption(canvas, box, flags | Qt::AlignLeft | Qt::AlignTop, caption_);
     }
   }
-  QPainter painter(this);
   painter.drawImage(0, 0, image);
 }
 

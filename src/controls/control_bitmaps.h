@@ -13,4 +13,11 @@ namespace rova {
 // unknown name.
 QImage ControlBitmap(const QString& name);
 
+// The sharpest copy of `bitmap` for a screen of `scale`: where the scale is
+// above 1 and `bitmap` is one of the pictures above as ControlBitmap gave it
+// (a changed copy is not), its copy drawn at twice the size, with a device
+// pixel ratio of 2; `bitmap` itself otherwise. A 1x screen never loads a 2x
+// copy.
+QImage ControlBitmapForScale(const QImage& bitmap, double scale);
+
 }  // namespace rova

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QTextOption>
 
+#include "controls/scaled_text.h"
+
 namespace rova {
 namespace {
 
@@ -60,14 +62,39 @@ class Overstrike {
 
 }  // namespace
 
+namespace {
+
+// On a scaled screen the text is laid out as at 1x and each line drawn in
+// the face's rendition for the scale, bold included.
+template <typename Draw>
+bool DrawScaled(QPainter& canvas, bool overstrike, Draw draw) {
+  if (!IsSansFace(canvas.font()) || ChooseTextRendition(DeviceScale(canvas)).kind == TextRendition::Kind::Native)
+    return false;
+  ScaledTextDevice device(canvas, QSize(canvas.device()->width(), canvas.device()->height()), overstrike);
+  QPainter layout(&device);
+  layout.setFont(canvas.font());
+  layout.setPen(canvas.pen());
+  draw(layout);
+  return true;
+}
+
+}  // namespace
+
+void DrawPlainText(QPainter& canvas, const QRect& rect, int flags, const QString& text) {
+  if (DrawScaled(canvas, false, [&](QPainter& layout) { layout.drawText(rect, flags, text); })) return;
+  canvas.drawText(rect, flags, text);
+}
+
 void DrawCaption(QPainter& canvas, const QRect& rect, int flags, const QString& text) {
   const Overstrike bold(canvas);
+  if (DrawScaled(canvas, bold.on(), [&](QPainter& layout) { layout.drawText(rect, flags, text); })) return;
   canvas.drawText(rect, flags, text);
   if (bold.on()) canvas.drawText(rect.translated(1, 0), flags, text);
 }
 
 void DrawCaption(QPainter& canvas, const QRectF& rect, const QString& text, const QTextOption& option) {
   const Overstrike bold(canvas);
+  if (DrawScaled(canvas, bold.on(), [&](QPainter& layout) { layout.drawText(rect, text, option); })) return;
   canvas.drawText(rect, text, option);
   if (bold.on()) canvas.drawText(rect.translated(1, 0), text, option);
 }

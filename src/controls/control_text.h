@@ -18,8 +18,13 @@ bool NeedsOverstrike(const QFont& font);
 // one pixel wider. Captions that must fit a width are measured with it.
 QFont DrawnFont(const QFont& font);
 
-// Draws text with the painter's font and pen; bold in a face without a bold
-// strike is made by drawing the text again one pixel to the right.
+// QPainter::drawText that draws the sans face at the screen's scale: laid
+// out as at 1x, each line in the face's rendition for the scale.
+void DrawPlainText(QPainter& canvas, const QRect& rect, int flags, const QString& text);
+
+// Draws text with the painter's font and pen, as DrawPlainText; bold in a
+// face without a bold strike is made by drawing the text again one pixel to
+// the right.
 void DrawCaption(QPainter& canvas, const QRect& rect, int flags, const QString& text);
 void DrawCaption(QPainter& canvas, const QRectF& rect, const QString& text, const QTextOption& option);
 

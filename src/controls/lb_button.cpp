@@ -7,6 +7,8 @@
 
 #include "controls/control_bitmaps.h"
 #include "controls/modal_result_target.h"
+#include "controls/scaled_image.h"
+#include "controls/scaled_text.h"
 
 namespace rova {
 namespace {
@@ -155,13 +157,15 @@ void TLbButton::paintEvent(QPaintEvent*) {
   if (!isVisible() || Destroying()) return;
   TLbButtonFace face = Face();
   const bool focused = hasFocus();
+  QPainter painter(this);
+  const double scale = DeviceScale(painter);
   QImage image;
   if (Style() == TLbButtonStyle::bsOld && focused && width() > 2 && height() > 2) {
     face.width = width() - 2;
     face.height = height() - 2;
     if (pressed_) face.lightColor = face.shadowColor;
-    const QImage inner = FaceImage(face);
-    image = QImage(width(), height(), QImage::Format_ARGB32);
+    const QImage inner = FaceImage(face, scale);
+    image = ScaledImage(size(), scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter canvas(&image);
     canvas.drawImage(0, 0, inner);
@@ -170,9 +174,8 @@ void TLbButton::paintEvent(QPaintEvent*) {
     canvas.setBrush(Qt::NoBrush);
     canvas.drawRect(QRect(0, 0, width() - 1, height() - 1));
   } else {
-    image = FaceImage(face);
+    image = FaceImage(face, scale);
   }
-  QPainter painter(this);
   painter.drawImage(0, 0, image);
   if (focused && isEnabled() && Style() != TLbButtonStyle::bsShape) {
     DrawDottedFrame(painter, QRect(QPoint(4, 4), QPoint(width() - 5, height() - 5)), Resolve(kClWindowText, palette()));

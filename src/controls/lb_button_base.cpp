@@ -8,6 +8,8 @@
 #include "controls/control_accessibility.h"
 #include "controls/fade_worker.h"
 #include "controls/program_fonts.h"
+#include "controls/scaled_image.h"
+#include "controls/scaled_text.h"
 
 namespace rova {
 
@@ -193,11 +195,11 @@ TLbButtonFace TLbButtonBase::BaseFace() const {
   return face;
 }
 
-QImage TLbButtonBase::FaceImage(const TLbButtonFace& face) const {
+QImage TLbButtonBase::FaceImage(const TLbButtonFace& face, double scale) const {
   if (face.width <= 0 || face.height <= 0) return {};
   const bool keyed = face.transparent || face.style == TLbButtonStyle::bsModern ||
                      face.style == TLbButtonStyle::bsShape || face.style == TLbButtonStyle::bsQuicken;
-  QImage image(face.width, face.height, QImage::Format_ARGB32);
+  QImage image = ScaledImage(QSize(face.width, face.height), scale, QImage::Format_ARGB32);
   const QRgb key = Resolve(kClFuchsia).rgb();
   image.fill(keyed ? QColor(key) : QColor(Qt::transparent));
   {
@@ -215,9 +217,8 @@ QImage TLbButtonBase::FaceImage(const TLbButtonFace& face) const {
 }
 
 void TLbButtonBase::PaintFace(const TLbButtonFace& face) {
-  const QImage image = FaceImage(face);
   QPainter painter(this);
-  painter.drawImage(0, 0, image);
+  painter.drawImage(0, 0, FaceImage(face, DeviceScale(painter)));
 }
 
 void TLbButtonBase::PopUpMenu() {

@@ -123,7 +123,8 @@ class TLbButtonBase : public QWidget {
   TLbButtonFace BaseFace() const;
   // Draws `face` off-screen, keyed where the style needs it, then onto the widget.
   void PaintFace(const TLbButtonFace& face);
-  QImage FaceImage(const TLbButtonFace& face) const;
+  // The face drawn off-screen at `scale` device pixels to a logical one.
+  QImage FaceImage(const TLbButtonFace& face, double scale = 1.0) const;
   void PopUpMenu();
   bool CanTrack() const;
   // A stock glyph strip of two cells, set without showing it: the caller does.

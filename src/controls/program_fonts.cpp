@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QHash>
 
 namespace rova {
 namespace {
@@ -81,6 +82,16 @@ QFont TahomaFont(int pixelSize, bool bold) {
   // before its face is would come out bold.
   if (!bold) RegisterTahomaFace();
   return MakeFont(QString::fromLatin1(kTahomaFamily), pixelSize, bold);
+}
+
+QRawFont SansStrike(int pixelSize) {
+  // Read once per strike: every scaled text of the program draws from it.
+  static QHash<int, QRawFont> strikes;
+  auto it = strikes.find(pixelSize);
+  if (it == strikes.end()) {
+    it = strikes.insert(pixelSize, QRawFont(QString::fromLatin1(kSansFile), pixelSize, QFont::PreferFullHinting));
+  }
+  return *it;
 }
 
 QFont SerifMarkFont(int pixelSize) {

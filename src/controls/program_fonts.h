@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QRawFont>
 #include <QStringList>
 
 namespace rova {
@@ -23,5 +24,13 @@ bool TahomaBoldRegistered();
 QFont SansFont(int pixelSize = 11, bool bold = false);
 QFont TahomaFont(int pixelSize, bool bold);
 QFont SerifMarkFont(int pixelSize = 8);
+
+// The sans face is bitmaps only, in three strikes (pixels from line to line);
+// the windows' text is the 13-pixel one, whatever size a font asks for.
+inline constexpr int kSansStrikes[] = {13, 16, 20};
+inline constexpr int kSansWindowStrike = 13;
+// One strike read straight from the face's file: Qt's font database offers
+// only the first. Invalid when the file cannot be read.
+QRawFont SansStrike(int pixelSize);
 
 }  // namespace rova

@@ -9,8 +9,9 @@
 #include <QResource>
 #include <QtEndian>
 
-// The resource file is compiled into a static library of its own; nothing
-// else references it, so it is registered by hand before the first lookup.
+// The resource files are compiled into static libraries of their own;
+// nothing else references them, so each is registered by hand before its
+// first lookup: the 2x copies only when a scaled screen asks for one.
 static void RegisterPictureResources() {
   static const bool registered = [] {
     Q_INIT_RESOURCE(rova_pictures);
@@ -19,28 +20,59 @@ static void RegisterPictureResources() {
   (void)registered;
 }
 
-namespace rova {
-
-QString PictureResourcePath(const QString& name) {
-  return QStringLiteral(":/pictures/%1.jpg").arg(name);
+static void RegisterPictureResources2x() {
+  static const bool registered = [] {
+    Q_INIT_RESOURCE(rova_pictures_2x);
+    return true;
+  }();
+  (void)registered;
 }
 
-QImage LoadPicture(const QString& name) {
-  RegisterPictureResources();
-  QFile file(PictureResourcePath(name));
+namespace rova {
+
+QString PictureResourcePath(const QString& name, bool twice) {
+  return twice ? QStringLiteral(":/twice/pictures/%1@2x.jpg").arg(name) : QStringLiteral(":/pictures/%1.jpg").arg(name);
+}
+
+namespace {
+
+// Decodes one copy of the picture; `factor` times the listed size.
+QImage Decode(const QString& name, int factor) {
+  if (factor == 2) {
+    RegisterPictureResources2x();
+  } else {
+    RegisterPictureResources();
+  }
+  QFile file(PictureResourcePath(name, factor == 2));
   if (!file.open(QIODevice::ReadOnly)) {
     throw PictureError(name, QStringLiteral("not among the program's pictures"));
   }
   QImage image = DecodeJpeg(file.readAll(), name);
   if (const PictureInfo* info = FindPicture(name.toUtf8().constData())) {
-    if (image.width() != info->width || image.height() != info->height) {
+    if (image.width() != factor * info->width || image.height() != factor * info->height) {
       throw PictureError(name, QStringLiteral("decoded at %1 x %2 pixels instead of %3 x %4")
                                    .arg(image.width())
                                    .arg(image.height())
-                                   .arg(info->width)
-                                   .arg(info->height));
+                                   .arg(factor * info->width)
+                                   .arg(factor * info->height));
     }
   }
+  return image;
+}
+
+}  // namespace
+
+QImage LoadPicture(const QString& name) { return Decode(name, 1); }
+
+QImage LoadPictureForScale(const QString& name, double scale) {
+  if (scale <= 1.0) return LoadPicture(name);
+  QImage image = Decode(name, 2);
+  if (scale != 2.0) {
+    // The nearest whole pixels: the picture then lays out at its listed size.
+    const QSize screen(qRound(image.width() / 2.0 * scale), qRound(image.height() / 2.0 * scale));
+    image = image.scaled(screen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  image.setDevicePixelRatio(scale);
   return image;
 }
 

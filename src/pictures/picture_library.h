@@ -17,6 +17,12 @@ namespace rova {
 // size. Throws PictureError when the picture is missing or damaged.
 QImage LoadPicture(const QString& name);
 
+// The picture for a screen of `scale`: at 1 exactly LoadPicture's; above 1
+// decoded from its copy drawn at twice the size, and at a scale other than
+// 2 reduced smoothly to the screen's pixels, with the image's device pixel
+// ratio set so that it covers the listed size. Throws PictureError.
+QImage LoadPictureForScale(const QString& name, double scale);
+
 // The splash picture with its titles drawn in at build time, and the size
 // each title's label had then: the drawn titles are the labels' own pixels
 // only while the labels have those sizes. `picture` is an RGB888 image over
@@ -28,7 +34,8 @@ struct TitledSplash {
 };
 std::optional<TitledSplash> LoadTitledSplash();
 
-// Where the picture's JPEG lives among the program's resources.
-QString PictureResourcePath(const QString& name);
+// Where the picture's JPEG lives among the program's resources; `@2x` the
+// copy drawn at twice the size.
+QString PictureResourcePath(const QString& name, bool twice = false);
 
 }  // namespace rova

@@ -41,7 +41,8 @@ QFont PieceFont(PieceFace face) {
 namespace {
 
 // A picture decoded while its window is seen: a hidden window keeps only the
-// picture's name, and the pixels come back when it is shown again.
+// picture's name, and the pixels come back when it is shown again. A scaled
+// screen gets the copy drawn for it; a 1x screen never decodes that copy.
 class PictureLabel : public QLabel {
  public:
   PictureLabel(QWidget* parent, const QString& name) : QLabel(parent), name_(name) {
@@ -58,16 +59,23 @@ class PictureLabel : public QLabel {
     QLabel::hideEvent(event);
     if (!window()->isVisible()) setPixmap(QPixmap());
   }
+  void paintEvent(QPaintEvent* event) override {
+    // The window may have moved to a screen of another scale.
+    if (!pixmap().isNull() && loadedScale_ != devicePixelRatioF()) Load();
+    QLabel::paintEvent(event);
+  }
 
  private:
   void Load() {
+    loadedScale_ = devicePixelRatioF();
     try {
-      setPixmap(QPixmap::fromImage(LoadPicture(name_)));
+      setPixmap(QPixmap::fromImage(loadedScale_ == 1.0 ? LoadPicture(name_) : LoadPictureForScale(name_, loadedScale_)));
     } catch (const PictureError&) {
       // An empty place is better than a window that cannot open.
     }
   }
   QString name_;
+  qreal loadedScale_ = 1.0;
 };
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "controls/control_text.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
+#include "controls/widget_text.h"
 
 namespace rova {
 
@@ -120,8 +121,8 @@ class OverstruckLabel : public QLabel {
 }  // namespace
 
 QLabel* AddLabel(QWidget* parent, int x, int y, const QString& text, const QFont& font) {
-  QLabel* label = NeedsOverstrike(font) ? new OverstruckLabel(text, parent) : new QLabel(text, parent);
-  return PlaceLabel(label, x, y, font);
+  if (NeedsOverstrike(font)) return PlaceLabel(new OverstruckLabel(text, parent), x, y, font);
+  return PlaceLabel(new WithScaledText<QLabel>(text, parent), x, y, font);
 }
 
 QLabel* PlaceLabel(QLabel* label, int x, int y, const QFont& font) {
@@ -183,7 +184,7 @@ TColoredGroupBox* AddGroupBox(QWidget* parent, const QRect& rect, const QString&
 
 QLineEdit* AddEdit(QWidget* parent, const QRect& panelRect, bool password) {
   TArtPanel* panel = AddPanel(parent, panelRect, kClWhite);
-  auto* edit = new QLineEdit(panel);
+  auto* edit = new WithScaledText<QLineEdit>(panel);
   edit->setGeometry(kEditInset, kEditInset, panelRect.width() - 2 * kEditInset + 2, kEditHeight);
   edit->setFrame(false);
   edit->setFont(SansFont());

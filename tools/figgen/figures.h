@@ -20,9 +20,11 @@ struct Drawer {
 // Every drawing function, one per picture.
 const std::vector<Drawer>& AllDrawers();
 
-// Draws the named picture at its listed size on the figures' ground.
+// Draws the named picture at its listed size times `scale` on the figures'
+// ground: every drawer draws in the listed size's coordinates, and at 2 the
+// lines, text and shading are drawn at twice the detail, not enlarged.
 // Returns a null image for a name that is not in the list or has no drawer.
-QImage DrawPicture(const char* name);
+QImage DrawPicture(const char* name, int scale = 1);
 
 // The cells of task 4-1's 10 x 10 grid that are shaded, as (column, row).
 std::vector<QPoint> ShadedCells_4_1();

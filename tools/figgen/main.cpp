@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture of the program and writes it as JPEG into the folder
-// given on the command line, with the splash's titled copy and a Qt resource
-// file listing them.
+// given on the command line, at its size and at twice its size, with the
+// splash's titled copy and two Qt resource files listing them (the 2x
+// copies in the second).
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -46,17 +47,26 @@ int main(int argc, char** argv) {
   QString qrc;
   QTextStream list(&qrc);
   list << "<RCC>\n  <qresource prefix=\"/pictures\">\n";
+  // The 2x copies go into a resource file of their own: compiled apart,
+  // their bytes never share a page with the 1x pictures a 1x screen reads.
+  QString qrc2x;
+  QTextStream list2x(&qrc2x);
+  list2x << "<RCC>\n  <qresource prefix=\"/pictures\">\n";
   QByteArray splashJpeg;
   for (const rova::PictureInfo& info : rova::AllPictures()) {
-    const QImage image = rova::figgen::DrawPicture(info.name);
-    if (image.isNull()) return Fail(QStringLiteral("no drawing for %1").arg(QLatin1String(info.name)));
-    const QByteArray jpeg = rova::figgen::EncodeJpeg(image);
-    const QString file = QLatin1String(info.name) + QStringLiteral(".jpg");
-    if (jpeg.isEmpty() || !WriteFile(out.filePath(file), jpeg)) {
-      return Fail(QStringLiteral("cannot write %1").arg(out.filePath(file)));
+    // Each picture also drawn at twice the size, NAME@2x.jpg the usual Qt
+    // way, for scaled screens.
+    for (const int scale : {1, 2}) {
+      const QImage image = rova::figgen::DrawPicture(info.name, scale);
+      if (image.isNull()) return Fail(QStringLiteral("no drawing for %1").arg(QLatin1String(info.name)));
+      const QByteArray jpeg = rova::figgen::EncodeJpeg(image);
+      const QString file = QLatin1String(info.name) + QLatin1String(scale == 1 ? "" : "@2x") + QStringLiteral(".jpg");
+      if (jpeg.isEmpty() || !WriteFile(out.filePath(file), jpeg)) {
+        return Fail(QStringLiteral("cannot write %1").arg(out.filePath(file)));
+      }
+      (scale == 1 ? list : list2x) << "    <file>" << file << "</file>\n";
+      if (scale == 1 && qstrcmp(info.name, "splash") == 0) splashJpeg = jpeg;
     }
-    list << "    <file>" << file << "</file>\n";
-    if (qstrcmp(info.name, "splash") == 0) splashJpeg = jpeg;
   }
   QString error;
   const QByteArray titled = rova::figgen::DrawTitledSplash(splashJpeg, &error);
@@ -66,8 +76,11 @@ int main(int argc, char** argv) {
   list << "    <file>" << titledFile << "</file>\n";
   list << "  </qresource>\n</RCC>\n";
   list.flush();
-  if (!WriteFile(out.filePath(QStringLiteral("pictures.qrc")), qrc.toUtf8())) {
-    return Fail(QStringLiteral("cannot write the resource list"));
+  list2x << "  </qresource>\n</RCC>\n";
+  list2x.flush();
+  if (!WriteFile(out.filePath(QStringLiteral("pictures_2x.qrc")), qrc2x.toUtf8()) ||
+      !WriteFile(out.filePath(QStringLiteral("pictures.qrc")), qrc.toUtf8())) {
+    return Fail(QStringLiteral("cannot write the resource lists"));
   }
   return 0;
 }

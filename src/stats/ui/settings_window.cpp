@@ -11,6 +11,7 @@
 #include "controls/art_panel.h"
 #include "controls/colored_group_box.h"
 #include "controls/lb_speed_button.h"
+#include "controls/widget_text.h"
 #include "stats/ui/report_window.h"
 #include "stats/ui/settings_messages.h"
 #include "course/task_catalogue.h"
@@ -44,7 +45,7 @@ QLabel* AddGroupLabel(QWidget* parent, int x, int y, const QString& text) {
 // A drop-down list of the numbers 1 to `count` that shows "--" until one is
 // chosen; only the position of the chosen item counts.
 QComboBox* AddNumberList(QWidget* parent, int x, int y, int count) {
-  auto* list = new QComboBox(parent);
+  auto* list = new ScaledTextComboBox(parent);
   list->setGeometry(x, y, 41, 21);
   list->setFont(SansFont());
   for (int n = 1; n <= count; ++n) list->addItem(QString::number(n));

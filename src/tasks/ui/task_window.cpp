@@ -16,6 +16,7 @@
 #include "controls/colored_group_box.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
+#include "controls/widget_text.h"
 #include "pictures/picture_library.h"
 #include "tasks/check_procedure.h"
 #include "tasks/task_layout.h"
@@ -89,7 +90,7 @@ void TTaskForm::BuildContents() {
 
   GroupBox2 = AddGroupBox(ArtPanel2, kScratchGroup, QStringLiteral(" Juodraštis "));
   TArtPanel* scratchPanel = AddPanel(GroupBox2, kScratchPanel, kClWhite);
-  Memo1 = new QPlainTextEdit(scratchPanel);
+  Memo1 = new WithScaledText<QPlainTextEdit>(scratchPanel);
   Memo1->setGeometry(kScratchArea);
   Memo1->setFrameShape(QFrame::NoFrame);
   Memo1->setFont(SansFont());
@@ -152,7 +153,7 @@ void TTaskForm::BuildAnswer(const TaskLayout& layout) {
   for (qsizetype i = 0; i < answer.fields.size(); ++i) {
     const AnswerField& field = answer.fields[i];
     TArtPanel* panel = AddPanel(GroupBox3, field.panel, kClWhite);
-    auto* edit = new QLineEdit(panel);
+    auto* edit = new WithScaledText<QLineEdit>(panel);
     edit->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
     edit->setGeometry(field.edit);
     edit->setFrame(false);
