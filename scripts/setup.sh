@@ -9,7 +9,7 @@ packages=(
   libjpeg62-turbo-dev libjpeg-turbo-progs
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wine fonts-dejavu-core
-  xvfb xauth x11-utils x11-xserver-utils imagemagick xdotool libxcb1-dev
+  xvfb xauth x11-utils x11-xserver-utils imagemagick xdotool libxcb1-dev libxcb-xtest0-dev
   desktop-file-utils appstream
   qt6-charts-dev libxlsxwriter-dev python3-openpyxl
   libcrypt-dev

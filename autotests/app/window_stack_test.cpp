@@ -5,10 +5,6 @@
 //
 // The test starts its own Xvfb on a free display and reads the server's own
 // answer (the root's children, bottom to top, and the input focus).
-#include <signal.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <QApplication>
@@ -27,7 +23,6 @@
 #include "app/topic_menu_window.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
-#include "controls/program_fonts.h"
 #include "handbook/handbook_index_window.h"
 #include "handbook/handbook_page_window.h"
 #include "tasks/ui/task_window.h"
@@ -35,6 +30,8 @@
 #include "temp_dir.h"
 #include "window/error_box.h"
 #include "program_run.h"
+#include "virtual_display.h"
+#include "x_window_stack.h"
 #include "window_driver.h"
 #include "window/window_registry.h"
 
@@ -45,46 +42,10 @@ using testing::Click;
 using testing::OpenLog;
 using testing::RegisterJonas;
 using testing::TypeText;
-
-xcb_connection_t* Connection() {
-  return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
-}
-
-// One round trip: every request the program sent before has been carried out.
-void Sync() { free(xcb_get_input_focus_reply(Connection(), xcb_get_input_focus(Connection()), nullptr)); }
-
-// The program's window that X window `id` belongs to, or "?".
-QString NameOf(xcb_window_t id) {
-  for (ProgramWindow* window : RegisteredWindows()) {
-    if (window->windowHandle() && window->windowHandle()->handle() && window->winId() == id) return window->objectName();
-  }
-  return QStringLiteral("?");
-}
-
-// The program's windows that can be seen, bottom to top, as the server has them.
-std::vector<QString> ViewableStack() {
-  Sync();
-  xcb_connection_t* c = Connection();
-  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-  std::unique_ptr<xcb_query_tree_reply_t, decltype(&free)> tree(xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr),
-                                                                &free);
-  std::vector<QString> names;
-  if (!tree) return names;
-  const xcb_window_t* children = xcb_query_tree_children(tree.get());
-  for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
-    std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&free)> attributes(
-        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, children[i]), nullptr), &free);
-    if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE) names.push_back(NameOf(children[i]));
-  }
-  return names;
-}
-
-QString FocusName() {
-  Sync();
-  std::unique_ptr<xcb_get_input_focus_reply_t, decltype(&free)> focus(
-      xcb_get_input_focus_reply(Connection(), xcb_get_input_focus(Connection()), nullptr), &free);
-  return focus ? NameOf(focus->focus) : QString();
-}
+using testing::Connection;
+using testing::FocusName;
+using testing::NameOf;
+using testing::ViewableStack;
 
 // Lets the server and the program trade events until `window` is on top and
 // holds the focus, for a bounded number of rounds; what is seen then.
@@ -119,17 +80,8 @@ void GrabScreen(const QString& file) {
   QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(testing::ArtifactDir()).filePath(file));
 }
 
-class WindowStackTest : public testing::InTempDir {
+class WindowStackTest : public testing::WithJonasAndWindows {
  protected:
-  void SetUp() override {
-    InTempDir::SetUp();
-    RegisterJonas();
-    CreateWindows();
-  }
-  void TearDown() override {
-    DestroyRegisteredWindows();
-    InTempDir::TearDown();
-  }
   // A failed check would stop the sequence in an error box.
   ScopedErrorBoxPresenter errors_{[](QWidget*, const QString& text) { ADD_FAILURE() << text.toStdString(); }};
 };
@@ -249,63 +201,7 @@ TEST_F(WindowStackTest, windowShownAgainKeepsItsEntriesPlaceAndFocus) {
   EXPECT_EQ(task->focusWidget(), task->Edits[1]);
 }
 
-// A virtual X server of the test's own, on the first free display.
-class VirtualDisplay {
- public:
-  bool Start() {
-    int fds[2];
-    if (pipe(fds) != 0) return false;
-    pid_ = fork();
-    if (pid_ == 0) {
-      // The server goes with the test, however the test ends.
-      prctl(PR_SET_PDEATHSIG, SIGTERM);
-      close(fds[0]);
-      const std::string fd = std::to_string(fds[1]);
-      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-             static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(fds[1]);
-    char number[16] = {};
-    std::size_t used = 0;
-    ssize_t n = 0;
-    // The server writes its display number and a line break once it is ready.
-    while (used + 1 < sizeof number && (n = read(fds[0], number + used, sizeof number - 1 - used)) > 0) {
-      used += static_cast<std::size_t>(n);
-      if (number[used - 1] == '\n') break;
-    }
-    close(fds[0]);
-    if (used == 0) return false;
-    qputenv("DISPLAY", QByteArray(":") + QByteArray(number).trimmed());
-    return true;
-  }
-  ~VirtualDisplay() {
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
-
- private:
-  pid_t pid_ = -1;
-};
-
 }  // namespace
 }  // namespace rova
 
-int main(int argc, char** argv) {
-  rova::VirtualDisplay display;
-  if (!display.Start()) {
-    std::fprintf(stderr, "could not start Xvfb\n");
-    return 1;
-  }
-  qputenv("QT_QPA_PLATFORM", "xcb");
-  int code = 0;
-  {
-    QApplication app(argc, argv);
-    rova::RegisterProgramFonts();
-    ::testing::InitGoogleTest(&argc, argv);
-    code = RUN_ALL_TESTS();
-  }
-  return code;
-}
+int main(int argc, char** argv) { return rova::testing::RunTestsOnVirtualDisplay(argc, argv); }

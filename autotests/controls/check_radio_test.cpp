@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAccessible>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include "controls/check_radio.h"
 #include "controls/colored_group_box.h"
 #include "controls/control_bitmaps.h"
+#include "controls/focus_cues.h"
 #include "controls/lb_button.h"
 #include "controls/lb_speed_button.h"
 
@@ -79,6 +81,51 @@ TEST(RadioButtonGroups, disabledRadioShowsTheGreyCellButItsCheckedCanBeSetInCode
   QSignalSpy clicked(r, &TAMRadioButton::OnClick);
   QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(clicked.count(), 0);
+}
+
+// The group is one Tab stop, the checked button or else the first; arrows
+// move through it, checking what they reach, and the focus mark goes round
+// the label that says what the button chooses, once the keyboard is in use.
+TEST(RadioButtonGroups, oneTabStopArrowsCheckAndTheMarkGoesRoundTheLabel) {
+  HideFocusCues();
+  auto window = ShownWindow(QSize(300, 200));
+  TAMCbRbHost host(window.get());
+  TAMRadioButton* radios[3];
+  QLabel* labels[3];
+  for (int i = 0; i < 3; ++i) {
+    radios[i] = Place<TAMRadioButton>(window.get(), &host, QRect(10 + 80 * i, 10, 12, 12));
+    labels[i] = new QLabel(QStringLiteral("Taip"), window.get());
+    labels[i]->move(26 + 80 * i, 9);
+    labels[i]->show();
+    radios[i]->SetCaptionLabels({labels[i]});
+  }
+  const auto stops = [&] {
+    std::vector<bool> stop;
+    for (TAMRadioButton* radio : radios) stop.push_back(radio->focusPolicy() & Qt::TabFocus);
+    return stop;
+  };
+  EXPECT_EQ(stops(), (std::vector<bool>{true, false, false}));
+  radios[2]->SetChecked(true);
+  EXPECT_EQ(stops(), (std::vector<bool>{false, false, true}));
+
+  const QImage before = window->grab().toImage();
+  radios[2]->setFocus(Qt::OtherFocusReason);
+  testing::Settle();
+  EXPECT_EQ(window->grab().toImage(), before) << "no mark until the keyboard is used";
+  QTest::keyClick(radios[2], Qt::Key_Left);
+  EXPECT_TRUE(radios[1]->hasFocus());
+  EXPECT_TRUE(radios[1]->Checked());
+  EXPECT_FALSE(radios[2]->Checked());
+  testing::Settle();
+  const QImage marked = window->grab().toImage();
+  const QRect around = labels[1]->geometry().adjusted(-2, -1, 1, 0);
+  EXPECT_EQ(marked.pixel(around.topLeft()) & 0xFFFFFF, 0u) << "the dotted frame's first dot";
+  EXPECT_EQ(marked.copy(radios[1]->geometry()), radios[1]->Render().convertToFormat(marked.format()))
+      << "the box itself unmarked";
+  QTest::keyClick(radios[1], Qt::Key_Left);
+  QTest::keyClick(radios[0], Qt::Key_Left);
+  EXPECT_TRUE(radios[0]->hasFocus()) << "no wrapping past the first";
+  HideFocusCues();
 }
 
 TEST(CheckBoxStates, threeClicksCycleThroughGrayedAndCheckedBackToUnchecked) {

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "control_test_support.h"
+#include "controls/focus_cues.h"
 #include "controls/lb_speed_button.h"
 
 namespace rova {
 namespace {
 
 using testing::PaintCounter;
+using testing::Settle;
 using testing::ShownWindow;
 
 constexpr TColor kFace = FromRgb(232, 228, 229);
@@ -104,7 +106,8 @@ TEST(SpeedButtonClicking, ungroupedButtonIsDownOnlyWhilePressedAndClicksOnReleas
   EXPECT_EQ(clicked.count(), 1);
 }
 
-TEST(SpeedButtonClicking, neverTakesTheFocus) {
+// The keyboard reaches it with Tab; a click leaves the focus in the field.
+TEST(SpeedButtonClicking, clickLeavesTheFocusWhereItWas) {
   auto window = ShownWindow();
   auto* edit = new QLineEdit(window.get());
   edit->setGeometry(10, 100, 100, 20);
@@ -112,7 +115,7 @@ TEST(SpeedButtonClicking, neverTakesTheFocus) {
   edit->setFocus();
   TLbSpeedButton* b = WindowButton(window.get());
   QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_EQ(b->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(b->focusPolicy(), Qt::TabFocus);
   EXPECT_TRUE(edit->hasFocus());
 }
 
@@ -236,6 +239,59 @@ TEST(SpeedButtonColours, presetIsWrittenIntoThePropertiesAndReadsBackCustom) {
   // lcsCustom changes nothing.
   b.SetColorStyle(TLbColorStyle::lcsCustom);
   EXPECT_EQ(b.Color(), TColor(0x603000));
+}
+
+// --- The keyboard ------------------------------------------------------------
+
+TEST(SpeedButtonKeys, enterAndSpacePressOnTheWayDownAndClickOnTheWayUp) {
+  auto window = ShownWindow();
+  TLbSpeedButton* b = WindowButton(window.get());
+  QSignalSpy clicked(b, &TLbSpeedButton::OnClick);
+  b->setFocus(Qt::TabFocusReason);
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+    SCOPED_TRACE(key);
+    const qsizetype before = clicked.count();
+    QTest::keyPress(b, key);
+    EXPECT_TRUE(b->Down()) << "drawn pressed while the key is held";
+    EXPECT_EQ(clicked.count(), before);
+    QTest::keyRelease(b, key);
+    EXPECT_FALSE(b->Down());
+    EXPECT_EQ(clicked.count(), before + 1);
+  }
+  // A release whose press went elsewhere (the key that opened this window)
+  // does nothing; nor does a press whose key is still down when the focus leaves.
+  QTest::keyRelease(b, Qt::Key_Return);
+  QTest::keyPress(b, Qt::Key_Space);
+  window->setFocus();
+  QTest::keyRelease(b, Qt::Key_Space);
+  EXPECT_FALSE(b->Down());
+  EXPECT_EQ(clicked.count(), 3);
+}
+
+TEST(SpeedButtonFocusMark, showsOnceTheKeyboardMovesTheFocusAndGoesWithTheNextClick) {
+  HideFocusCues();
+  auto window = ShownWindow();
+  TLbSpeedButton* first = WindowButton(window.get());
+  TLbSpeedButton* second = WindowButton(window.get(), QRect(10, 50, 111, 25));
+  const auto dotted = [](TLbSpeedButton* b) {
+    Settle();
+    const QImage shown = b->grab().toImage();
+    return shown.pixel(4, 4) != shown.pixel(5, 4) && (shown.pixel(4, 4) & 0xFFFFFF) == 0;
+  };
+  const QImage unfocused = second->grab().toImage();
+  second->setFocus(Qt::OtherFocusReason);
+  EXPECT_FALSE(dotted(second)) << "focus given by the program alone shows nothing";
+  EXPECT_EQ(second->grab().toImage(), unfocused);
+
+  first->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(first, Qt::Key_Tab);
+  ASSERT_TRUE(second->hasFocus());
+  EXPECT_TRUE(dotted(second));
+  EXPECT_FALSE(dotted(first));
+
+  QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(250, 150));
+  EXPECT_FALSE(dotted(second));
+  EXPECT_EQ(second->grab().toImage(), unfocused);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "controls/program_fonts.h"
 #include "handbook/formula_text.h"
+#include "window/spoken_text.h"
 
 namespace rova {
 namespace {
@@ -117,6 +118,42 @@ TEST(FormulaText, refusesFormulasThatAreNotClosed) {
     PieceBlock block;
     EXPECT_THROW(LayOutFormulaText({0, 0, QString::fromUtf8(bad)}, block), std::invalid_argument) << bad;
   }
+}
+
+// What a screen reader reads for a laid-out block: its lines with the marks,
+// fractions, roots and signs written in, the headings in their places.
+struct Spoken {
+  const char* markup;
+  const char* read;
+};
+
+TEST(FormulaText, blockReadsAsPlainTextWithItsFormulasWrittenIn) {
+  const Spoken cases[] = {
+      {"a^{m} · a^{n} = a^{m + n}      a^{m} : a^{n} = a^{m – n}", "aᵐ · aⁿ = aᵐ⁺ⁿ aᵐ : aⁿ = aᵐ⁻ⁿ"},
+      {"x^{2} – 6x + 9 = 0, x_{1} = 3", "x² – 6x + 9 = 0, x₁ = 3"},
+      {"S = \\frac{a + b}{2} · h", "S = (a + b)/2 · h"},
+      {"\\(\\frac{a}{b}\\)^{n} = \\frac{a}{b} · \\frac{a}{b}", "(a/b)ⁿ = a/b · a/b"},
+      {"y = \\sqrt{x}, \\sqrt{ab} = \\sqrt{a} · \\sqrt{b}, \\sqrt[3]{a + b}", "y = √x, √ab = √a · √b, ∛(a + b)"},
+      {"ΔABC = ΔA_{1}B_{1}C_{1}, 90{\\ge}x", "ΔABC = ΔA₁B₁C₁, 90 ≥ x"},
+      {"## Formulės\nS = ah_{a}\n## Pavyzdys\n2^{10} = 1024", "Formulės\nS = ahₐ\nPavyzdys\n2¹⁰ = 1024"},
+      {"\\{x + y = 7,\ny – x = 1", "x + y = 7,\ny – x = 1"},
+  };
+  for (const Spoken& c : cases) {
+    const PieceBlock block = LayOut(QString::fromUtf8(c.markup));
+    const SpokenBlock spoken = SpeakPieces(block);
+    QStringList read;
+    for (const QString& text : spoken.texts)
+      if (!text.isEmpty()) read.append(text);
+    EXPECT_EQ(read, QStringList{QString::fromUtf8(c.read)}) << c.markup << " read: " << read.join(u"|").toStdString();
+  }
+}
+
+TEST(FormulaText, raisedAndLoweredMarksHaveTheirLettersOrSayWhatTheyAre) {
+  EXPECT_EQ(RaisedText(QStringLiteral("m + n")), "ᵐ⁺ⁿ");
+  EXPECT_EQ(RaisedText(QStringLiteral(" o")), "°");
+  EXPECT_EQ(RaisedText(QStringLiteral("q")), "^(q)");
+  EXPECT_EQ(LoweredText(QStringLiteral("21")), "₂₁");
+  EXPECT_EQ(LoweredText(QStringLiteral("AB")), "_(AB)");
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/help_window.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QTest>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
@@ -38,6 +40,23 @@ TEST(HelpWindowTest, everySectionInTheListIsReachedInTheGuide) {
   window.Sections->setCurrentRow(0);
   EXPECT_EQ(scroll->value(), first) << "back up to the first section";
   EXPECT_LT(first, previous);
+}
+
+// The list has the focus as the window opens, Tab goes on to the guide and
+// back, and Escape or Ctrl+W closes the window.
+TEST(HelpWindowTest, keyboardReachesListAndGuideAndClosesTheWindow) {
+  for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::CTRL, Qt::Key_W)}) {
+    HelpWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(QApplication::focusWidget(), window.Sections);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.Guide);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.Sections);
+    QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
+    EXPECT_FALSE(window.isVisible());
+  }
 }
 
 }  // namespace

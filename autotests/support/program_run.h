@@ -4,15 +4,19 @@
 // Drives the whole program's windows from the splash to the main window, for
 // the tests that start it as a pupil would.
 
+#include <QAccessible>
 #include <QFile>
 #include <functional>
 #include <stdexcept>
 
 #include "accounts/ui/login_window.h"
 #include "accounts/user_store.h"
+#include "app/startup.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "controls/lb_speed_button.h"
+#include "temp_dir.h"
+#include "window/window_registry.h"
 #include "window_driver.h"
 
 namespace rova::testing {
@@ -28,6 +32,27 @@ inline void RegisterJonas() {
       RegistrationResult::Registered) {
     throw std::runtime_error("jonas not registered");
   }
+}
+
+// Each test in a class folder of its own with "jonas" registered, and the
+// program's windows made.
+class WithJonasAndWindows : public InTempDir {
+ protected:
+  void SetUp() override {
+    InTempDir::SetUp();
+    RegisterJonas();
+    CreateWindows();
+  }
+  void TearDown() override {
+    DestroyRegisteredWindows();
+    InTempDir::TearDown();
+  }
+};
+
+// What a screen reader says a control is called.
+inline QString AccessibleName(QWidget* widget) {
+  QAccessibleInterface* control = widget != nullptr ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+  return control != nullptr ? control->text(QAccessible::Name) : QString();
 }
 
 // Once the program is started: the splash's timer runs at once, the login

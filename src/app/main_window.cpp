@@ -55,11 +55,7 @@ void TForm2::BuildContents() {
   LbButton1 = frame.closeButton;
   ArtPanel2 = frame.body;
 
-  LbButton2 = new TLbButton(ArtPanel1);
-  LbButton2->setGeometry(651, 2, kCloseButtonSize, kCloseButtonSize);
-  LbButton2->SetCaption(QStringLiteral("-"));
-  LbButton2->SetHotTrackColor(kHotTrackColor);
-  LbButton2->SetSlowDecease(true);
+  LbButton2 = AddTitleBarButton(ArtPanel1, 651, QStringLiteral("-"));
 
   Label1 = AddLabel(ArtPanel2, 188, 56, QString());
   Label2 = AddLabel(ArtPanel2, 492, 328, QString());

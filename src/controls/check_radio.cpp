@@ -10,10 +10,12 @@
 #include <QRegularExpression>
 #include <QTextOption>
 
+#include "controls/arrow_navigation.h"
 #include "controls/control_accessibility.h"
 #include "controls/control_bitmaps.h"
 #include "controls/control_text.h"
 #include "controls/button_face.h"
+#include "controls/focus_cues.h"
 #include "controls/program_fonts.h"
 #include "controls/scaled_image.h"
 #include "controls/scaled_text.h"
@@ -118,6 +120,7 @@ TAMCbRbBase::TAMCbRbBase(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   InstallControlAccessibility();
+  InstallFocusCues();
 }
 
 TAMCbRbBase::~TAMCbRbBase() = default;
@@ -189,7 +192,11 @@ QImage TAMCbRbBase::Render(double scale) const {
   canvas.setRenderHint(QPainter::SmoothPixmapTransform, box.devicePixelRatio() > scale);
   canvas.drawImage(boxAt, box);
 
-  if (caption_.isEmpty()) return image;
+  if (caption_.isEmpty()) {
+    // Round the box when no labels beside it say what it chooses.
+    if (captionFocusFrame_ == nullptr && ShowsFocusMark(*this)) DrawFocusMark(canvas, *this, rect());
+    return image;
+  }
   const TFontPA* style = hot_ ? host->FontActive() : host->FontInactive();
   QFont captionFont = style->Apply(font());
   if (hasFocus()) captionFont.setUnderline(true);
@@ -211,12 +218,24 @@ QImage TAMCbRbBase::Render(double scale) const {
     text = drawn.elidedText(text, Qt::ElideRight, area.width());
   canvas.setClipRect(area);
   DrawCaption(canvas, QRectF(area), text, option);
+  if (ShowsFocusMark(*this)) {
+    canvas.setClipping(false);
+    DrawFocusMark(canvas, *this, area.adjusted(-2, 0, 1, 0));
+  }
   return image;
 }
 
 void TAMCbRbBase::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(0, 0, Render(DeviceScale(painter)));
+  // The mark round the caption follows every repaint of the control.
+  if (captionFocusFrame_ != nullptr) captionFocusFrame_->update();
+}
+
+void TAMCbRbBase::SetCaptionLabels(const QList<QWidget*>& labels) {
+  delete captionFocusFrame_;
+  captionFocusFrame_ = AddCaptionFocusFrame(this, labels);
+  if (captionFocusFrame_ != nullptr) captionFocusFrame_->setVisible(!isHidden());
 }
 
 void TAMCbRbBase::UpdateAcceleratorShortcut() {
@@ -262,6 +281,7 @@ void TAMCbRbBase::mouseMoveEvent(QMouseEvent* event) {
 
 void TAMCbRbBase::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Space) {
+    ShowFocusCues();
     event->accept();
     return;
   }
@@ -324,10 +344,7 @@ bool TAMCbRbBase::event(QEvent* event) {
 
 // --- TAMRadioButton ----------------------------------------------------------
 
-TAMRadioButton::TAMRadioButton(QWidget* parent) : TAMCbRbBase(parent) {
-  // Not a tab stop, but a click still focuses it.
-  setFocusPolicy(Qt::ClickFocus);
-}
+TAMRadioButton::TAMRadioButton(QWidget* parent) : TAMCbRbBase(parent) { UpdateGroupTabStop(); }
 
 void TAMRadioButton::SetChecked(bool value) {
   if (checked_ == value) return;
@@ -336,8 +353,56 @@ void TAMRadioButton::SetChecked(bool value) {
     for (TAMRadioButton* other : parentWidget()->findChildren<TAMRadioButton*>(Qt::FindDirectChildrenOnly))
       if (other != this) other->SetChecked(false);
   }
+  UpdateGroupTabStop();
   AnnounceCheckedChange(this);
   repaint();
+}
+
+QList<TAMRadioButton*> TAMRadioButton::Group() const {
+  if (parentWidget() == nullptr) return {const_cast<TAMRadioButton*>(this)};
+  QList<TAMRadioButton*> group = parentWidget()->findChildren<TAMRadioButton*>(Qt::FindDirectChildrenOnly);
+  std::stable_sort(group.begin(), group.end(), [](const TAMRadioButton* a, const TAMRadioButton* b) {
+    return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+  });
+  return group;
+}
+
+void TAMRadioButton::UpdateGroupTabStop() {
+  const QList<TAMRadioButton*> group = Group();
+  const TAMRadioButton* stop = group.first();
+  for (const TAMRadioButton* radio : group)
+    if (radio->checked_) stop = radio;
+  for (TAMRadioButton* radio : group) radio->setFocusPolicy(radio == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void TAMRadioButton::keyPressEvent(QKeyEvent* event) {
+  const std::optional<Arrow> arrow = ArrowOfKey(event->key());
+  if (!arrow || event->modifiers() != Qt::NoModifier) {
+    TAMCbRbBase::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  ShowFocusCues();
+  QList<TAMRadioButton*> group = Group();
+  group.removeIf([this](const TAMRadioButton* radio) {
+    return radio != this && (radio->isHidden() || !radio->isEnabled());
+  });
+  const qsizetype here = group.indexOf(this);
+  const qsizetype next = here + (*arrow == Arrow::Down || *arrow == Arrow::Right ? 1 : -1);
+  if (next < 0 || next >= group.size()) return;
+  // The button reached becomes the stop, so the focus goes to it.
+  group[next]->Click();
+  group[next]->setFocus(Qt::TabFocusReason);
+}
+
+void TAMRadioButton::moveEvent(QMoveEvent* event) {
+  TAMCbRbBase::moveEvent(event);
+  UpdateGroupTabStop();
+}
+
+void TAMRadioButton::showEvent(QShowEvent* event) {
+  TAMCbRbBase::showEvent(event);
+  UpdateGroupTabStop();
 }
 
 void TAMRadioButton::SetHost(TAMCbRbHost* host) {

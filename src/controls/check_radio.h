@@ -126,6 +126,10 @@ class TAMCbRbBase : public QWidget {
   // Clicks the control as its own input does.
   virtual void Click() = 0;
 
+  // The labels beside the control that say what it chooses; its focus mark
+  // goes round them rather than round the box.
+  void SetCaptionLabels(const QList<QWidget*>& labels);
+
  signals:
   void OnClick();
   void OnDblClick();
@@ -162,6 +166,7 @@ class TAMCbRbBase : public QWidget {
   TColor fontColor_ = kClWindowText;
   int tab_ = 2;
   QPointer<TAMCbRbHost> host_;
+  QPointer<QWidget> captionFocusFrame_;
   bool hot_ = false;
   bool leftPressed_ = false;
   int acceleratorShortcut_ = 0;
@@ -169,6 +174,10 @@ class TAMCbRbBase : public QWidget {
 
 // A radio button whose group is its parent: checking one unchecks the other
 // radio buttons placed on the same parent.
+//
+// The group is one stop for Tab, as on every desktop: the checked button, or
+// the first in reading order while none is; the arrow keys move through the
+// group and check the button they reach.
 class TAMRadioButton : public TAMCbRbBase {
   Q_OBJECT
   Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
@@ -180,6 +189,19 @@ class TAMRadioButton : public TAMCbRbBase {
   void SetHost(TAMCbRbHost* host) override;
   int CellIndex() const override;
   void Click() override;
+
+  // The radio buttons of this one's group, in reading order (top to bottom,
+  // left to right).
+  QList<TAMRadioButton*> Group() const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // Makes the group's one Tab stop the checked button, or the first.
+  void UpdateGroupTabStop();
 };
 
 // A check box, optionally three-state (AllowGrayed).

@@ -13,6 +13,8 @@
 namespace rova {
 namespace {
 
+constexpr char kReadWithAnotherLabel[] = "rovaReadWithAnotherLabel";
+
 QString PlainCaption(QString caption) {
   // "&&" stands for one ampersand; a single "&" only marks the accelerator.
   caption.replace(QLatin1String("&&"), QString(QChar(0xFFFF)));
@@ -87,9 +89,23 @@ class CaptionedAccessible : public QAccessibleWidget {
   }
 };
 
+// Seen but not read: a piece of a formula another label reads whole.
+class SilentAccessible : public QAccessibleWidget {
+ public:
+  explicit SilentAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+
+  QString text(QAccessible::Text) const override { return {}; }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.invisible = true;
+    return s;
+  }
+};
+
 QAccessibleInterface* ControlFactory(const QString&, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (widget == nullptr) return nullptr;
+  if (widget->property(kReadWithAnotherLabel).toBool()) return new SilentAccessible(widget);
   if (qobject_cast<TColoredGroupBox*>(widget)) return new CaptionedAccessible(widget, QAccessible::Grouping);
   if (const auto* panel = qobject_cast<TArtPanel*>(widget); panel != nullptr && !panel->Caption().isEmpty()) {
     return new CaptionedAccessible(widget, QAccessible::StaticText);
@@ -101,6 +117,15 @@ QAccessibleInterface* ControlFactory(const QString&, QObject* object) {
 }
 
 }  // namespace
+
+void ReadWithAnotherLabel(QWidget* label) {
+  InstallControlAccessibility();
+  label->setProperty(kReadWithAnotherLabel, true);
+  // The label may have been described already, as its text was set.
+  QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(label)));
+}
+
+bool IsReadWithAnotherLabel(const QWidget& label) { return label.property(kReadWithAnotherLabel).toBool(); }
 
 void InstallControlAccessibility() {
   static const bool installed = (QAccessible::installFactory(ControlFactory), true);

@@ -5,9 +5,13 @@
 
 namespace rova {
 
-// A light button drawn on its parent's surface: it never takes the focus and
-// lets the parent show through where it paints nothing. Grouped speed buttons
-// (same non-zero GroupIndex, same parent) are mutually exclusive.
+// A light button drawn on its parent's surface: it lets the parent show
+// through where it paints nothing. Grouped speed buttons (same non-zero
+// GroupIndex, same parent) are mutually exclusive.
+//
+// The keyboard reaches it with Tab (a mouse click leaves the focus where it
+// was, in an answer field say); Enter and Space press it as the left mouse
+// button does, and the arrow keys move to the next button of its parent.
 class TLbSpeedButton : public TLbButtonBase {
   Q_OBJECT
   Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp)
@@ -42,15 +46,23 @@ class TLbSpeedButton : public TLbButtonBase {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void ReleaseOthersInGroup();
+  // What a left button press and release do, from the mouse or the keyboard.
+  void PressDown();
+  void LetUp();
 
   bool allowAllUp_ = false;
   bool down_ = false;
   int groupIndex_ = 0;
   bool transparent_ = false;
   bool leftPressed_ = false;
+  bool keyPressed_ = false;
 };
 
 }  // namespace rova

@@ -85,6 +85,8 @@ void THandbookPage::BuildContents() {
     SubPageButton = AddSpeedButton(ArtPanel2, kSubPageButton, QStringLiteral("Keturkampių skirstymas"));
     SubPageButton->setObjectName(QStringLiteral("LbSpeedButton1"));
     connect(SubPageButton, &TLbSpeedButton::OnClick, this, &THandbookPage::LbSpeedButton1Click);
+    // Above "Grįžti", so Tab reaches it first.
+    setTabOrder(SubPageButton, BackButton);
   }
 }
 

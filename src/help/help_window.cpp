@@ -2,7 +2,9 @@
 #include "help/help_window.h"
 
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QListWidget>
+#include <QShortcut>
 #include <QTextBrowser>
 
 #include "help/help_guide.h"
@@ -34,6 +36,14 @@ HelpWindow::HelpWindow() {
   layout->addWidget(Guide, 1);
 
   connect(Sections, &QListWidget::currentRowChanged, this, &HelpWindow::ShowSection);
+
+  // The list first, as a pupil reads; Tab goes on to the guide and back.
+  Sections->setFocus();
+  Guide->setTabChangesFocus(true);
+  // Escape and Ctrl+W close the window, as in other programs' help.
+  for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+  }
 }
 
 void HelpWindow::ShowSection(int index) {

@@ -35,7 +35,9 @@ void MessageWindow::BuildContents() {
       LbSpeedButton2 = made;
       connect(made, &TLbSpeedButton::OnClick, this, &MessageWindow::LbSpeedButton2Click);
     }
-    if (layout_.buttons.size() == 1) SetAnswerButton(made);
+    // The first button is the answer Escape gives (the exit confirmation's
+    // "Grįžti į ankstesnį langą") and where the focus starts.
+    if (button.number == layout_.buttons.front().number) SetAnswerButton(made);
   }
 }
 

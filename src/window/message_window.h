@@ -50,7 +50,8 @@ struct MessageLayout {
 // A small window that says something and waits for a button: the account
 // dialogs, the settings messages, the verdicts and the exit confirmation.
 // Every button closes it; a window that does more overrides the button's
-// handler. With one button, Enter, Escape and Space press it.
+// handler. The focus starts on the first button, and Escape presses it;
+// Enter and Space press the focused one.
 class MessageWindow : public ProgramWindow {
   Q_OBJECT
 

@@ -198,10 +198,14 @@ void ProgramWindow::UpdateScreenPresence() {
     placed_ = true;
   }
   if (!isVisible()) {
-    // A window opens with its own focus rather than on its close button,
-    // where Enter would close it, or end the program, without being asked.
+    // A window opens with the focus on its first control, never on its close
+    // button, where Enter would close it, or end the program, unasked; one
+    // opened again keeps it where the pupil left it. A message always starts
+    // on its first button.
     const QWidget* focus = focusWidget();
-    if (focus == nullptr || qobject_cast<const TLbButton*>(focus) != nullptr) setFocus(Qt::OtherFocusReason);
+    if (focus == nullptr || focus == this || qobject_cast<const TLbButton*>(focus) != nullptr ||
+        windowType() == Qt::Dialog)
+      FocusFirstControl();
     show();
     // Over every window of the program, however late it was made, and with
     // the keyboard, whether or not a window manager would see to it.
@@ -215,7 +219,21 @@ void ProgramWindow::SetModalResult(int result) {
   if (result != 0) Close();
 }
 
+void ProgramWindow::FocusFirstControl() {
+  for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabledTo(this) && w->isVisibleTo(this) && w->window() == this) {
+      w->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
+  setFocus(Qt::OtherFocusReason);
+}
+
 void ProgramWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && closeButton_ != nullptr) {
+    closeButton_->Click();
+    return;
+  }
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

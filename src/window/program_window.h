@@ -10,6 +10,7 @@ class QKeyEvent;
 
 namespace rova {
 
+class TLbButton;
 class TLbSpeedButton;
 
 // The program's name: the caption of every window that has none of its own,
@@ -89,9 +90,16 @@ class ProgramWindow : public QWidget, public ModalResultTarget {
   // The client size the window is built with; runs no FormResize.
   void SetClientSize(int width, int height);
 
-  // The button that Enter, Escape and Space press in a message window, whose
-  // buttons cannot take the keyboard focus themselves.
+  // The button that Enter, Escape and Space press when the focus is on no
+  // button of the window: a message window's first button.
   void SetAnswerButton(TLbSpeedButton* button) { answerButton_ = button; }
+  // The window's "X": Escape presses it, with whatever it asks.
+  void SetCloseButton(TLbButton* button) { closeButton_ = button; }
+
+  // Gives the keyboard focus to the window's first control in the order Tab
+  // takes (the title bar's buttons are not in it), or to the window itself
+  // when it has none.
+  void FocusFirstControl();
 
   // A button's modal result: any non-zero value closes the window.
   int ModalResult() const { return modalResult_; }
@@ -138,6 +146,7 @@ class ProgramWindow : public QWidget, public ModalResultTarget {
   int modalResult_ = 0;
   QEventLoop* loop_ = nullptr;
   TLbSpeedButton* answerButton_ = nullptr;
+  TLbButton* closeButton_ = nullptr;
 };
 
 }  // namespace rova

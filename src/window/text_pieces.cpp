@@ -5,8 +5,10 @@
 #include <QPixmap>
 #include <QShowEvent>
 
+#include "controls/control_accessibility.h"
 #include "controls/program_fonts.h"
 #include "pictures/picture_library.h"
+#include "window/spoken_text.h"
 #include "window/window_frame.h"
 
 namespace rova {
@@ -17,7 +19,9 @@ constexpr int kLargePixelSize = 16;
 // The window face has no glyphs that tall; the scalable face draws them.
 constexpr int kTallPixelSize = 24;
 
-QFont FontOf(PieceFace face) {
+}  // namespace
+
+QFont PieceFont(PieceFace face) {
   switch (face) {
     case PieceFace::Sans:
       return SansFont();
@@ -33,6 +37,8 @@ QFont FontOf(PieceFace face) {
   }
   return SansFont();
 }
+
+namespace {
 
 // A picture decoded while its window is seen: a hidden window keeps only the
 // picture's name, and the pixels come back when it is shown again. A scaled
@@ -79,7 +85,7 @@ QFont TallFont() { return TahomaFont(kTallPixelSize, false); }
 PlacedPieces PlacePieces(QWidget* parent, const PieceBlock& block) {
   PlacedPieces placed;
   for (const TextPiece& piece : block.texts) {
-    QLabel* label = AddLabel(parent, piece.x, piece.y, piece.text, FontOf(piece.face));
+    QLabel* label = AddLabel(parent, piece.x, piece.y, piece.text, PieceFont(piece.face));
     label->setAttribute(Qt::WA_TranslucentBackground);
     placed.labels.append(label);
   }
@@ -89,7 +95,24 @@ PlacedPieces PlacePieces(QWidget* parent, const PieceBlock& block) {
     picture->adjustSize();
     placed.pictures.append(picture);
   }
+  // A screen reader reads each formula as one plain line.
+  const SpokenBlock spoken = SpeakPieces(block);
+  for (qsizetype i = 0; i < placed.labels.size(); ++i) {
+    QLabel* label = placed.labels[i];
+    if (spoken.texts[i].isEmpty())
+      ReadWithAnotherLabel(label);
+    else if (spoken.texts[i] != label->text())
+      label->setAccessibleName(spoken.texts[i]);
+  }
+  for (qsizetype i = 0; i < placed.pictures.size(); ++i) {
+    if (spoken.picturesReadWithText[i]) ReadWithAnotherLabel(placed.pictures[i]);
+  }
   return placed;
+}
+
+QString SpokenText(const QLabel& label) {
+  if (IsReadWithAnotherLabel(label)) return {};
+  return label.accessibleName().isEmpty() ? label.text() : label.accessibleName();
 }
 
 }  // namespace rova

@@ -51,9 +51,16 @@ struct PlacedPieces {
   QList<QLabel*> labels;
   QList<QLabel*> pictures;
 };
+// Each label is read by a screen reader as SpeakPieces says.
 PlacedPieces PlacePieces(QWidget* parent, const PieceBlock& block);
+
+// What a screen reader reads for a label of a block: nothing for a piece of a
+// formula another label reads.
+QString SpokenText(const QLabel& label);
 
 // The face of PieceFace::Tall, for measuring the gap a tall piece needs.
 QFont TallFont();
+// The face a piece of `face` is drawn in.
+QFont PieceFont(PieceFace face);
 
 }  // namespace rova

@@ -68,12 +68,20 @@ TitleBar AddTitleBar(QWidget* window, int clientWidth, const QString& title) {
   panel->SetFontColor(kClBlack);
   panel->SetAlignmentHorz(TAlignment::taLeftJustify);
   panel->SetCaption(title);
-  auto* close = new TLbButton(panel);
-  close->setGeometry(panel->width() - kCloseButtonSize - 2, 2, kCloseButtonSize, kCloseButtonSize);
-  close->SetCaption(QStringLiteral("X"));
-  close->SetHotTrackColor(kHotTrackColor);
-  close->SetSlowDecease(true);
+  TLbButton* close = AddTitleBarButton(panel, panel->width() - kCloseButtonSize - 2, QStringLiteral("X"));
+  if (auto* programWindow = qobject_cast<ProgramWindow*>(window)) programWindow->SetCloseButton(close);
   return {panel, close};
+}
+
+TLbButton* AddTitleBarButton(TArtPanel* titleBar, int x, const QString& caption) {
+  auto* button = new TLbButton(titleBar);
+  button->setGeometry(x, 2, kCloseButtonSize, kCloseButtonSize);
+  button->SetCaption(caption);
+  button->SetHotTrackColor(kHotTrackColor);
+  button->SetSlowDecease(true);
+  // Not among the controls Tab goes through: Escape does what "X" does.
+  button->setFocusPolicy(Qt::ClickFocus);
+  return button;
 }
 
 MainSizeFrame BuildMainSizeFrame(ProgramWindow* window, const QString& title) {
@@ -190,6 +198,12 @@ QLineEdit* AddEdit(QWidget* parent, const QRect& panelRect, bool password) {
     edit->setEchoMode(QLineEdit::Password);
   }
   return edit;
+}
+
+void NameByLabel(QWidget* field, const QString& label) {
+  QString name = label.trimmed();
+  if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+  field->setAccessibleName(name);
 }
 
 }  // namespace rova

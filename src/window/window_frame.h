@@ -46,7 +46,11 @@ void SetWindowColor(QWidget* window, TColor color);
 // A bevelled panel with black edges.
 TArtPanel* AddPanel(QWidget* parent, const QRect& rect, TColor color);
 
+// The close button becomes the window's: Escape presses it.
 TitleBar AddTitleBar(QWidget* window, int clientWidth, const QString& title);
+// A 17 x 17 button of a title bar ("X", "-") at `x`; the mouse reaches it,
+// Tab does not.
+TLbButton* AddTitleBarButton(TArtPanel* titleBar, int x, const QString& caption);
 
 // Sizes the window to 694 x 412 and builds its title bar and body.
 MainSizeFrame BuildMainSizeFrame(ProgramWindow* window, const QString& title);
@@ -76,5 +80,14 @@ QList<TLbSpeedButton*> AddTopicButtons(QWidget* group, const QStringList& captio
 // A borderless single-line edit at (4, 4) inside a white bevelled panel at
 // `panelRect`. A password edit shows every character as "•".
 QLineEdit* AddEdit(QWidget* parent, const QRect& panelRect, bool password = false);
+
+// Gives `field` the text of the label beside it, without its colon, as the
+// name a screen reader reads; NamedByLabel returns the field.
+void NameByLabel(QWidget* field, const QString& label);
+template <typename Field>
+Field* NamedByLabel(Field* field, const QString& label) {
+  NameByLabel(field, label);
+  return field;
+}
 
 }  // namespace rova

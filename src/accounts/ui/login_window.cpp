@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accounts/ui/login_window.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <optional>
 
@@ -46,10 +47,10 @@ void TForm120::BuildContents() {
   ArtPanel2 = AddPanel(this, QRect(2, 26, 519, 155), kPanelColor);
   ColoredGroupBox1 = AddGroupBox(ArtPanel2, QRect(8, 8, 233, 137), QStringLiteral(" Identifikacija "));
   AddLabel(ColoredGroupBox1, 8, 21, QStringLiteral("Įveskite savo vartotojo vardą ir slaptažodį:"));
-  AddLabel(ColoredGroupBox1, 8, 46, QStringLiteral("Vartotojas:"));
-  Edit1 = AddEdit(ColoredGroupBox1, EditPanel(66, 44));
-  AddLabel(ColoredGroupBox1, 8, 71, QStringLiteral("Slaptažodis:"));
-  Edit2 = AddEdit(ColoredGroupBox1, EditPanel(66, 68), true);
+  const QLabel* userLabel = AddLabel(ColoredGroupBox1, 8, 46, QStringLiteral("Vartotojas:"));
+  Edit1 = NamedByLabel(AddEdit(ColoredGroupBox1, EditPanel(66, 44)), userLabel->text());
+  const QLabel* passwordLabel = AddLabel(ColoredGroupBox1, 8, 71, QStringLiteral("Slaptažodis:"));
+  Edit2 = NamedByLabel(AddEdit(ColoredGroupBox1, EditPanel(66, 68), true), passwordLabel->text());
   LbSpeedButton1 = AddSpeedButton(ColoredGroupBox1, QRect(10, 96, 103, 25), QStringLiteral("Prisijungti"));
   LbSpeedButton2 = AddSpeedButton(ColoredGroupBox1, QRect(118, 96, 103, 25), QStringLiteral("Išvalyti"));
 
@@ -73,7 +74,7 @@ void TForm120::BuildContents() {
   // The third row's labels sit one pixel lower than the other rows' do.
   const auto labelled = [this](int x, int labelY, int editY, const QString& label, bool password) {
     AddLabel(ColoredGroupBox3, x, labelY, label);
-    return AddEdit(ColoredGroupBox3, EditPanel(x + 58, editY), password);
+    return NamedByLabel(AddEdit(ColoredGroupBox3, EditPanel(x + 58, editY), password), label);
   };
   Edit3 = labelled(8, 22, 20, QStringLiteral("Vartotojas:"), false);
   Edit4 = labelled(8, 46, 44, QStringLiteral("Slaptažodis:"), true);
@@ -96,13 +97,8 @@ void TForm120::BuildContents() {
   for (QLineEdit* edit : {Edit3, Edit4, Edit5, Edit6, Edit7, Edit8}) {
     connect(edit, &QLineEdit::returnPressed, LbSpeedButton3, &TLbSpeedButton::Click);
   }
-  setTabOrder(Edit1, Edit2);
-  setTabOrder(Edit2, Edit3);
-  setTabOrder(Edit3, Edit4);
-  setTabOrder(Edit4, Edit8);
-  setTabOrder(Edit8, Edit5);
-  setTabOrder(Edit5, Edit6);
-  setTabOrder(Edit6, Edit7);
+  // Tab goes as the fields were made: the login group, the invitation, then
+  // the registration's left column (the account) before its right (the person).
   ArtPanel5->setVisible(false);  // until "Registruotis" uncovers it
   Edit1->setFocus();
 }
@@ -171,7 +167,11 @@ void TForm120::LbSpeedButton3Click() {
   }
 }
 
-void TForm120::LbSpeedButton4Click() { SetClientHeight(kRegistrationHeight); }
+// The pupil goes on to the first field of what has been uncovered.
+void TForm120::LbSpeedButton4Click() {
+  SetClientHeight(kRegistrationHeight);
+  Edit3->setFocus(Qt::TabFocusReason);
+}
 
 void TForm120::FormResize() {
   const bool uncovered = ClientHeight() >= kRegistrationHeight;

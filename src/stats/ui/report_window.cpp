@@ -47,11 +47,8 @@ void TForm117::BuildContents() {
   ArtPanel1->SetFontColor(kClBlack);
   // The trailing blanks move the centred title left of the "X".
   ArtPanel1->SetCaption(QStringLiteral("ROVA 2004 - Statistika") + QString(13, QLatin1Char(' ')));
-  LbButton1 = new TLbButton(ArtPanel1);
-  LbButton1->setGeometry(188, 2, kCloseButtonSize, kCloseButtonSize);
-  LbButton1->SetCaption(QStringLiteral("X"));
-  LbButton1->SetHotTrackColor(kHotTrackColor);
-  LbButton1->SetSlowDecease(true);
+  LbButton1 = AddTitleBarButton(ArtPanel1, 188, QStringLiteral("X"));
+  SetCloseButton(LbButton1);
 
   ArtPanel2 = AddPanel(this, QRect(2, 24, 207, 281), kPanelColor);
   ColoredGroupBox2 = AddGroupBox(ArtPanel2, QRect(12, 8, 181, 257), QStringLiteral(" Statistika: "));

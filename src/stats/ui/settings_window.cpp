@@ -2,6 +2,7 @@
 #include "stats/ui/settings_window.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -112,6 +113,17 @@ void TForm126::BuildContents() {
   ComboBox4 = AddNumberList(ColoredGroupBox3, 88, 32, kTasksPerTopic);
   SetGroupEnabled(ColoredGroupBox1, false);
   SetGroupEnabled(ColoredGroupBox3, false);
+  // A screen reader names each choice and list by the label beside it; a
+  // choice's focus mark goes round its label.
+  for (auto [radio, label] : {std::pair(AMRadioButton2, Label3), std::pair(AMRadioButton1, Label1),
+                               std::pair(AMRadioButton3, Label4)}) {
+    NameByLabel(radio, label->text());
+    radio->SetCaptionLabels({label});
+  }
+  NameByLabel(ComboBox1, Label5->text());
+  NameByLabel(ComboBox2, Label6->text());
+  NameByLabel(ComboBox3, Label8->text());
+  NameByLabel(ComboBox4, Label9->text());
 
   LbSpeedButton3 = AddSpeedButton(ColoredGroupBox2, QRect(12, 235, 79, 25), QStringLiteral("Patvirtinti"));
   LbSpeedButton1 = AddSpeedButton(ColoredGroupBox2, QRect(96, 235, 79, 25), QStringLiteral("Grįžti"));
@@ -131,6 +143,15 @@ bool TForm126::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Label4) AMRadioButton3->Click();
   }
   return ProgramWindow::eventFilter(watched, event);
+}
+
+// The window has no "X": Escape goes back as "Grįžti" does.
+void TForm126::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    LbSpeedButton1->Click();
+    return;
+  }
+  ProgramWindow::keyPressEvent(event);
 }
 
 void TForm126::AMRadioButton2Click() {

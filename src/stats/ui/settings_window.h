@@ -58,6 +58,7 @@ class TForm126 : public ProgramWindow {
   void BuildContents() override;
   // A click on a radio button's caption clicks the radio button.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 };
 

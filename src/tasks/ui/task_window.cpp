@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QGraphicsEffect>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +44,7 @@ constexpr int kStatementGroupLeft = 16;
 constexpr int kStatementGroupTop = 15;
 constexpr int kStatementGroupHeight = 265;
 constexpr int kRadioSize = 12;
+constexpr int kStandardFieldHeight = 21;  // a lower field is a raised exponent's
 
 // Bold for the answer fields: the sans face has no bold strike, so the
 // field is drawn twice, one pixel apart, over its white panel.
@@ -96,10 +98,36 @@ void TTaskForm::BuildContents() {
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   MakeBlackOnWhite(Memo1);
+  // Tab leaves the scratch pad rather than writing a tab into it.
+  Memo1->setTabChangesFocus(true);
+  Memo1->setAccessibleName(QStringLiteral("Juodraštis"));
 
   BuildAnswer(layout);
-  // A pupil can type the answer as soon as the task opens.
-  if (!Edits.isEmpty()) Edits.first()->setFocus();
+  // Tab goes as a pupil reads: the scratch pad, then the answer group from
+  // left to right. The radio buttons are one stop, where the choice is.
+  QList<QWidget*> order{Memo1};
+  if (LbSpeedButton3) order << LbSpeedButton3;
+  for (QLineEdit* edit : Edits) order << edit;
+  for (TAMRadioButton* radio : RadioButtons) order << radio;
+  order << LbSpeedButton1;
+  if (LbSpeedButton2) order << LbSpeedButton2;
+  for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  // A pupil can type or choose the answer as soon as the task opens.
+  if (!Edits.isEmpty()) {
+    Edits.first()->setFocus();
+  } else if (!RadioButtons.isEmpty()) {
+    RadioButtons.first()->Group().first()->setFocus();
+  }
+}
+
+void TTaskForm::keyPressEvent(QKeyEvent* event) {
+  // Enter on a choice checks it, as Enter in an answer field does.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && qobject_cast<TAMRadioButton*>(focusWidget()) != nullptr) {
+    LbSpeedButton1->Click();
+    return;
+  }
+  ProgramWindow::keyPressEvent(event);
 }
 
 void TTaskForm::BuildStatement(const TaskLayout& layout) {
@@ -153,6 +181,8 @@ void TTaskForm::BuildAnswer(const TaskLayout& layout) {
     RadioButtons.append(radio);
   }
 
+  NameAnswerControls(answer);
+
   LbSpeedButton1 = AddSpeedButton(GroupBox3, answer.checkButton, QStringLiteral("Tikrinti atsakymą"));
   connect(LbSpeedButton1, &TLbSpeedButton::OnClick, this, &TTaskForm::LbSpeedButton1Click);
   if (id_.task < kTasksPerTopic) {
@@ -162,6 +192,88 @@ void TTaskForm::BuildAnswer(const TaskLayout& layout) {
   if (id_.task > 1) {
     LbSpeedButton3 = AddSpeedButton(GroupBox3, kPreviousButton, QStringLiteral("Buvęs uždavinys"));
     connect(LbSpeedButton3, &TLbSpeedButton::OnClick, this, &TTaskForm::LbSpeedButton3Click);
+  }
+}
+
+namespace {
+
+// The labels of the answer group that stand on the row of `place` and begin
+// between `from` and `to`, left to right.
+QList<QWidget*> LabelsOnRow(const QList<QLabel*>& labels, const QRect& place, int from, int to) {
+  QList<QWidget*> row;
+  for (QLabel* label : labels) {
+    const QRect at = label->geometry();
+    if (at.center().y() < place.top() - 2 || at.center().y() > place.bottom() + 2) continue;
+    if (at.left() >= from && at.left() < to) row.append(label);
+  }
+  std::sort(row.begin(), row.end(), [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+  return row;
+}
+
+// What those labels read.
+QString WordsOf(const QList<QWidget*>& labels) {
+  QStringList words;
+  for (const QWidget* label : labels) {
+    const QString spoken = SpokenText(*static_cast<const QLabel*>(label));
+    if (!spoken.isEmpty()) words.append(spoken);
+  }
+  return words.join(u' ');
+}
+
+QString WordsOnRow(const QList<QLabel*>& labels, const QRect& place, int from, int to) {
+  return WordsOf(LabelsOnRow(labels, place, from, to));
+}
+
+// The fraction entry: a field over a bar over a field.
+bool IsFractionEntry(const AnswerLayout& answer) {
+  if (answer.fields.size() != 2) return false;
+  const QRect over = answer.fields[0].panel;
+  const QRect under = answer.fields[1].panel;
+  if (over.left() != under.left() || over.bottom() >= under.top()) return false;
+  return std::any_of(answer.pieces.texts.begin(), answer.pieces.texts.end(), [&](const TextPiece& piece) {
+    const QString bar = piece.text.trimmed();
+    return !bar.isEmpty() && bar.count(u'_') == bar.size() && piece.y > over.top() && piece.y < under.top();
+  });
+}
+
+}  // namespace
+
+void TTaskForm::NameAnswerControls(const AnswerLayout& answer) {
+  const int groupWidth = GroupBox3->width();
+  const bool fraction = IsFractionEntry(answer);
+  // The words before a field (since the field before it) name it; those after
+  // it (up to the next) describe it: "Atsakymas:" … "cm²."
+  for (qsizetype i = 0; i < answer.fields.size(); ++i) {
+    const QRect panel = answer.fields[i].panel;
+    int from = 0;
+    int to = groupWidth;
+    for (const AnswerField& other : answer.fields) {
+      const bool sameRow = other.panel.top() < panel.bottom() && other.panel.bottom() > panel.top();
+      if (!sameRow || other.panel == panel) continue;
+      if (other.panel.right() < panel.left()) from = std::max(from, other.panel.right());
+      if (other.panel.left() > panel.right()) to = std::min(to, other.panel.left());
+    }
+    QString name = WordsOnRow(AnswerLabels, panel, from, panel.left());
+    if (name.endsWith(u':')) name.chop(1);
+    if (fraction)
+      name = i == 0 ? QStringLiteral("Skaitiklis") : QStringLiteral("Vardiklis");
+    else if (panel.height() < kStandardFieldHeight)
+      name = QStringLiteral("Laipsnio rodiklis");
+    else if (name.isEmpty())
+      name = QStringLiteral("Atsakymas");
+    Edits[i]->setAccessibleName(name);
+    Edits[i]->setAccessibleDescription(WordsOnRow(AnswerLabels, panel, panel.right(), to));
+  }
+  // A choice is named by the words beside it, up to the next choice, and its
+  // focus mark goes round them.
+  for (TAMRadioButton* radio : RadioButtons) {
+    int to = groupWidth;
+    for (const TAMRadioButton* other : RadioButtons)
+      if (other->x() > radio->x() && std::abs(other->y() - radio->y()) < kRadioSize) to = std::min(to, other->x());
+    const QRect row = radio->geometry().adjusted(0, -4, 0, 4);
+    const QList<QWidget*> caption = LabelsOnRow(AnswerLabels, row, radio->geometry().right(), to);
+    radio->setAccessibleName(WordsOf(caption));
+    radio->SetCaptionLabels(caption);
   }
 }
 

@@ -18,6 +18,7 @@ class TArtPanel;
 class TColoredGroupBox;
 class TLbButton;
 class TLbSpeedButton;
+struct AnswerLayout;
 struct TaskLayout;
 
 // TTaskForm: a task window of the tests (TForm5, TForm8 to TForm96), built
@@ -54,10 +55,13 @@ class TTaskForm : public ProgramWindow {
 
  protected:
   void BuildContents() override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildStatement(const TaskLayout& layout);
   void BuildAnswer(const TaskLayout& layout);
+  // Names the answer fields and choices for a screen reader.
+  void NameAnswerControls(const AnswerLayout& answer);
 
   TaskId id_;
 };
